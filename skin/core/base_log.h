@@ -1,0 +1,80 @@
+#pragma once
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "platform/system.h"
+
+namespace skin {
+
+// The skin library's diagnostic log. Every line goes to the debugger output; appending to a daily log file
+// ("log" folder beside the executable) is available but off unless IsWriteLog is switched on.
+class TBaseLog {
+public:
+    // logFileName is the base file name, for example "Tessera.log".
+    explicit TBaseLog(std::u16string_view logFileName);
+    TBaseLog(const TBaseLog&) = delete;
+    TBaseLog& operator=(const TBaseLog&) = delete;
+    virtual ~TBaseLog();
+
+    // Write lines to the log file.
+    bool IsWriteLog = false;
+    // Debug also writes to the debugger output.
+    bool IsOutputLog = true;
+
+    const std::filesystem::path& LogDir() const { return logDir_; }
+    // Moves the log to another folder; a file open in the old folder is closed.
+    void SetLogDir(std::filesystem::path dir);
+    const std::u16string& LogFileName() const { return logFileName_; }
+    // The file currently written (the base name until the first write picks the day's file).
+    const std::filesystem::path& LogFilePath() const { return logFilePath_; }
+    bool IsFileOpen() const { return file_.is_open(); }
+
+    // Passes the text to the debugger output; errors there are swallowed.
+    virtual void OutputDebugString(std::u16string_view text);
+    // Appends the text, in the system's ANSI code page and without anything added, to the day's log file when
+    // IsWriteLog is on and the file can be made ready.
+    void WriteLog(std::u16string_view text);
+    // The line to the file (with CR LF) when IsWriteLog, and to the debugger output when IsOutputLog.
+    void Debug(std::u16string_view text);
+    // Formats "<time> [Exception:<message>] Unit:<unit> Method:<method> Pos:<position>" and passes it to Debug.
+    void HandleException(const std::exception* exception, std::u16string_view methodName,
+                         std::u16string_view unitName, std::u16string_view position);
+    // Formats "<time> [Exception:<message>] Method:<method>" and passes it to Debug.
+    void HandleException(const std::exception* exception, std::u16string_view methodName);
+
+protected:
+    // The current local time; tests replace it to move across midnight.
+    virtual platform::LocalDateTime Now() const;
+
+private:
+    bool MakeFileReady();
+
+    std::filesystem::path logDir_;
+    std::u16string logFileName_;
+    std::filesystem::path logFilePath_;
+    std::ofstream file_;
+    // Date ("YYYY-MM-DD") of the moment the file was opened or created; empty while none was.
+    std::string fileOpenDate_;
+};
+
+// "YYYY-MM-DD HH:MM:SS:ZZZ", the time stamp of exception lines.
+std::u16string FormatLogTime(const platform::LocalDateTime& time);
+
+// The process-wide log ("Tessera.log"), created on first use.
+TBaseLog& GetGlobalLog();
+
+// A line to the debugger output (whatever IsOutputLog says) and, when IsWriteLog, to the log file.
+void DebugLog(std::u16string_view text);
+
+// Logs a failure of a library step: category such as "TesseraControl", unitName the source unit, position
+// prefix and position describe the step. The line names the unit as the method and the category as the unit.
+void HandleException(const std::exception* exception, std::u16string_view category, std::u16string_view unitName,
+                     std::u16string_view positionPrefix, std::u16string_view position);
+void HandleException(const std::exception* exception, std::u16string_view methodName);
+void HandleException(std::u16string_view methodName, const std::exception* exception);
+
+}  // namespace skin

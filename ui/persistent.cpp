@@ -1,0 +1,21 @@
+#include "ui/persistent.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "ui/text.h"
+
+namespace ui {
+
+void Persistent::Assign(const Persistent& source) {
+    if (&source == this) return;
+    if (AssignFrom(source) || source.AssignTo(*this)) return;
+    throw std::invalid_argument("Cannot assign a " + Utf16ToUtf8(source.ClassName()) + " to a " +
+                                Utf16ToUtf8(ClassName()));
+}
+
+bool Persistent::AssignTo(Persistent&) const { return false; }
+
+bool Persistent::AssignFrom(const Persistent&) { return false; }
+
+}  // namespace ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Texts are UTF-16 throughout (std::u16string), as Windows and the stored formats have them; UTF-8 appears
+// only at the edges (exception messages, the host's console).
+namespace ui {
+
+// Converts UTF-8 to UTF-16; a malformed sequence becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+// Converts UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+// The text without leading and trailing blanks (every code unit up to and including U+0020).
+std::u16string_view TrimBlanks(std::u16string_view text);
+// The first at most maxLength code units of text.
+std::u16string_view CutText(std::u16string_view text, size_t maxLength);
+
+}  // namespace ui
