@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "ui/bitmap.h"
+#include "ui/text_format.h"
+#include "ui/text_layout.h"
+
+namespace ui {
+
+// The platform's drawing services: bitmaps, image decoding and text layouts. The Windows host provides
+// Direct2D/DirectWrite/WIC ones; native tests use RecordingGraphics.
+class Graphics {
+public:
+    virtual ~Graphics() = default;
+
+    // A transparent bitmap of the given device-pixel size and scale.
+    virtual std::unique_ptr<Bitmap> CreateBitmap(int width, int height, float scale) = 0;
+    // Decodes PNG, JPEG, BMP or GIF (first frame); nullptr when the bytes are not an image.
+    virtual std::unique_ptr<Bitmap> DecodeBitmap(std::span<const std::byte> encoded) = 0;
+    virtual std::unique_ptr<Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) = 0;
+    // A picture among the program's resources, by name; nullptr when there is none.
+    virtual std::unique_ptr<Bitmap> LoadBitmapFromResource(std::u16string_view name) = 0;
+    virtual std::unique_ptr<TextLayout> CreateTextLayout() = 0;
+    // The system's default user-interface font.
+    virtual Font DefaultFont() const = 0;
+    // The display's scale factor.
+    virtual float ScreenScale() const = 0;
+};
+
+// The process's drawing services, installed by the host at start-up (nullptr before).
+Graphics* GetGraphics();
+void SetGraphics(Graphics* graphics);
+
+}  // namespace ui
