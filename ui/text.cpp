@@ -106,4 +106,16 @@ std::u16string_view CutText(std::u16string_view text, size_t maxLength) {
     return text.substr(0, maxLength);
 }
 
+bool SameText(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char16_t x = a[i];
+        char16_t y = b[i];
+        if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x - u'A' + u'a');
+        if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y - u'A' + u'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
 }  // namespace ui

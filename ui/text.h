@@ -15,5 +15,8 @@ std::string Utf16ToUtf8(std::u16string_view text);
 std::u16string_view TrimBlanks(std::u16string_view text);
 // The first at most maxLength code units of text.
 std::u16string_view CutText(std::u16string_view text, size_t maxLength);
+// Whether the texts are equal when ASCII letters are compared without regard to case (names of classes,
+// components and properties compare this way).
+bool SameText(std::u16string_view a, std::u16string_view b);
 
 }  // namespace ui

@@ -1,0 +1,87 @@
+#include "ui/animation_timer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <string>
+
+#include "platform/system.h"
+#include "ui/animation.h"
+#include "ui/animation_clock.h"
+#include "ui/text.h"
+
+namespace ui {
+
+// The clock may be gone by now (the shared timer lives until the process ends), so it is not called.
+AnimationTimer::~AnimationTimer() = default;
+
+void AnimationTimer::SetClock(AnimationClock* clock) {
+    if (clock == clock_) return;
+    StopTicks();
+    clock_ = clock;
+    lastTick_ = Now();
+    if (!running_.empty()) StartTicks();
+}
+
+double AnimationTimer::Now() const {
+    if (clock_ != nullptr) return clock_->Now();
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void AnimationTimer::Attach(Animation& animation) {
+    if (IsAttached(animation)) return;
+    if (running_.empty()) {
+        lastTick_ = Now();
+        StartTicks();
+    }
+    running_.push_back(&animation);
+}
+
+void AnimationTimer::Detach(Animation& animation) {
+    auto it = std::find(running_.begin(), running_.end(), &animation);
+    if (it == running_.end()) return;
+    running_.erase(it);
+    std::replace(ticking_.begin(), ticking_.end(), &animation, static_cast<Animation*>(nullptr));
+    if (running_.empty()) StopTicks();
+}
+
+bool AnimationTimer::IsAttached(const Animation& animation) const {
+    return std::find(running_.begin(), running_.end(), &animation) != running_.end();
+}
+
+void AnimationTimer::Tick() {
+    const double now = Now();
+    const double elapsed = now - lastTick_;
+    lastTick_ = now;
+    if (elapsed <= 0 || running_.empty()) return;
+    // Animations attached during this tick wait for the next one.
+    ticking_ = running_;
+    for (size_t i = ticking_.size(); i > 0; --i) {
+        Animation* animation = ticking_[i - 1];
+        if (animation == nullptr) continue;
+        try {
+            animation->ProcessTick(elapsed);
+        } catch (const std::exception& e) {
+            // One failing handler must not stop the other animations; the failure goes to the log.
+            platform::OutputDebugText(std::u16string(animation->ClassName()) + u" " + animation->Name() +
+                                      u" failed: " + Utf8ToUtf16(e.what()));
+        }
+    }
+    ticking_.clear();
+}
+
+void AnimationTimer::StartTicks() {
+    if (clock_ != nullptr) clock_->SetTickHandler([this] { Tick(); });
+}
+
+void AnimationTimer::StopTicks() {
+    if (clock_ != nullptr) clock_->SetTickHandler(nullptr);
+}
+
+AnimationTimer& SharedAnimationTimer() {
+    static AnimationTimer timer;
+    return timer;
+}
+
+}  // namespace ui

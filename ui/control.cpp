@@ -1,0 +1,461 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/canvas.h"
+#include "ui/form.h"
+#include "ui/form_host.h"
+#include "ui/glow_effect.h"
+#include "ui/property_table.h"
+
+namespace ui {
+
+namespace {
+
+bool IsEmpty(const RectF& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+RectF Union(const RectF& a, const RectF& b) {
+    if (IsEmpty(a)) return b;
+    if (IsEmpty(b)) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+RectF Intersect(const RectF& a, const RectF& b) {
+    RectF r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+    if (IsEmpty(r)) return {};
+    return r;
+}
+
+RectF Inflate(const RectF& r, float by) { return {r.left - by, r.top - by, r.right + by, r.bottom + by}; }
+
+}  // namespace
+
+Control::Control() {
+    position_.OnChange = [this](Object*) { PositionChanged(); };
+    margins_.OnChange = [this](Object*) { MarginsChanged(); };
+}
+
+Control::~Control() {
+    BeginDestruction();
+    // The owned components go while this control is whole; then the children are left without a parent and
+    // the control leaves its own parent (and with it the form).
+    DestroyComponents();
+    while (!controls_.empty()) controls_.back()->SetParent(nullptr);
+    if (Form* form = RootForm(); form != nullptr && form != this) form->ForgetSubtree(this, false);
+    SetParent(nullptr);
+}
+
+const PropertyTable& Control::StaticProperties() {
+    static const PropertyTable table =
+        PropertyTableBuilder<Control>(&Component::StaticProperties())
+            .Enumeration<AlignLayout>(u"Align", {u"None", u"Bottom"}, &Control::Align, &Control::SetAlign)
+            .Bool(u"CanFocus", &Control::CanFocus, &Control::SetCanFocus)
+            .Bool(u"ClipChildren", &Control::ClipChildren, &Control::SetClipChildren)
+            .Bool(u"Enabled", &Control::Enabled, &Control::SetEnabled)
+            .Single(u"Height", &Control::Height, &Control::SetHeight)
+            .Text(u"Hint", &Control::Hint, &Control::SetHint)
+            .Bool(u"HitTest", &Control::HitTest, &Control::SetHitTest)
+            .Object(u"Margins", [](Control& c) -> Bounds& { return c.margins_; })
+            .Single(u"Opacity", &Control::Opacity, &Control::SetOpacity)
+            .Object(u"Position", [](Control& c) -> ui::Position& { return c.position_; })
+            .Bool(u"ShowHint", &Control::ShowHint, &Control::SetShowHint)
+            .Bool(u"Visible", &Control::Visible, &Control::SetVisible)
+            .Single(u"Width", &Control::Width, &Control::SetWidth)
+            .Event(u"OnClick", &Control::OnClick)
+            .Event(u"OnEnter", &Control::OnEnter)
+            .Event(u"OnExit", &Control::OnExit)
+            .Event(u"OnKeyDown", &Control::OnKeyDown)
+            .Event(u"OnKeyUp", &Control::OnKeyUp)
+            .Event(u"OnMouseDown", &Control::OnMouseDown)
+            .Event(u"OnMouseEnter", &Control::OnMouseEnter)
+            .Event(u"OnMouseLeave", &Control::OnMouseLeave)
+            .Event(u"OnMouseMove", &Control::OnMouseMove)
+            .Event(u"OnMouseUp", &Control::OnMouseUp)
+            .Event(u"OnMouseWheel", &Control::OnMouseWheel)
+            .Event(u"OnPaint", &Control::OnPaint)
+            .Event(u"OnPainting", &Control::OnPainting)
+            .Event(u"OnResize", &Control::OnResize)
+            .Build();
+    return table;
+}
+
+// --- tree
+
+Control* Control::ParentControl() const { return Parent() != nullptr ? Parent()->AsControl() : nullptr; }
+
+Control* Control::RootControl() {
+    Control* root = this;
+    while (Control* parent = root->ParentControl()) root = parent;
+    return root;
+}
+
+Form* Control::RootForm() { return dynamic_cast<Form*>(RootControl()); }
+
+void Control::ChildAdded(Component* child) {
+    Control* control = child->AsControl();
+    if (control == nullptr) return;
+    controls_.push_back(control);
+    if (control->align_ != AlignLayout::None) Realign();
+    control->Repaint();
+}
+
+void Control::ChildRemoved(Component* child) {
+    Control* control = child->AsControl();
+    if (control == nullptr) return;
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    if (control->align_ != AlignLayout::None) Realign();
+    Repaint();
+}
+
+void Control::ParentChanged(Component* oldParent) {
+    Control* oldControl = oldParent != nullptr ? oldParent->AsControl() : nullptr;
+    if (oldControl == nullptr) return;
+    Form* oldForm = oldControl->RootForm();
+    if (oldForm != nullptr && oldForm != RootForm()) oldForm->ForgetSubtree(this, false);
+}
+
+// --- place and size
+
+void Control::SetSize(float width, float height) { ApplyBounds(X(), Y(), width, height, false); }
+
+void Control::SetBounds(float x, float y, float width, float height) { ApplyBounds(x, y, width, height, false); }
+
+void Control::ApplyBounds(float x, float y, float width, float height, bool fromParentAlign) {
+    width = std::max(width, 0.0f);
+    height = std::max(height, 0.0f);
+    const bool moved = x != X() || y != Y();
+    const bool resized = width != width_ || height != height_;
+    if (!moved && !resized) return;
+    Repaint();
+    inApplyBounds_ = true;
+    width_ = width;
+    height_ = height;
+    position_.SetPoint({x, y});
+    inApplyBounds_ = false;
+    if (resized) {
+        Resize();
+        Realign();
+    }
+    if (!fromParentAlign && align_ != AlignLayout::None) ParentRealign();
+    Repaint();
+}
+
+void Control::PositionChanged() {
+    const PointF old = placed_;
+    placed_ = position_.Point();
+    if (inApplyBounds_) return;
+    if (!RepaintSuppressed()) {
+        // The area the control covered before the move.
+        const RectF rect = UpdateRectShifted(old.x - placed_.x, old.y - placed_.y);
+        if (!IsEmpty(rect)) RootForm()->Invalidate(rect);
+    }
+    Repaint();
+    if (align_ != AlignLayout::None) ParentRealign();
+}
+
+void Control::MarginsChanged() {
+    if (align_ != AlignLayout::None) ParentRealign();
+}
+
+void Control::SetAlign(AlignLayout align) {
+    if (align == align_) return;
+    align_ = align;
+    ParentRealign();
+}
+
+void Control::ParentRealign() {
+    if (Control* parent = ParentControl()) parent->Realign();
+}
+
+void Control::Realign() {
+    if (realigning_ || IsLoading() || IsDestroying() || RootControl()->IsDestroying()) return;
+    realigning_ = true;
+    float bottom = height_;
+    for (Control* child : controls_) {
+        if (child->align_ != AlignLayout::Bottom || !child->visible_) continue;
+        const RectF& m = child->margins_.Rect();
+        const float top = bottom - m.bottom - child->height_;
+        child->ApplyBounds(m.left, top, width_ - m.left - m.right, child->height_, true);
+        bottom = top - m.top;
+    }
+    realigning_ = false;
+}
+
+void Control::Loaded() {
+    Component::Loaded();
+    Realign();
+}
+
+// --- look and state
+
+void Control::SetOpacity(float opacity) {
+    opacity = std::clamp(opacity, 0.0f, 1.0f);
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
+    Repaint();
+}
+
+float Control::AbsoluteOpacity() const {
+    float result = opacity_;
+    for (const Control* c = ParentControl(); c != nullptr; c = c->ParentControl()) result *= c->opacity_;
+    return result;
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    if (!visible) Repaint();
+    visible_ = visible;
+    if (!visible) {
+        if (Form* form = RootForm()) form->ForgetSubtree(this, true);
+    }
+    if (align_ != AlignLayout::None) ParentRealign();
+    if (visible) Repaint();
+}
+
+bool Control::IsVisibleInTree() const {
+    for (const Control* c = this; c != nullptr; c = c->ParentControl()) {
+        if (!c->visible_) return false;
+    }
+    return true;
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (!enabled) {
+        if (Form* form = RootForm()) form->ForgetSubtree(this, true);
+    }
+    Repaint();
+}
+
+bool Control::AbsoluteEnabled() const {
+    for (const Control* c = this; c != nullptr; c = c->ParentControl()) {
+        if (!c->enabled_) return false;
+    }
+    return true;
+}
+
+void Control::SetClipChildren(bool clip) {
+    if (clip == clipChildren_) return;
+    Repaint();
+    clipChildren_ = clip;
+    Repaint();
+}
+
+void Control::SetHint(std::u16string_view hint) {
+    if (hint == hint_) return;
+    hint_ = hint;
+    if (Form* form = RootForm(); form != nullptr && form->Hovered() == this) form->UpdateHint();
+}
+
+void Control::SetShowHint(bool show) {
+    if (show == showHint_) return;
+    showHint_ = show;
+    if (Form* form = RootForm(); form != nullptr && form->Hovered() == this) form->UpdateHint();
+}
+
+// --- focus and mouse state
+
+void Control::SetCanFocus(bool canFocus) {
+    canFocus_ = canFocus;
+    if (!canFocus) ResetFocus();
+}
+
+bool Control::IsFocused() const {
+    const Form* form = RootForm();
+    return form != nullptr && form->Focused() == this;
+}
+
+bool Control::SetFocus() {
+    if (!canFocus_ || !IsVisibleInTree() || !AbsoluteEnabled()) return false;
+    Form* form = RootForm();
+    if (form == nullptr) return false;
+    form->SetFocusedControl(this);
+    return IsFocused();
+}
+
+void Control::ResetFocus() {
+    if (IsFocused()) RootForm()->SetFocusedControl(nullptr);
+}
+
+void Control::Capture() {
+    if (Form* form = RootForm()) form->SetCaptured(this);
+}
+
+void Control::ReleaseCapture() {
+    if (IsCaptured()) RootForm()->SetCaptured(nullptr);
+}
+
+bool Control::IsCaptured() const {
+    const Form* form = RootForm();
+    return form != nullptr && form->Captured() == this;
+}
+
+// --- coordinates
+
+PointF Control::LocalToAbsolute(PointF point) const {
+    for (const Control* c = this; c->ParentControl() != nullptr; c = c->ParentControl()) {
+        point.x += c->X();
+        point.y += c->Y();
+    }
+    return point;
+}
+
+PointF Control::AbsoluteToLocal(PointF point) const {
+    const PointF origin = LocalToAbsolute({0, 0});
+    return {point.x - origin.x, point.y - origin.y};
+}
+
+PointF Control::LocalToScreen(PointF point) const {
+    const PointF absolute = LocalToAbsolute(point);
+    const Form* form = RootForm();
+    return form != nullptr ? form->ClientToScreen(absolute) : absolute;
+}
+
+PointF Control::ScreenToLocal(PointF point) const {
+    const Form* form = RootForm();
+    return AbsoluteToLocal(form != nullptr ? form->ScreenToClient(point) : point);
+}
+
+Control* Control::ControlAt(PointF point) {
+    if (!visible_ || !enabled_) return nullptr;
+    const bool inside = LocalRect().Contains(point);
+    if (clipChildren_ && !inside) return nullptr;
+    for (size_t i = controls_.size(); i > 0; --i) {
+        Control* child = controls_[i - 1];
+        if (Control* hit = child->ControlAt({point.x - child->X(), point.y - child->Y()})) return hit;
+    }
+    return inside && hitTest_ ? this : nullptr;
+}
+
+bool Control::IsOverSelf(float x, float y) {
+    Control* root = RootControl();
+    return root->ControlAt(LocalToAbsolute({x, y})) == this;
+}
+
+// --- painting
+
+bool Control::RepaintSuppressed() const {
+    if (IsLoading() || IsDestroying()) return true;
+    const Form* form = RootForm();
+    return form == nullptr || form->Host() == nullptr || form->IsLoading() || form->IsDestroying();
+}
+
+void Control::Repaint() {
+    if (RepaintSuppressed() || !IsVisibleInTree()) return;
+    const RectF rect = AbsoluteUpdateRect();
+    if (!IsEmpty(rect)) RootForm()->Invalidate(rect);
+}
+
+RectF Control::LocalUpdateRect() const {
+    RectF rect = LocalRect();
+    if (const GlowEffect* glow = GlowEffect::Find(*this)) rect = Inflate(rect, glow->Extent());
+    if (!clipChildren_) {
+        for (const Control* child : controls_) {
+            if (child->visible_) rect = Union(rect, child->LocalUpdateRect().Offset(child->X(), child->Y()));
+        }
+    }
+    return rect;
+}
+
+RectF Control::AbsoluteUpdateRect() const { return UpdateRectShifted(0, 0); }
+
+RectF Control::UpdateRectShifted(float dx, float dy) const {
+    const PointF origin = LocalToAbsolute({0, 0});
+    RectF rect = LocalUpdateRect().Offset(origin.x + dx, origin.y + dy);
+    for (const Control* a = this; a != nullptr; a = a->ParentControl()) {
+        const bool isRoot = a->ParentControl() == nullptr;
+        if (a == this && !isRoot) continue;
+        if (a->clipChildren_ || isRoot) {
+            const PointF o = a->LocalToAbsolute({0, 0});
+            rect = Intersect(rect, a->LocalRect().Offset(o.x, o.y));
+        }
+    }
+    return rect;
+}
+
+void Control::PaintTree(Canvas& canvas, bool withEffects) {
+    if (!visible_ || opacity_ <= 0) return;
+    const RectF local = LocalRect();
+    if (withEffects) {
+        if (const GlowEffect* glow = GlowEffect::Find(*this)) {
+            Form* form = RootForm();
+            if (form != nullptr && form->Host() != nullptr) form->Host()->PaintGlow(canvas, *this, *glow);
+        }
+    }
+    if (OnPainting) OnPainting(this, canvas, local);
+    Paint(canvas);
+    if (OnPaint) OnPaint(this, canvas, local);
+    if (controls_.empty()) return;
+    const Canvas::StateId state = canvas.SaveState();
+    if (clipChildren_) canvas.IntersectClipRect(local);
+    const Matrix base = canvas.GetMatrix();
+    for (Control* child : controls_) {
+        if (!child->visible_ || child->opacity_ <= 0) continue;
+        canvas.SetMatrix(Matrix::Translation(child->X(), child->Y()).Then(base));
+        child->PaintTree(canvas, withEffects);
+    }
+    canvas.RestoreState(state);
+}
+
+// --- framework callbacks
+
+void Control::MouseDown(MouseButton button, ShiftState shift, float x, float y) {
+    if (button == MouseButton::Left) pressed_ = true;
+    if (autoCapture_) Capture();
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void Control::MouseMove(ShiftState shift, float x, float y) {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void Control::MouseUp(MouseButton button, ShiftState shift, float x, float y) {
+    const bool completesClick = button == MouseButton::Left && pressed_;
+    if (button == MouseButton::Left) pressed_ = false;
+    ReleaseCapture();
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (completesClick && IsOverSelf(x, y)) Click();
+}
+
+void Control::MouseWheel(ShiftState shift, int wheelDelta, bool& handled) {
+    if (OnMouseWheel) OnMouseWheel(this, shift, wheelDelta, handled);
+}
+
+void Control::DoMouseEnter() {
+    isMouseOver_ = true;
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void Control::DoMouseLeave() {
+    isMouseOver_ = false;
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void Control::Click() {
+    if (OnClick) OnClick(this);
+}
+
+void Control::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void Control::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+void Control::KeyDown(uint16_t& key, char16_t& keyChar, ShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, keyChar, shift);
+}
+
+void Control::KeyUp(uint16_t& key, char16_t& keyChar, ShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, keyChar, shift);
+}
+
+void Control::Resize() {
+    if (OnResize) OnResize(this);
+}
+
+}  // namespace ui

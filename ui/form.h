@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ui/class_registry.h"
+#include "ui/control.h"
+
+namespace ui {
+
+class FormHost;
+
+// The root control of a window: it owns the window's components (a stored layout creates them with the form
+// as their owner), hosts the control tree and dispatches the host's input to it, keeping the control under
+// the pointer, the control that captured the mouse and the focused control. Its position is the window's
+// client origin; its size is the client size.
+class Form : public Control {
+public:
+    Form();
+    // Frees the owned components first, while the form is whole.
+    ~Form() override;
+    std::u16string_view ClassName() const override { return u"TForm"; }
+    static const PropertyTable& StaticProperties();
+    const PropertyTable& PublishedProperties() const override { return StaticProperties(); }
+
+    const std::u16string& Caption() const { return caption_; }
+    void SetCaption(std::u16string_view caption);
+    int ClientWidth() const { return static_cast<int>(Width()); }
+    void SetClientWidth(int width) { SetWidth(static_cast<float>(width)); }
+    int ClientHeight() const { return static_cast<int>(Height()); }
+    void SetClientHeight(int height) { SetHeight(static_cast<float>(height)); }
+
+    // The creation handler, run by LoadLayout once the layout has been applied.
+    NotifyEvent OnCreate;
+
+    // Reads a stored layout into the form (ReadLayout, ui/layout_reader.h), then runs DoCreate. Throws
+    // LayoutError for a malformed layout.
+    void LoadLayout(std::string_view text, const ClassRegistry& registry = GlobalClassRegistry());
+    // Raises OnCreate.
+    virtual void DoCreate();
+
+    // --- host
+    FormHost* Host() const { return host_; }
+    // The window that shows the form, or nullptr. The host must outlive the form or detach itself first.
+    void SetHost(FormHost* host);
+    PointF ClientToScreen(PointF point) const;
+    PointF ScreenToClient(PointF point) const;
+    // Passes a repaint request to the host.
+    void Invalidate(const RectF& rect);
+    // Paints the whole tree (PaintTree with effects).
+    void PaintTo(Canvas& canvas) { PaintTree(canvas, true); }
+    // Lets the window follow the pointer until the button is released (the host does it); the mouse
+    // capture and the pressed state of the control that was pressed end here, since the host takes the
+    // rest of that press.
+    void StartWindowDrag();
+
+    // --- input from the host, in client coordinates
+    void HandleMouseDown(MouseButton button, ShiftState shift, float x, float y);
+    void HandleMouseMove(ShiftState shift, float x, float y);
+    void HandleMouseUp(MouseButton button, ShiftState shift, float x, float y);
+    void HandleMouseWheel(ShiftState shift, int wheelDelta, float x, float y);
+    // The pointer left the window.
+    void HandleMouseLeave();
+    // To the focused control, then (unless consumed) to the form.
+    void HandleKeyDown(uint16_t& key, char16_t& keyChar, ShiftState shift);
+    void HandleKeyUp(uint16_t& key, char16_t& keyChar, ShiftState shift);
+
+    // The control that takes mouse input at the point, or nullptr.
+    Control* ObjectAtPoint(PointF point) { return ControlAt(point); }
+    Control* Hovered() const { return hovered_; }
+    Control* Captured() const { return captured_; }
+    Control* Focused() const { return focused_; }
+    // Moves the focus (DoExit on the old control, DoEnter on the new one); nullptr takes it away.
+    void SetFocusedControl(Control* control);
+
+    // Raises OnResize and tells the host about the new client size.
+    void Resize() override;
+
+private:
+    friend class Control;
+
+    void SetCaptured(Control* control);
+    // A control and its descendants can no longer be under the pointer, captured, focused or pressed: they
+    // left the form (notify false: no callbacks), or became invisible or disabled (notify true).
+    void ForgetSubtree(Control* control, bool notify);
+    // Clears the pressed state of the control and its descendants.
+    static void ForgetPresses(Control* control);
+    void UpdateHovered(PointF point);
+    void SetHovered(Control* control);
+    void UpdateHint();
+
+    std::u16string caption_;
+    FormHost* host_ = nullptr;
+    Control* hovered_ = nullptr;
+    Control* captured_ = nullptr;
+    Control* focused_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/events.h"
+#include "ui/form_host.h"
+#include "ui/geometry.h"
+
+namespace ui {
+
+class Canvas;
+class Form;
+
+// A form host without a window, for tests: it drives the form with mouse and keyboard input, paints it onto
+// any canvas and records what the form asked of its window.
+class HeadlessHost : public FormHost {
+public:
+    // Attaches itself to the form; the form must outlive the host.
+    explicit HeadlessHost(Form& form);
+    ~HeadlessHost() override;
+    HeadlessHost(const HeadlessHost&) = delete;
+    HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+    Form& GetForm() { return form_; }
+
+    // Input at client coordinates.
+    void MouseDown(float x, float y, MouseButton button = MouseButton::Left, ShiftState shift = {});
+    void MouseMove(float x, float y, ShiftState shift = {});
+    void MouseUp(float x, float y, MouseButton button = MouseButton::Left, ShiftState shift = {});
+    // Press and release at one point.
+    void Click(float x, float y, MouseButton button = MouseButton::Left);
+    void Wheel(float x, float y, int wheelDelta, ShiftState shift = {});
+    void MouseLeave();
+    // Returns the key as the form left it (0 when consumed).
+    uint16_t KeyDown(uint16_t key, char16_t keyChar = 0, ShiftState shift = {});
+    uint16_t KeyUp(uint16_t key, char16_t keyChar = 0, ShiftState shift = {});
+
+    // Paints the whole form onto the canvas.
+    void Paint(Canvas& canvas);
+
+    // What the form asked for.
+    std::vector<RectF> invalidated;
+    std::u16string caption;
+    float clientWidth = 0;
+    float clientHeight = 0;
+    bool mouseCaptured = false;
+    int windowDrags = 0;
+    std::u16string hint;
+    // Where the client area lies on the screen.
+    PointF screenOrigin;
+    // Glow effects painted through PaintGlow, by control name.
+    std::vector<std::u16string> glowsPainted;
+
+    void Invalidate(const RectF& rect) override { invalidated.push_back(rect); }
+    void CaptionChanged(std::u16string_view text) override { caption = text; }
+    void ClientSizeChanged(float width, float height) override {
+        clientWidth = width;
+        clientHeight = height;
+    }
+    void SetMouseCapture(bool captured) override { mouseCaptured = captured; }
+    void StartWindowDrag() override { ++windowDrags; }
+    void HintChanged(std::u16string_view text) override { hint = text; }
+    PointF ClientToScreen(PointF point) const override { return {point.x + screenOrigin.x, point.y + screenOrigin.y}; }
+    PointF ScreenToClient(PointF point) const override { return {point.x - screenOrigin.x, point.y - screenOrigin.y}; }
+    void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) override;
+
+private:
+    Form& form_;
+};
+
+}  // namespace ui
