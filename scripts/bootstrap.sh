@@ -13,7 +13,7 @@ packages=(
   7zip librsvg2-bin
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  python3 nodejs npm
+  python3 openssl nodejs npm
 )
 
 missing=()

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/system_services.h"
+
+namespace app {
+
+// The statistics server and publisher address this build was configured with (CMake options
+// VELNIX_STATS_BASE_URL and VELNIX_PUBLISHER).
+TSetupSettings BuildSettings();
+
+}  // namespace app

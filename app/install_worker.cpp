@@ -1,0 +1,175 @@
+#include "app/install_worker.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "app/path_text.h"
+#include "app/registry_keys.h"
+#include "app/self_removal.h"
+#include "app/usage_report.h"
+
+namespace app {
+
+namespace {
+
+constexpr int32_t kUpdatePreStepTimeLimitSeconds = 15;
+
+void RemoveIfPresent(TSetupServices& services, const std::u16string& path, bool& ok) {
+    if (!ok || !services.Files.FileExists(path)) return;
+    ok = services.Files.RemoveFile(path);
+    if (!ok) services.Log.Log(u"Setup: cannot delete " + path);
+}
+
+// Extractor, archive and an old Uninstall.exe go, then the running executable is copied as Uninstall.exe. The
+// first failure skips the rest of the block.
+void CleanUpAndCopyUninstaller(TSetupServices& services, const std::u16string& extractor,
+                               const std::u16string& archive, const std::u16string& uninstaller) {
+    bool ok = true;
+    RemoveIfPresent(services, extractor, ok);
+    RemoveIfPresent(services, archive, ok);
+    RemoveIfPresent(services, uninstaller, ok);
+    if (!ok) return;
+    if (!services.Files.CopyFileNoReplace(services.Process.ExecutablePath(), uninstaller)) {
+        services.Log.Log(u"Setup: cannot copy the uninstaller to " + uninstaller);
+    }
+}
+
+void CreateShortcuts(TSetupServices& services, const std::u16string& installDir) {
+    const std::u16string target = installDir + u"Velnix.exe";
+    std::optional<std::u16string> folders[2];
+    folders[0] = services.Shell.FolderPath(TShellFolder::Desktop);
+    if (std::optional<std::u16string> appData = services.Shell.FolderPath(TShellFolder::RoamingAppData)) {
+        folders[1] = *appData + u"\\Microsoft\\Windows\\Start Menu\\Programs";
+    }
+    for (const std::optional<std::u16string>& folder : folders) {
+        if (!folder) {
+            services.Log.Log(u"Setup: a shortcut folder is unknown");
+            continue;
+        }
+        const std::u16string link = *folder + u"\\Velnix.lnk";
+        // An existing shortcut is left as it is, wherever it points.
+        if (services.Files.FileExists(link)) continue;
+        if (!services.Shell.SaveShortcut(link, target, installDir)) services.Log.Log(u"Setup: cannot save " + link);
+    }
+}
+
+void WriteUninstallEntry(TSetupState& state, TSetupServices& services) {
+    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, TKeyAccess::OpenOrCreate);
+    if (!key) {
+        services.Log.Log(u"Setup: the uninstall entry cannot be created");
+        return;
+    }
+    const std::pair<std::u16string_view, std::u16string> values[] = {
+        {u"DisplayIcon", state.InstallDir + u"Velnix.exe"},
+        {u"DisplayName", u"Velnix"},
+        {u"DisplayVersion", state.SetupVersion},
+        {u"Publisher", services.Settings.Publisher},
+        {u"UninstallString", UninstallCommand(state.InstallDir)},
+    };
+    for (const auto& [name, value] : values) {
+        if (!key->WriteString(name, value)) services.Log.Log(u"Setup: cannot write " + std::u16string(name));
+    }
+}
+
+void WaitForRemovalScript(TSetupServices& services) {
+    const std::u16string script = SelfRemovalScriptPath(services);
+    if (script.empty()) return;
+    for (int poll = 0; poll < kRemovalScriptPolls; ++poll) {
+        if (!services.Files.FileExists(script)) return;
+        services.Process.Sleep(kRemovalScriptPollMs);
+    }
+    services.Log.Log(u"Setup: the earlier uninstaller's removal script is still there: " + script);
+}
+
+}  // namespace
+
+std::u16string ExtractorCommandLine(std::u16string_view extractorPath, std::u16string_view archivePath,
+                                    std::u16string_view installDir) {
+    return Quoted(extractorPath) + u" x -p" + std::u16string(kPayloadPassword) + u" -aoa " + Quoted(archivePath) +
+           u" -o" + Quoted(installDir);
+}
+
+std::u16string UninstallCommand(std::u16string_view installDir) {
+    return Quoted(std::u16string(installDir) + u"Uninstall.exe");
+}
+
+void StartInstallTasks(TSetupState& state, TSetupServices& services, TInstallHooks hooks) {
+    // The kind follows the mode found at start-up, before the pre-step rewrites InstallDir.
+    const TReportKind kind = state.InstallDir.empty() ? TReportKind::Install : TReportKind::UpdateInstall;
+    StartUsageReport(kind, state, services);
+    TSetupState* sharedState = &state;
+    TSetupServices* sharedServices = &services;
+    const bool queued = services.Pool.Submit([sharedState, sharedServices, hooks = std::move(hooks)] {
+        RunUpdatePreStep(*sharedState, *sharedServices, hooks);
+    });
+    if (!queued) services.Log.Log(u"Setup: the update pre-step could not be queued");
+}
+
+void RunUpdatePreStep(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks) {
+    if (!state.InstallDir.empty()) {
+        // Registered by an earlier version with or without quotes.
+        const std::u16string uninstaller = UnquotePath(state.InstallDir);
+        const std::u16string folder = WithTrailingBackslash(FolderOf(uninstaller));
+        services.Log.Log(u"Setup: running the earlier uninstaller " + uninstaller);
+        uint32_t exitCode = 0;
+        std::u16string output;
+        services.Processes.RunCommand(Quoted(uninstaller) + u" update", exitCode, folder, /*useUtf8=*/true,
+                                      kUpdatePreStepTimeLimitSeconds, output);
+        WaitForRemovalScript(services);
+        state.InstallDir = folder;
+    }
+    if (!hooks.RunOnMainThread) {
+        services.Log.Log(u"Setup: no way to reach the main thread");
+        return;
+    }
+    hooks.RunOnMainThread([&state, &services, &hooks] { ChooseInstallDir(state, services, hooks); });
+}
+
+void ChooseInstallDir(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks) {
+    if (state.InstallDir.empty()) {
+        std::optional<std::u16string> selected = hooks.SelectedFolder ? hooks.SelectedFolder() : std::nullopt;
+        if (selected && !selected->empty()) state.InstallDir = WithTrailingBackslash(*selected);
+    }
+    if (state.InstallDir.empty()) {
+        services.Log.Log(u"Setup: no target folder");
+        return;
+    }
+    TSetupState* sharedState = &state;
+    TSetupServices* sharedServices = &services;
+    if (!services.Pool.Submit([sharedState, sharedServices] { RunInstallation(*sharedState, *sharedServices); })) {
+        services.Log.Log(u"Setup: the installation could not be queued");
+    }
+}
+
+TInstallOutcome RunInstallation(TSetupState& state, TSetupServices& services) {
+    const std::u16string tempFolder = services.Files.TempFolder();
+    const std::u16string extractor = tempFolder + u"7za.exe";
+    std::optional<std::u16string> archive =
+        tempFolder.empty() ? std::nullopt : services.Files.CreateTempFile(tempFolder, u"tmp");
+    if (!archive) {
+        services.Log.Log(u"Setup: no temporary file for the archive in " + tempFolder);
+        return TInstallOutcome::NoArchiveFile;
+    }
+    services.Log.Log(u"Setup: installing into " + state.InstallDir);
+    if (!services.Resources.WriteToFile(u"7za", extractor)) services.Log.Log(u"Setup: cannot write " + extractor);
+    if (!services.Resources.WriteToFile(u"pak", *archive)) services.Log.Log(u"Setup: cannot write " + *archive);
+    if (!services.Files.DirectoryExists(state.InstallDir) && !services.Files.CreateDirectories(state.InstallDir)) {
+        services.Log.Log(u"Setup: cannot create " + state.InstallDir);
+    }
+
+    uint32_t exitCode = 0;
+    std::u16string output;
+    services.Processes.RunCommand(ExtractorCommandLine(extractor, *archive, state.InstallDir), exitCode,
+                                  FolderOf(extractor), /*useUtf8=*/true, /*timeLimitSeconds=*/0, output);
+
+    CleanUpAndCopyUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe");
+    CreateShortcuts(services, state.InstallDir);
+    WriteUninstallEntry(state, services);
+    if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", /*show=*/true)) {
+        services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
+    }
+    services.Process.EndProcess(0);
+    return TInstallOutcome::Finished;
+}
+
+}  // namespace app

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/setup_state.h"
+#include "app/system_services.h"
+
+// What happens after a click on InstallButton in install or update mode: the usage report, the update
+// pre-step, the choice of the target folder and the installation itself.
+namespace app {
+
+// The window's part in the installation.
+struct TInstallHooks {
+    // Runs the function on the main thread and returns once it has run (a synchronous call from a pool thread).
+    std::function<void(const std::function<void()>&)> RunOnMainThread;
+    // The text of DriveComboBox's selected entry; nothing when the list is empty or nothing is selected.
+    // Called on the main thread only.
+    std::function<std::optional<std::u16string>()> SelectedFolder;
+};
+
+// The extractor's password for the payload archive.
+inline constexpr std::u16string_view kPayloadPassword = u"Velnix";
+
+// "<extractor>" x -p<password> -aoa "<archive>" -o"<installDir>"
+std::u16string ExtractorCommandLine(std::u16string_view extractorPath, std::u16string_view archivePath,
+                                    std::u16string_view installDir);
+
+// The value written as UninstallString: InstallDir + "Uninstall.exe" in double quotes.
+std::u16string UninstallCommand(std::u16string_view installDir);
+
+// The click handler's background work (after the window has disabled its controls and started OperateAni):
+// queues the usage report, of the kind the mode found at start-up gives (InstallDir not empty: update), and
+// RunUpdatePreStep on the shared pool. state and services must live as long as the process.
+void StartInstallTasks(TSetupState& state, TSetupServices& services, TInstallHooks hooks);
+
+// How long the update pre-step waits, after the earlier uninstaller has ended, for its self-removal script to
+// finish: the script retries about once a second, and one still running when the new Uninstall.exe arrives
+// would delete that instead.
+inline constexpr int kRemovalScriptPolls = 50;
+inline constexpr uint32_t kRemovalScriptPollMs = 100;
+
+// Pool thread. Update mode (InstallDir holds the earlier uninstaller): runs it with the argument update for at
+// most 15 seconds, waits (at most 5 s) for its removal script to end, and takes its folder as InstallDir. Then
+// hands ChooseInstallDir to the main thread and waits.
+void RunUpdatePreStep(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks);
+
+// Main thread. Install mode: InstallDir becomes the selected folder plus a backslash. When a folder is known,
+// queues RunInstallation; otherwise nothing more happens and the window stays as it is.
+void ChooseInstallDir(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks);
+
+enum class TInstallOutcome {
+    // Everything ran (each step guarded on its own) and the process was ended.
+    Finished,
+    // No temporary file for the archive could be made: nothing was installed.
+    NoArchiveFile,
+};
+
+// Pool thread. Extracts the payload into InstallDir, leaves Uninstall.exe, the shortcuts and the uninstall
+// entry, opens the installed application and ends the process (services.Process.EndProcess(0)).
+TInstallOutcome RunInstallation(TSetupState& state, TSetupServices& services);
+
+}  // namespace app

@@ -1,0 +1,7 @@
+#include "app/setup_state.h"
+
+namespace app {
+
+TSetupState SetupState;
+
+}  // namespace app

@@ -1,0 +1,109 @@
+#include "app/uninstall_sequence.h"
+
+#include <string>
+
+#include "app/install_identity.h"
+#include "app/path_text.h"
+#include "app/registry_keys.h"
+#include "app/self_removal.h"
+#include "app/usage_report.h"
+
+namespace app {
+
+namespace {
+
+void RunTaskkill(TSetupServices& services, std::u16string_view imageName, const std::u16string& folder) {
+    const std::u16string command = u"taskkill.exe /f /im " + std::u16string(imageName);
+    uint32_t exitCode = 0;
+    std::u16string output;
+    services.Processes.RunCommand(command, exitCode, folder, /*useUtf8=*/false, /*timeLimitSeconds=*/0, output);
+}
+
+void EndApplicationProcesses(TSetupServices& services, const std::u16string& folder) {
+    for (int round = 0; round < 2; ++round) {
+        RunTaskkill(services, u"Velnix.exe", folder);
+        RunTaskkill(services, u"vlxd.exe", folder);
+        services.Process.Sleep(500);
+    }
+}
+
+// Deletes the file when a file of that name exists; a failure is logged and left at that.
+void DeleteFileIfPresent(TSetupServices& services, const std::u16string& path) {
+    if (!services.Files.FileExists(path)) return;
+    if (!services.Files.RemoveFile(path)) services.Log.Log(u"Setup: cannot delete " + path);
+}
+
+void DeleteInstalledFiles(TSetupServices& services, const std::u16string& folder) {
+    for (const std::u16string_view name : kInstalledFiles) DeleteFileIfPresent(services, folder + std::u16string(name));
+    const std::u16string langFolder = folder + u"lang\\";
+    for (const std::u16string_view language : kLanguageFiles) {
+        DeleteFileIfPresent(services, langFolder + std::u16string(language) + u".lang");
+    }
+    const std::u16string lang = folder + u"lang";
+    if (services.Files.DirectoryExists(lang) && services.Files.IsDirectoryEmpty(lang) &&
+        !services.Files.RemoveEmptyDirectory(lang)) {
+        services.Log.Log(u"Setup: cannot remove " + lang);
+    }
+    for (const std::u16string_view name : kRemovedFolders) {
+        const std::u16string path = folder + std::u16string(name);
+        if (services.Files.DirectoryExists(path) && !services.Files.DeleteTree(path)) {
+            services.Log.Log(u"Setup: cannot remove all of " + path);
+        }
+    }
+}
+
+void DeleteShortcuts(TSetupServices& services) {
+    if (std::optional<std::u16string> desktop = services.Shell.FolderPath(TShellFolder::Desktop)) {
+        DeleteFileIfPresent(services, *desktop + u"\\Velnix.lnk");
+    }
+    if (std::optional<std::u16string> appData = services.Shell.FolderPath(TShellFolder::RoamingAppData)) {
+        DeleteFileIfPresent(services, *appData + u"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk");
+    }
+}
+
+}  // namespace
+
+void AskAppToQuit(TSetupServices& services) {
+    for (int attempt = 0; attempt < kQuitRequestAttempts; ++attempt) {
+        const TQuitRequestResult result =
+            services.AppQuit.RequestQuit(kAppMappingName, kQuitMessage, kQuitRequestTimeoutMs);
+        if (result == TQuitRequestResult::NoApplication) return;
+        if (result == TQuitRequestResult::ViewUnavailable) {
+            services.Log.Log(u"Setup: the application's mapping cannot be read");
+            return;
+        }
+        if (result == TQuitRequestResult::NotDelivered) {
+            services.Log.Log(u"Setup: the application does not answer the quit request");
+            return;
+        }
+        services.Process.Sleep(kQuitRequestPauseMs);
+    }
+    services.Log.Log(u"Setup: the application did not quit when asked");
+}
+
+void RunUninstall(TSetupState& state, TSetupServices& services) {
+    const bool silent = services.Process.FirstArgument() == u"update";
+    if (!silent && !services.Dialogs.AskYesNo(u"Uninstall Velnix?", u"Velnix")) {
+        services.Process.EndProcess(0);
+        return;
+    }
+    ReadStoredIdentity(state, services);
+    if (!silent) StartUsageReport(TReportKind::Uninstall, state, services);
+
+    const std::u16string folder(FolderOf(services.Process.ExecutablePath()));
+    services.Log.Log(u"Setup: uninstalling " + folder);
+    AskAppToQuit(services);
+    EndApplicationProcesses(services, folder);
+    // Without a folder the names would be taken relative to the current folder: delete nothing then.
+    if (!folder.empty()) {
+        DeleteInstalledFiles(services, folder);
+    } else {
+        services.Log.Log(u"Setup: the installation folder is unknown");
+    }
+    DeleteShortcuts(services);
+    if (!services.Registry.DeleteKey(kUninstallKey)) services.Log.Log(u"Setup: no uninstall entry was deleted");
+    ScheduleSelfRemoval(services);
+    services.Process.EndProcess(0);
+}
+
+}  // namespace app

@@ -1,0 +1,66 @@
+#include "platform/win32/main_thread_invoker.h"
+
+#include <windows.h>
+
+#include <exception>
+
+#include "ui/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr UINT kInvokeMessage = WM_APP + 0x56;
+constexpr wchar_t kWindowClass[] = L"VelnixMainThreadInvoker";
+
+struct TInvocation {
+    const std::function<void()>* Function;
+    app::ISetupLog* Log;
+};
+
+void RunInvocation(const TInvocation& invocation) {
+    try {
+        (*invocation.Function)();
+    } catch (const std::exception& error) {
+        invocation.Log->Log(u"Main thread: a call failed: " + ui::Utf8ToUtf16(error.what()));
+    } catch (...) {
+        invocation.Log->Log(u"Main thread: a call failed");
+    }
+}
+
+LRESULT CALLBACK InvokerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kInvokeMessage) {
+        RunInvocation(*reinterpret_cast<const TInvocation*>(lParam));
+        return 1;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TMainThreadInvoker::TMainThreadInvoker(app::ISetupLog& log) : log_(log), threadId_(GetCurrentThreadId()) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = InvokerWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);  // fails harmlessly when a second invoker registers it again
+    window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
+                              nullptr);
+    if (!window_) log_.Log(u"Main thread: no message window; calls run on the calling thread");
+}
+
+TMainThreadInvoker::~TMainThreadInvoker() {
+    if (window_) DestroyWindow(static_cast<HWND>(window_));
+}
+
+void TMainThreadInvoker::InvokeAndWait(const std::function<void()>& function) {
+    const TInvocation invocation{&function, &log_};
+    if (GetCurrentThreadId() == threadId_ || !window_) {
+        RunInvocation(invocation);
+        return;
+    }
+    SendMessageW(static_cast<HWND>(window_), kInvokeMessage, 0, reinterpret_cast<LPARAM>(&invocation));
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+
+#include "app/system_services.h"
+
+namespace platform::win32 {
+
+// Runs functions on the thread that created it (the main thread), for pool threads that must wait for the
+// result: a message-only window receives the call through SendMessageW, so the main thread runs it from its
+// message loop. Called on the main thread itself, it runs the function at once.
+class TMainThreadInvoker {
+public:
+    explicit TMainThreadInvoker(app::ISetupLog& log);
+    TMainThreadInvoker(const TMainThreadInvoker&) = delete;
+    TMainThreadInvoker& operator=(const TMainThreadInvoker&) = delete;
+    ~TMainThreadInvoker();
+
+    void InvokeAndWait(const std::function<void()>& function);
+
+private:
+    app::ISetupLog& log_;
+    void* window_ = nullptr;
+    unsigned long threadId_ = 0;
+};
+
+}  // namespace platform::win32

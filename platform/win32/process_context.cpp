@@ -1,0 +1,66 @@
+#include "platform/win32/process_context.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/local_unix_seconds.h"
+#include "platform/system.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+
+std::u16string TWin32ProcessContext::ExecutablePath() { return platform::ExecutablePath().u16string(); }
+
+std::u16string TWin32ProcessContext::FirstArgument() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments) return {};
+    std::u16string first = count > 1 ? FromWide(arguments[1], wcslen(arguments[1])) : std::u16string();
+    LocalFree(arguments);
+    return first;
+}
+
+std::u16string TWin32ProcessContext::LowerCase(std::u16string_view text) {
+    if (text.empty()) return {};
+    std::wstring source = Wide(text);
+    wchar_t locale[LOCALE_NAME_MAX_LENGTH] = {};
+    if (GetSystemDefaultLocaleName(locale, LOCALE_NAME_MAX_LENGTH) > 0) {
+        const int length = LCMapStringEx(locale, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, source.c_str(),
+                                         static_cast<int>(source.size()), nullptr, 0, nullptr, nullptr, 0);
+        if (length > 0) {
+            std::wstring lower(static_cast<size_t>(length), L'\0');
+            LCMapStringEx(locale, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, source.c_str(),
+                          static_cast<int>(source.size()), lower.data(), length, nullptr, nullptr, 0);
+            return FromWide(lower);
+        }
+    }
+    CharLowerBuffW(source.data(), static_cast<DWORD>(source.size()));
+    return FromWide(source);
+}
+
+int64_t TWin32ProcessContext::LocalUnixSeconds() { return app::LocalUnixSeconds(); }
+
+void TWin32ProcessContext::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+std::optional<std::string> TWin32ProcessContext::ToConsoleCodePage(std::u16string_view text) {
+    if (text.empty()) return std::string();
+    const std::wstring wide = Wide(text);
+    // A new console starts in the OEM code page, and the command interpreter reads batch files with it.
+    const UINT codePage = GetOEMCP();
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, &lossy);
+    if (size <= 0 || lossy) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), bytes.data(),
+                        size, nullptr, &lossy);
+    if (lossy) return std::nullopt;
+    return bytes;
+}
+
+void TWin32ProcessContext::EndProcess(uint32_t exitCode) {
+    log_.Log(u"Setup: process ends with exit code " + DecimalText(exitCode));
+    ExitProcess(exitCode);
+}
+
+}  // namespace platform::win32

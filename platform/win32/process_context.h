@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/system_services.h"
+
+namespace platform::win32 {
+
+// The running process: its image path and first argument, the system locale's lower-casing, the local clock,
+// Sleep, the console code page and ExitProcess.
+class TWin32ProcessContext final : public app::IProcessContext {
+public:
+    explicit TWin32ProcessContext(app::ISetupLog& log) : log_(log) {}
+
+    std::u16string ExecutablePath() override;
+    std::u16string FirstArgument() override;
+    std::u16string LowerCase(std::u16string_view text) override;
+    int64_t LocalUnixSeconds() override;
+    void Sleep(uint32_t milliseconds) override;
+    std::optional<std::string> ToConsoleCodePage(std::u16string_view text) override;
+    void EndProcess(uint32_t exitCode) override;
+
+private:
+    app::ISetupLog& log_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,10 @@
+#include "platform/win32/setup_services.h"
+
+namespace platform::win32 {
+
+TWin32SetupServices::TWin32SetupServices(app::TSetupSettings settings, void* ownerWindow)
+    : dialogs_(ownerWindow),
+      services_{std::move(settings), log_,  registry_, files_,     shell_, processes_, http_,
+                crypto_,             guids_, dialogs_,  appQuit_,  resources_, pool_, process_} {}
+
+}  // namespace platform::win32

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/system_services.h"
+
+namespace platform::win32 {
+
+// SHA-1 through BCrypt.
+class TBCryptSha1 final : public app::ICrypto {
+public:
+    explicit TBCryptSha1(app::ISetupLog& log) : log_(log) {}
+    std::optional<app::TSha1Digest> Sha1(std::string_view bytes) override;
+
+private:
+    app::ISetupLog& log_;
+};
+
+}  // namespace platform::win32

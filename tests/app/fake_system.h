@@ -1,0 +1,150 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/system_services.h"
+
+namespace app::testing {
+
+// An in-memory machine behind every setup service: a file system and a registry as maps, scripted answers
+// for processes, HTTP, dialogs and the quit channel, a pool whose tasks run when the test says so, and one
+// ordered list of everything that changed the machine or left it (Events), in readable UTF-8.
+class TFakeSystem : public ISetupLog,
+                    public IRegistry,
+                    public IFileSystem,
+                    public IShell,
+                    public IProcesses,
+                    public IHttpClient,
+                    public ICrypto,
+                    public IGuidSource,
+                    public IDialogs,
+                    public IAppQuitChannel,
+                    public IResources,
+                    public ITaskPool,
+                    public IProcessContext {
+public:
+    TFakeSystem();
+
+    TSetupServices& Services() { return services_; }
+
+    // ---- what the test sets up ----
+    std::u16string executablePath = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\Uninstall.exe";
+    std::u16string firstArgument;
+    std::u16string tempFolder = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
+    std::map<TShellFolder, std::u16string> shellFolders = {
+        {TShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
+        {TShellFolder::RoamingAppData, u"C:\\Users\\Ann\\AppData\\Roaming"}};
+    std::vector<TDriveRoot> drives = {{u"C:\\", TDriveType::Fixed}};
+    int64_t localSeconds = 1700000000;
+    bool answerYes = true;
+    std::deque<std::u16string> guids = {u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}"};
+    std::deque<TQuitRequestResult> quitAnswers;  // empty: no application is running
+    std::optional<THttpResponse> httpAnswer = THttpResponse{200, "{\"ok\":true}"};
+    std::optional<TSha1Digest> digest;  // default: the bytes 0x00 to 0x13
+    std::map<std::u16string, std::string> resources = {{u"ver", "2.0"}, {u"7za", "MZ-7za"}, {u"pak", "7z-payload"}};
+    // Characters the console code page lacks: every one above this code unit.
+    char16_t consoleCodePageLimit = 0x7F;
+    std::map<std::u16string, std::u16string> shortPaths;
+
+    // The machine's state. Folders are kept without a trailing backslash.
+    std::map<std::u16string, std::string> files;
+    std::set<std::u16string> folders;
+    struct TRegistryValue {
+        std::u16string Text;
+        bool IsString = true;
+    };
+    std::map<std::u16string, std::map<std::u16string, TRegistryValue>> registry;
+
+    // Failures to inject.
+    std::set<std::u16string> undeletableFiles;
+    std::set<std::u16string> unwritableFiles;
+    std::set<std::u16string> unopenableKeys;
+    bool tempFileFails = false;
+    bool shortcutFails = false;
+
+    // ---- what the test looks at ----
+    std::vector<std::string> events;
+    std::vector<std::u16string> logLines;
+    std::vector<THttpRequest> httpRequests;
+    std::vector<std::string> hashInputs;
+    bool ended = false;
+
+    // Adds a file (and its folders).
+    void AddFile(const std::u16string& path, std::string content = "x");
+    void AddFolder(const std::u16string& path);
+    bool HasFile(const std::u16string& path) const { return files.count(path) > 0; }
+    bool HasFolder(const std::u16string& path) const;
+    // Runs queued pool tasks, including those they queue, in order.
+    void RunQueuedTasks();
+    size_t QueuedTasks() const { return tasks_.size(); }
+    // The events that start with the prefix.
+    std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
+
+    // ---- ISetupLog ----
+    void Log(std::u16string_view line) override;
+    // ---- IRegistry ----
+    std::unique_ptr<IRegistryKey> OpenKey(std::u16string_view subKey, TKeyAccess access) override;
+    bool DeleteKey(std::u16string_view subKey) override;
+    // ---- IFileSystem ----
+    bool FileExists(std::u16string_view path) override;
+    bool DirectoryExists(std::u16string_view path) override;
+    bool IsDirectoryEmpty(std::u16string_view path) override;
+    bool RemoveFile(std::u16string_view path) override;
+    bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override;
+    bool CreateDirectories(std::u16string_view path) override;
+    bool RemoveEmptyDirectory(std::u16string_view path) override;
+    bool DeleteTree(std::u16string_view path) override;
+    bool WriteFile(std::u16string_view path, std::string_view bytes) override;
+    std::u16string TempFolder() override { return tempFolder; }
+    std::optional<std::u16string> CreateTempFile(std::u16string_view folder, std::u16string_view prefix) override;
+    std::optional<std::u16string> ShortPath(std::u16string_view path) override;
+    // ---- IShell ----
+    std::optional<std::u16string> FolderPath(TShellFolder folder) override;
+    std::vector<TDriveRoot> LogicalDrives() override { return drives; }
+    bool Open(std::u16string_view path, bool show) override;
+    bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override;
+    // ---- IProcesses ----
+    void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
+                    int32_t timeLimitSeconds, std::u16string& output) override;
+    // ---- IHttpClient ----
+    std::optional<THttpResponse> Post(const THttpRequest& request) override;
+    // ---- ICrypto ----
+    std::optional<TSha1Digest> Sha1(std::string_view bytes) override;
+    // ---- IGuidSource ----
+    std::optional<std::u16string> NewGuidText() override;
+    // ---- IDialogs ----
+    bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
+    // ---- IAppQuitChannel ----
+    TQuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) override;
+    // ---- IResources ----
+    std::optional<std::string> Read(std::u16string_view name) override;
+    bool WriteToFile(std::u16string_view name, std::u16string_view path) override;
+    // ---- ITaskPool ----
+    bool Submit(std::function<void()> task) override;
+    // ---- IProcessContext ----
+    std::u16string ExecutablePath() override { return executablePath; }
+    std::u16string FirstArgument() override { return firstArgument; }
+    std::u16string LowerCase(std::u16string_view text) override;
+    int64_t LocalUnixSeconds() override { return localSeconds; }
+    void Sleep(uint32_t milliseconds) override;
+    std::optional<std::string> ToConsoleCodePage(std::u16string_view text) override;
+    void EndProcess(uint32_t exitCode) override;
+
+private:
+    class TKey;
+    void Event(const std::string& line) { events.push_back(line); }
+
+    std::deque<std::function<void()>> tasks_;
+    TSetupServices services_;
+};
+
+// UTF-8 for messages and events.
+std::string U8(std::u16string_view text);
+
+}  // namespace app::testing

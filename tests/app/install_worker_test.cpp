@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/install_worker.h"
+#include "app/registry_keys.h"
+#include "tests/app/fake_system.h"
+
+namespace app {
+namespace {
+
+using testing::TFakeSystem;
+using testing::U8;
+
+const std::u16string kSetupPath = u"C:\\Users\\Ann\\Downloads\\VelnixSetup.exe";
+const std::u16string kTarget = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\";
+const std::string kTemp = "C:\\Users\\Ann\\AppData\\Local\\Temp\\";
+const std::string kDesktopLink = "C:\\Users\\Ann\\Desktop\\Velnix.lnk";
+const std::string kStartMenuLink = "C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk";
+
+class InstallWorkerTest : public ::testing::Test {
+protected:
+    InstallWorkerTest() {
+        system.executablePath = kSetupPath;
+        state.SetupVersion = u"2.0";
+        state.ChannelTag = u"web";
+        state.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
+        hooks.RunOnMainThread = [this](const std::function<void()>& function) {
+            system.events.push_back("main thread");
+            function();
+        };
+        hooks.SelectedFolder = [this]() -> std::optional<std::u16string> { return selected; };
+        system.AddFolder(u"C:\\Users\\Ann\\Desktop");
+    }
+
+    std::vector<std::string> InstallationEvents(const std::u16string& target) const {
+        const std::string dir = U8(target);
+        return {
+            "temp file " + kTemp + "tmp1A2B.tmp",
+            "resource 7za -> " + kTemp + "7za.exe",
+            "resource pak -> " + kTemp + "tmp1A2B.tmp",
+            "create folder " + dir,
+            "run \"" + kTemp + "7za.exe\" x -pVelnix -aoa \"" + kTemp + "tmp1A2B.tmp\" -o\"" + dir + "\" | in " + kTemp +
+                " | utf8 | limit 0",
+            "delete " + kTemp + "7za.exe",
+            "delete " + kTemp + "tmp1A2B.tmp",
+            "copy " + U8(kSetupPath) + " -> " + dir + "Uninstall.exe",
+            "shortcut " + kDesktopLink + " -> " + dir + "Velnix.exe in " + dir,
+            "shortcut " + kStartMenuLink + " -> " + dir + "Velnix.exe in " + dir,
+            "registry create " + U8(kUninstallKey),
+            "registry set " + U8(kUninstallKey) + " DisplayIcon=" + dir + "Velnix.exe",
+            "registry set " + U8(kUninstallKey) + " DisplayName=Velnix",
+            "registry set " + U8(kUninstallKey) + " DisplayVersion=2.0",
+            "registry set " + U8(kUninstallKey) + " Publisher=https://publisher.example",
+            "registry set " + U8(kUninstallKey) + " UninstallString=\"" + dir + "Uninstall.exe\"",
+            "open " + dir + "Velnix.exe shown",
+            "end 0",
+        };
+    }
+
+    TFakeSystem system;
+    TSetupState state;
+    TInstallHooks hooks;
+    std::optional<std::u16string> selected = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix";
+};
+
+TEST_F(InstallWorkerTest, ClickInInstallModeReportsInstallAndInstallsIntoTheSelectedFolder) {
+    StartInstallTasks(state, system.Services(), hooks);
+    system.RunQueuedTasks();
+
+    std::vector<std::string> expected = {"task queued", "task queued", "post https://stats.example/stat/install/",
+                                         "main thread", "task queued"};
+    for (const std::string& event : InstallationEvents(kTarget)) expected.push_back(event);
+    EXPECT_EQ(system.events, expected);
+    EXPECT_EQ(U8(state.InstallDir), U8(kTarget));
+    EXPECT_TRUE(system.HasFile(kTarget + u"Uninstall.exe"));
+    EXPECT_FALSE(system.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\7za.exe"));
+    EXPECT_FALSE(system.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2B.tmp"));
+}
+
+TEST_F(InstallWorkerTest, ClickInUpdateModeRunsTheEarlierUninstallerAndReusesItsFolder) {
+    // Registered by an earlier version without quotes, in a folder with a blank.
+    state.InstallDir = u"C:\\Users\\Ann Lee\\Apps\\Velnix\\Uninstall.exe";
+    const std::u16string folder = u"C:\\Users\\Ann Lee\\Apps\\Velnix\\";
+    system.AddFolder(folder);
+    StartInstallTasks(state, system.Services(), hooks);
+    system.RunQueuedTasks();
+
+    ASSERT_GE(system.events.size(), 6u);
+    EXPECT_EQ(system.events[2], "post https://stats.example/stat/updateinstall/");
+    EXPECT_EQ(system.events[3],
+              "run \"C:\\Users\\Ann Lee\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Users\\Ann Lee\\Apps\\Velnix\\ | "
+              "utf8 | limit 15");
+    EXPECT_EQ(system.events[4], "main thread");
+    EXPECT_EQ(U8(state.InstallDir), U8(folder));
+    // The folder exists already: it is not created again.
+    EXPECT_TRUE(system.EventsStartingWith("create folder").empty());
+    EXPECT_EQ(system.EventsStartingWith("registry set " + U8(kUninstallKey) + " UninstallString").front(),
+              "registry set " + U8(kUninstallKey) + " UninstallString=\"" + U8(folder) + "Uninstall.exe\"");
+    EXPECT_EQ(system.events.back(), "end 0");
+}
+
+TEST_F(InstallWorkerTest, PreStepAcceptsAQuotedUninstallerPath) {
+    state.InstallDir = u"\"C:\\Apps\\Velnix\\Uninstall.exe\"";
+    RunUpdatePreStep(state, system.Services(), hooks);
+    EXPECT_EQ(system.events[0], "run \"C:\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Apps\\Velnix\\ | utf8 | limit 15");
+    EXPECT_EQ(U8(state.InstallDir), "C:\\Apps\\Velnix\\");
+}
+
+TEST_F(InstallWorkerTest, PreStepWaitsABoundedTimeForTheEarlierRemovalScript) {
+    // No script: no wait.
+    state.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
+    RunUpdatePreStep(state, system.Services(), hooks);
+    EXPECT_TRUE(system.EventsStartingWith("sleep").empty());
+
+    // A script that never ends is waited for 50 times 100 ms, then the installation goes on.
+    TFakeSystem stuck;
+    stuck.AddFile(stuck.tempFolder + u"_deleteme.bat", "script");
+    TSetupState other;
+    other.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
+    hooks.RunOnMainThread = [&stuck](const std::function<void()>& function) {
+        stuck.events.push_back("main thread");
+        function();
+    };
+    RunUpdatePreStep(other, stuck.Services(), hooks);
+    EXPECT_EQ(stuck.EventsStartingWith("sleep 100").size(), 50u);
+    EXPECT_EQ(stuck.EventsStartingWith("main thread").size(), 1u);
+    EXPECT_EQ(U8(other.InstallDir), "C:\\Apps\\Velnix\\");
+}
+
+TEST_F(InstallWorkerTest, EmptyFolderListInInstallModeDoesNothingMore) {
+    selected.reset();
+    StartInstallTasks(state, system.Services(), hooks);
+    system.RunQueuedTasks();
+    EXPECT_EQ(system.events, (std::vector<std::string>{"task queued", "task queued",
+                                                       "post https://stats.example/stat/install/", "main thread"}));
+    EXPECT_TRUE(state.InstallDir.empty());
+    EXPECT_FALSE(system.ended);
+}
+
+TEST_F(InstallWorkerTest, SelectedRootFolderGetsOneBackslash) {
+    selected = u"D:\\";
+    system.AddFolder(u"D:\\");
+    ChooseInstallDir(state, system.Services(), hooks);
+    EXPECT_EQ(U8(state.InstallDir), "D:\\");
+    EXPECT_EQ(system.QueuedTasks(), 1u);
+}
+
+TEST_F(InstallWorkerTest, NoArchiveFileEndsTheInstallationBeforeAnythingIsWritten) {
+    state.InstallDir = kTarget;
+    system.tempFileFails = true;
+    EXPECT_EQ(RunInstallation(state, system.Services()), TInstallOutcome::NoArchiveFile);
+    EXPECT_TRUE(system.events.empty());
+    EXPECT_FALSE(system.ended);
+    EXPECT_FALSE(system.logLines.empty());
+}
+
+TEST_F(InstallWorkerTest, FailedResourceWritesDoNotStopTheSequence) {
+    state.InstallDir = kTarget;
+    system.resources.clear();
+    EXPECT_EQ(RunInstallation(state, system.Services()), TInstallOutcome::Finished);
+    // Nothing was written to the temporary folder, so only the archive file made by the system is deleted.
+    std::vector<std::string> expected = InstallationEvents(kTarget);
+    expected.erase(expected.begin() + 5);
+    EXPECT_EQ(system.events, expected);
+}
+
+TEST_F(InstallWorkerTest, TheCleanUpBlockStopsAtItsFirstFailureAndTheRestGoesOn) {
+    state.InstallDir = kTarget;
+    system.undeletableFiles.insert(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\7za.exe");
+    system.AddFile(kTarget + u"Uninstall.exe", "old uninstaller");
+    RunInstallation(state, system.Services());
+
+    EXPECT_TRUE(system.EventsStartingWith("delete " + kTemp + "tmp").empty());
+    EXPECT_TRUE(system.EventsStartingWith("copy").empty());
+    EXPECT_EQ(system.files[kTarget + u"Uninstall.exe"], "old uninstaller");
+    EXPECT_EQ(system.EventsStartingWith("shortcut").size(), 2u);
+    EXPECT_EQ(system.EventsStartingWith("registry set").size(), 5u);
+    EXPECT_EQ(system.events.back(), "end 0");
+}
+
+TEST_F(InstallWorkerTest, AnOldUninstallerIsReplacedByACopyOfTheRunningExecutable) {
+    state.InstallDir = kTarget;
+    system.AddFile(kTarget + u"Uninstall.exe", "old uninstaller");
+    RunInstallation(state, system.Services());
+    const std::vector<std::string> deletes = system.EventsStartingWith("delete");
+    ASSERT_EQ(deletes.size(), 3u);
+    EXPECT_EQ(deletes[2], "delete " + U8(kTarget) + "Uninstall.exe");
+    EXPECT_EQ(system.files[kTarget + u"Uninstall.exe"], "running executable");
+}
+
+TEST_F(InstallWorkerTest, AnExistingShortcutIsLeftAloneAndFailuresAreGuardedPerFolder) {
+    state.InstallDir = kTarget;
+    system.AddFile(u"C:\\Users\\Ann\\Desktop\\Velnix.lnk", "points elsewhere");
+    RunInstallation(state, system.Services());
+    EXPECT_EQ(system.files[u"C:\\Users\\Ann\\Desktop\\Velnix.lnk"], "points elsewhere");
+    EXPECT_EQ(system.EventsStartingWith("shortcut"),
+              (std::vector<std::string>{"shortcut " + kStartMenuLink + " -> " + U8(kTarget) + "Velnix.exe in " +
+                                        U8(kTarget)}));
+
+    TFakeSystem failing;
+    failing.executablePath = kSetupPath;
+    failing.shortcutFails = true;
+    TSetupState other = state;
+    RunInstallation(other, failing.Services());
+    EXPECT_EQ(failing.EventsStartingWith("shortcut").size(), 2u);
+    EXPECT_EQ(failing.EventsStartingWith("registry set").size(), 5u);
+    EXPECT_EQ(failing.events.back(), "end 0");
+}
+
+TEST_F(InstallWorkerTest, AnUnopenableUninstallKeyWritesNothingAndTheAppStillStarts) {
+    state.InstallDir = kTarget;
+    system.unopenableKeys.insert(std::u16string(kUninstallKey));
+    RunInstallation(state, system.Services());
+    EXPECT_TRUE(system.EventsStartingWith("registry").empty());
+    const size_t count = system.events.size();
+    ASSERT_GE(count, 2u);
+    EXPECT_EQ(system.events[count - 2], "open " + U8(kTarget) + "Velnix.exe shown");
+    EXPECT_EQ(system.events[count - 1], "end 0");
+}
+
+TEST(InstallCommandTest, ExtractorCommandLineQuotesEveryPath) {
+    EXPECT_EQ(U8(ExtractorCommandLine(u"C:\\Temp\\7za.exe", u"C:\\Temp\\tmp1A2B.tmp", u"C:\\Apps\\Velnix\\")),
+              "\"C:\\Temp\\7za.exe\" x -pVelnix -aoa \"C:\\Temp\\tmp1A2B.tmp\" -o\"C:\\Apps\\Velnix\\\"");
+    EXPECT_EQ(U8(UninstallCommand(u"C:\\Users\\Ann Lee\\Velnix\\")), "\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\"");
+}
+
+}  // namespace
+}  // namespace app

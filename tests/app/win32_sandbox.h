@@ -1,0 +1,70 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/system_services.h"
+#include "platform/win32/setup_services.h"
+
+// Test support for the Windows build: the real Win32 services, with the user's folders (desktop, application
+// data, temporary folder) moved into a sandbox folder and the process's identity, its end, the message box
+// and, when asked, the pool under the test's control. Registry, processes, files, shell and HTTP stay real.
+namespace app::wine_testing {
+
+class TSandbox {
+public:
+    // root: a folder path with a trailing backslash; it is created with its sub-folders.
+    explicit TSandbox(std::u16string root,
+                      TSetupSettings settings = {u"https://127.0.0.1:9", u"https://velnix.app"});
+    TSandbox(const TSandbox&) = delete;
+    TSandbox& operator=(const TSandbox&) = delete;
+    ~TSandbox();
+
+    TSetupServices& Services() { return services_; }
+    platform::win32::TWin32SetupServices& Real() { return real_; }
+
+    const std::u16string& Root() const { return root_; }
+    std::u16string Desktop() const { return root_ + u"Desktop"; }
+    std::u16string AppData() const { return root_ + u"AppData"; }
+    std::u16string StartMenuPrograms() const { return AppData() + u"\\Microsoft\\Windows\\Start Menu\\Programs"; }
+    std::u16string Temp() const { return root_ + u"Temp\\"; }
+
+    // Overrides; unset values use the real process.
+    std::optional<std::u16string> executablePath;
+    std::optional<std::u16string> firstArgument;
+    bool answerYes = true;
+    // EndProcess really ends the process only when set; otherwise it is counted.
+    bool realEnd = false;
+    std::atomic<int> endCalls{0};
+    // Tasks go here instead of the shared pool when set.
+    std::function<bool(std::function<void()>)> submit;
+
+private:
+    class TFiles;
+    class TShell;
+    class TDialogs;
+    class TPool;
+    class TProcess;
+
+    std::u16string root_;
+    platform::win32::TWin32SetupServices real_;
+    std::unique_ptr<TFiles> files_;
+    std::unique_ptr<TShell> shell_;
+    std::unique_ptr<TDialogs> dialogs_;
+    std::unique_ptr<TPool> pool_;
+    std::unique_ptr<TProcess> process_;
+    TSetupServices services_;
+};
+
+// A fresh, empty sandbox root below the real temporary folder: "<temp>velnix-tests\<name>-<process id>\".
+std::u16string NewSandboxRoot(std::u16string_view name);
+
+// Polls the condition every 50 ms until it holds or the time is up; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// The folder of the running test executable, with a trailing backslash.
+std::u16string TestExecutableFolder();
+
+}  // namespace app::wine_testing

@@ -1,0 +1,353 @@
+// The Win32 services under Wine: processes, registry, files, shell links, SHA-1, GUIDs, the main-thread call and
+// the self-removal script run by the real command interpreter.
+#include <windows.h>
+#include <objbase.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <regex>
+#include <string>
+#include <thread>
+
+#include "app/install_identity.h"
+#include "app/registry_keys.h"
+#include "app/self_removal.h"
+#include "app/usage_report.h"
+#include "platform/win32/com_ptr.h"
+#include "platform/win32/main_thread_invoker.h"
+#include "platform/win32/run_command.h"
+#include "platform/win32/wide_text.h"
+#include "tests/app/win32_sandbox.h"
+#include "ui/text.h"
+
+namespace app {
+namespace {
+
+using platform::win32::Wide;
+using wine_testing::TSandbox;
+
+std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
+
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('0' + i % 10);
+    return bytes;
+}
+
+class Win32ServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override { sandbox = std::make_unique<TSandbox>(wine_testing::NewSandboxRoot(u"services")); }
+    void TearDown() override { services().Files.DeleteTree(sandbox->Root()); }
+
+    TSetupServices& services() { return sandbox->Services(); }
+
+    struct TRun {
+        uint32_t exitCode = 0xDEAD;
+        std::u16string output;
+        ULONGLONG milliseconds = 0;
+    };
+    TRun Run(const std::string& arguments, int32_t limit = 0, bool utf8 = true, std::u16string workDir = u"") {
+        TRun run;
+        const std::u16string command =
+            u"\"" + wine_testing::TestExecutableFolder() + u"velnix_test_child.exe\" " + ui::Utf8ToUtf16(arguments);
+        const ULONGLONG start = GetTickCount64();
+        services().Processes.RunCommand(command, run.exitCode,
+                                        workDir.empty() ? wine_testing::TestExecutableFolder() : workDir, utf8, limit,
+                                        run.output);
+        run.milliseconds = GetTickCount64() - start;
+        return run;
+    }
+
+    std::unique_ptr<TSandbox> sandbox;
+};
+
+TEST_F(Win32ServicesTest, RunCommandCollectsOutputAndExitCode) {
+    const TRun quiet = Run("exit 7");
+    EXPECT_EQ(quiet.exitCode, 7u);
+    EXPECT_TRUE(quiet.output.empty());
+
+    // More than two read buffers and more than the pipe holds, in the order written.
+    const TRun big = Run("write 5000");
+    EXPECT_EQ(big.exitCode, 0u);
+    EXPECT_EQ(U8(big.output), Pattern(5000));
+
+    const TRun both = Run("streams");
+    EXPECT_EQ(U8(both.output), "outerr");
+
+    const TRun invalid = Run("invalid");
+    EXPECT_EQ(invalid.exitCode, 0u);
+    EXPECT_EQ(invalid.output.size(), 5u);  // every bad byte became one replacement character
+    const TRun ansi = Run("invalid", 0, /*utf8=*/false);
+    EXPECT_FALSE(ansi.output.empty());
+}
+
+TEST_F(Win32ServicesTest, RunCommandStartsTheChildInTheWorkingFolder) {
+    const std::u16string folder = sandbox->Root() + u"work dir \u00E9\\";
+    ASSERT_TRUE(services().Files.CreateDirectories(folder));
+    const TRun run = Run("cwd", 0, /*utf8=*/false, folder);
+    EXPECT_EQ(U8(run.output) + "\\", U8(folder));
+}
+
+TEST_F(Win32ServicesTest, RunCommandStopsAChildAtTheTimeLimit) {
+    // A child that never writes and never ends: stopped after more than 1 and less than 3 s, plus polling.
+    const TRun silent = Run("silent-forever", 1);
+    EXPECT_GE(silent.milliseconds, 900u);
+    EXPECT_LT(silent.milliseconds, 8000u);
+    EXPECT_TRUE(silent.output.empty());
+
+    // A child that fills exactly one read buffer and then waits: a blocking second read would never return.
+    const TRun full = Run("write-then-wait 2400", 1);
+    EXPECT_LT(full.milliseconds, 8000u);
+    EXPECT_EQ(U8(full.output), Pattern(2400));
+}
+
+TEST_F(Win32ServicesTest, RunCommandOfAMissingProgramReturnsWithoutOutput) {
+    uint32_t exitCode = 0xBEEF;
+    std::u16string output = u"stale";
+    services().Processes.RunCommand(u"\"C:\\no such folder\\nothing.exe\" x", exitCode, sandbox->Root(), true, 0, output);
+    EXPECT_EQ(exitCode, 0xBEEFu);
+    EXPECT_TRUE(output.empty());
+}
+
+TEST_F(Win32ServicesTest, TaskkillOfAnImageThatDoesNotRunReturns) {
+    uint32_t exitCode = 0;
+    std::u16string output;
+    services().Processes.RunCommand(u"taskkill.exe /f /im velnix-test-none.exe", exitCode, sandbox->Root(), false, 0,
+                                    output);
+    EXPECT_NE(exitCode, 0u);
+}
+
+class Win32RegistryTest : public Win32ServicesTest {
+protected:
+    void SetUp() override {
+        Win32ServicesTest::SetUp();
+        services().Registry.DeleteKey(kProductKey);
+        services().Registry.DeleteKey(kUninstallKey);
+    }
+    void TearDown() override {
+        services().Registry.DeleteKey(kProductKey);
+        services().Registry.DeleteKey(kUninstallKey);
+        Win32ServicesTest::TearDown();
+    }
+
+    std::optional<std::u16string> Stored(std::u16string_view key, std::u16string_view name) {
+        std::unique_ptr<IRegistryKey> open = services().Registry.OpenKey(key, TKeyAccess::ReadOnly);
+        return open ? open->ReadString(name) : std::nullopt;
+    }
+};
+
+TEST_F(Win32RegistryTest, TheInstallIdIsCreatedOnceAndReused) {
+    TSetupState first;
+    first.ChannelTag = u"web";
+    LoadInstallIdentity(first, services());
+    EXPECT_TRUE(std::regex_match(U8(first.InstallId),
+                                 std::regex(R"(\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\})")))
+        << U8(first.InstallId);
+    EXPECT_EQ(Stored(kProductKey, u"uuid"), first.InstallId);
+
+    TSetupState second;
+    second.ChannelTag = u"other";
+    LoadInstallIdentity(second, services());
+    EXPECT_EQ(U8(second.InstallId), U8(first.InstallId));
+    // fl keeps the first channel recorded.
+    EXPECT_EQ(Stored(kProductKey, u"fl"), std::u16string(u"web"));
+
+    TSetupState uninstalling;
+    ReadStoredIdentity(uninstalling, services());
+    EXPECT_EQ(U8(uninstalling.InstallId), U8(first.InstallId));
+    EXPECT_EQ(U8(uninstalling.ChannelTag), "web");
+}
+
+TEST_F(Win32RegistryTest, ValuesOfAnotherTypeAreReplacedOrLeftAsTheRulesSay) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Velnix", 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const DWORD number = 5;
+    RegSetValueExW(key, L"uuid", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    RegSetValueExW(key, L"fl", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    RegCloseKey(key);
+
+    TSetupState state;
+    state.ChannelTag = u"web";
+    LoadInstallIdentity(state, services());
+    EXPECT_EQ(state.InstallId.size(), 38u);
+    EXPECT_EQ(Stored(kProductKey, u"uuid"), state.InstallId);
+    // A present fl, whatever its type, is not touched.
+    EXPECT_EQ(Stored(kProductKey, u"fl"), std::nullopt);
+}
+
+TEST_F(Win32RegistryTest, UninstallStringIsReadWithOrWithoutQuotesAndTheEntryDeletedWhole) {
+    for (const std::u16string stored : {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe",
+                                        u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
+        std::unique_ptr<IRegistryKey> key = services().Registry.OpenKey(kUninstallKey, TKeyAccess::OpenOrCreate);
+        ASSERT_TRUE(key);
+        ASSERT_TRUE(key->WriteString(u"UninstallString", stored));
+        key.reset();
+        EXPECT_EQ(U8(ReadRegisteredUninstaller(services())), "C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe");
+    }
+    HKEY sub = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velnix\\Sub",
+                              0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &sub, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(sub);
+    EXPECT_TRUE(services().Registry.DeleteKey(kUninstallKey));
+    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly));
+    EXPECT_TRUE(ReadRegisteredUninstaller(services()).empty());
+    EXPECT_FALSE(services().Registry.DeleteKey(kUninstallKey));
+}
+
+TEST_F(Win32ServicesTest, FilesAndFolders) {
+    IFileSystem& files = services().Files;
+    const std::u16string root = sandbox->Root();
+    const std::u16string deep = root + u"a b\\\u00E9\\c\\";
+    ASSERT_TRUE(files.CreateDirectories(deep));
+    EXPECT_TRUE(files.DirectoryExists(deep));
+    EXPECT_TRUE(files.IsDirectoryEmpty(deep));
+    ASSERT_TRUE(files.WriteFile(deep + u"read-only.txt", "x"));
+    SetFileAttributesW(Wide(deep + u"read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(files.IsDirectoryEmpty(deep));
+    EXPECT_TRUE(files.FileExists(deep + u"read-only.txt"));
+    EXPECT_FALSE(files.FileExists(deep));  // a folder is not a file
+    EXPECT_FALSE(files.RemoveFile(deep + u"read-only.txt"));
+
+    EXPECT_TRUE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
+    EXPECT_FALSE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
+
+    EXPECT_FALSE(files.RemoveEmptyDirectory(root + u"a b"));
+    EXPECT_TRUE(files.DeleteTree(root + u"a b"));
+    EXPECT_FALSE(files.DirectoryExists(root + u"a b"));
+
+    const std::u16string temp = services().Files.TempFolder();
+    EXPECT_EQ(U8(temp), U8(sandbox->Temp()));
+    platform::win32::TWin32FileSystem real(services().Log);
+    const std::u16string realTemp = real.TempFolder();
+    EXPECT_TRUE(realTemp.ends_with(u"\\"));
+    EXPECT_EQ(realTemp.find(u'~'), std::u16string::npos) << U8(realTemp);  // the long form
+
+    const std::optional<std::u16string> archive = files.CreateTempFile(temp, u"tmp");
+    ASSERT_TRUE(archive);
+    EXPECT_TRUE(std::regex_match(U8(archive->substr(temp.size())), std::regex("tmp[0-9A-Fa-f]{1,4}\\.tmp")))
+        << U8(*archive);
+    EXPECT_TRUE(files.FileExists(*archive));
+}
+
+TEST_F(Win32ServicesTest, ShellFoldersDrivesAndShortcuts) {
+    platform::win32::TWin32Shell shell(services().Log);
+    const std::optional<std::u16string> appData = shell.FolderPath(TShellFolder::RoamingAppData);
+    ASSERT_TRUE(appData);
+    EXPECT_FALSE(appData->ends_with(u"\\"));
+    EXPECT_TRUE(services().Files.DirectoryExists(*appData));
+    EXPECT_TRUE(shell.FolderPath(TShellFolder::Desktop));
+
+    bool fixedC = false;
+    for (const TDriveRoot& drive : shell.LogicalDrives()) fixedC = fixedC || (drive.Root == u"C:\\" && drive.Type == TDriveType::Fixed);
+    EXPECT_TRUE(fixedC);
+
+    const std::u16string folder = sandbox->Root() + u"App \u00E9 100% & co\\";
+    const std::u16string link = sandbox->Desktop() + u"\\Velnix.lnk";
+    ASSERT_TRUE(shell.SaveShortcut(link, folder + u"Velnix.exe", folder));
+    platform::win32::TComScope com;
+    platform::win32::TComPtr<IShellLinkW> loaded;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                           loaded.ReceiveVoid())));
+    platform::win32::TComPtr<IPersistFile> file;
+    ASSERT_TRUE(SUCCEEDED(loaded->QueryInterface(IID_IPersistFile, file.ReceiveVoid())));
+    ASSERT_TRUE(SUCCEEDED(file->Load(Wide(link).c_str(), STGM_READ)));
+    wchar_t buffer[MAX_PATH] = {};
+    ASSERT_TRUE(SUCCEEDED(loaded->GetWorkingDirectory(buffer, MAX_PATH)));
+    EXPECT_EQ(U8(platform::win32::FromWide(buffer, wcslen(buffer))), U8(folder));
+}
+
+TEST_F(Win32ServicesTest, Sha1GuidLowerCaseAndConsoleCodePage) {
+    const struct {
+        std::string input;
+        std::string digest;
+    } vectors[] = {
+        {"", "da39a3ee5e6b4b0d3255bfef95601890afd80709"},
+        {"abc", "a9993e364706816aba3e25717850c26c9cd0d89d"},
+        {"web{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}2.01700000000Velnix", "3e82f08c51c3352501252d860e7ff82d07e5a6d5"},
+    };
+    for (const auto& v : vectors) {
+        const std::optional<TSha1Digest> digest = services().Crypto.Sha1(v.input);
+        ASSERT_TRUE(digest);
+        EXPECT_EQ(HexDigest(*digest), v.digest) << v.input;
+    }
+    const std::optional<std::u16string> a = services().Guids.NewGuidText();
+    const std::optional<std::u16string> b = services().Guids.NewGuidText();
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(*a, *b);
+    EXPECT_EQ(U8(services().Process.LowerCase(u"UNINSTALL.EXE")), "uninstall.exe");
+    EXPECT_EQ(U8(services().Process.LowerCase(u"Uninstall.exe")), "uninstall.exe");
+    EXPECT_TRUE(services().Process.ToConsoleCodePage(u"C:\\Jos\u00E9 & 100%"));
+    EXPECT_FALSE(services().Process.ToConsoleCodePage(u"C:\\\u65E5\u672C"));
+}
+
+TEST_F(Win32ServicesTest, MainThreadInvokerRunsPoolWorkOnTheMainThreadAndWaits) {
+    platform::win32::TMainThreadInvoker invoker(services().Log);
+    const DWORD mainThread = GetCurrentThreadId();
+    std::atomic<DWORD> ranOn{0};
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        invoker.InvokeAndWait([&] { ranOn = GetCurrentThreadId(); });
+        returned = true;
+    });
+    // The main thread serves the call from its message loop.
+    const ULONGLONG end = GetTickCount64() + 10000;
+    while (!returned && GetTickCount64() < end) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT | QS_SENDMESSAGE);
+    }
+    worker.join();
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(ranOn.load(), mainThread);
+}
+
+// ---- the self-removal script under the real command interpreter ----
+
+class SelfRemovalTest : public Win32ServicesTest {};
+
+TEST_F(SelfRemovalTest, DeletesFilesWhosePathsHoldBlanksLettersPercentAndAmpersand) {
+    const struct {
+        const char* name;
+        std::u16string folder;
+    } cases[] = {
+        // Letters of the console code page: the path is written as it is, % doubled.
+        {"console code page", u"Apps\\Jos\u00E9 %PATH% 100% & R&D\\"},
+        // Letters outside it: the short form of the path stands in.
+        {"short form", u"Apps\\\u65E5\u672C %x% & y\\"},
+    };
+    for (const auto& c : cases) {
+        const std::u16string folder = sandbox->Root() + c.folder;
+        ASSERT_TRUE(services().Files.CreateDirectories(folder)) << c.name;
+        const std::u16string target = folder + u"Uninstall.exe";
+        ASSERT_TRUE(services().Files.WriteFile(target, "uninstaller")) << c.name;
+        // A leftover script from an earlier run is replaced.
+        ASSERT_TRUE(services().Files.WriteFile(sandbox->Temp() + u"_deleteme.bat", "leftover"));
+        ScheduleRemovalOf(target, services());
+        EXPECT_TRUE(wine_testing::WaitFor([&] { return !services().Files.FileExists(target); }, 20000)) << c.name;
+        EXPECT_TRUE(wine_testing::WaitFor(
+            [&] { return !services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"); }, 20000))
+            << c.name;
+        EXPECT_TRUE(services().Files.DirectoryExists(folder)) << c.name;
+    }
+}
+
+TEST_F(SelfRemovalTest, GivesUpOnAFileThatCannotBeDeletedAndStillDeletesItself) {
+    const std::u16string target = sandbox->Root() + u"Uninstall.exe";
+    ASSERT_TRUE(services().Files.WriteFile(target, "uninstaller"));
+    SetFileAttributesW(Wide(target).c_str(), FILE_ATTRIBUTE_READONLY);
+    const ULONGLONG start = GetTickCount64();
+    ScheduleRemovalOf(target, services(), /*tries=*/3);
+    EXPECT_TRUE(wine_testing::WaitFor(
+        [&] { return !services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"); }, 30000));
+    EXPECT_GE(GetTickCount64() - start, 1500u);  // it did wait between the tries
+    EXPECT_TRUE(services().Files.FileExists(target));
+    SetFileAttributesW(Wide(target).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+}  // namespace app
