@@ -1,0 +1,71 @@
+#include "platform/win32/dwrite_text_layout.h"
+
+#include <algorithm>
+
+#include "platform/win32/d2d_canvas.h"
+#include "platform/win32/dwrite_text_formats.h"
+#include "platform/win32/hresult_log.h"
+
+namespace platform::win32 {
+
+namespace {
+
+bool SameFont(const ui::Font& a, const ui::Font& b) {
+    return a.size == b.size && a.style == b.style && a.family == b.family;
+}
+
+}  // namespace
+
+DWriteTextLayout::DWriteTextLayout(DWriteTextFormats& formats) : formats_(formats) {}
+
+void DWriteTextLayout::Changed() { Update(); }
+
+bool DWriteTextLayout::Update() {
+    if (IsDirty()) {
+        // Rebuild() clears the dirty mark and comes back here through Changed().
+        Rebuild();
+        return layout_ != nullptr;
+    }
+    const ui::TextLayoutSettings& s = Settings();
+    if (!layout_ || s.text != builtText_ || !SameFont(s.font, builtFont_)) {
+        layout_ = formats_.CreateLayout(s.text, s.font, s.maxSize.width, s.maxSize.height);
+        const DWriteTextFormats::Format* format = formats_.Get(s.font);
+        ellipsis_ = format ? format->ellipsis : nullptr;
+        builtText_.assign(s.text);
+        builtFont_ = s.font;
+        ++builds_;
+        if (!layout_) return false;
+    }
+    layout_->SetMaxWidth(std::max(s.maxSize.width, 0.0f));
+    layout_->SetMaxHeight(std::max(s.maxSize.height, 0.0f));
+    DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign, s.wordWrap,
+                                  s.trimming);
+    return true;
+}
+
+void DWriteTextLayout::RenderLayout(ui::Canvas& canvas) {
+    auto* target = dynamic_cast<D2DCanvas*>(&canvas);
+    if (!target) {
+        LogGraphics(u"RenderLayout on a canvas that is not a Direct2D canvas");
+        return;
+    }
+    const ui::TextLayoutSettings& s = Settings();
+    if (s.text.empty() || !Update()) return;
+    target->DrawTextLayout(layout_.Get(), s.topLeft, s.color, s.opacity);
+}
+
+float DWriteTextLayout::TextWidth() {
+    if (Settings().text.empty() || !Update()) return 0;
+    DWRITE_TEXT_METRICS metrics{};
+    LogIfFailed(layout_->GetMetrics(&metrics), u"IDWriteTextLayout::GetMetrics");
+    return metrics.widthIncludingTrailingWhitespace;
+}
+
+float DWriteTextLayout::TextHeight() {
+    if (!Update()) return 0;
+    DWRITE_TEXT_METRICS metrics{};
+    LogIfFailed(layout_->GetMetrics(&metrics), u"IDWriteTextLayout::GetMetrics");
+    return metrics.height;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,523 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "graphics_test_support.h"
+#include "platform/win32/d2d_frame.h"
+#include "ui/bitmap.h"
+#include "ui/canvas.h"
+
+namespace {
+
+using namespace graphics_test;
+using platform::win32::D2DFrame;
+
+std::unique_ptr<D2DFrame> Frame(int width = 100, int height = 100, float scale = 1) {
+    return Graphics().CreateFrame(width, height, scale);
+}
+
+void Solid(ui::Canvas& canvas, ui::AlphaColor color) {
+    canvas.Fill().kind = ui::BrushKind::Solid;
+    canvas.Fill().color = color;
+}
+
+TEST(D2DCanvas, SolidFillWithOpacityGivesPremultipliedPixels) {
+    struct Case {
+        ui::AlphaColor color;
+        float opacity;
+        uint32_t expected;
+    };
+    const Case cases[] = {
+        {0xFF2F2F2F, 1.0f, 0xFF2F2F2F},  // the window background, exact
+        {0xFFFF0000, 0.5f, 0x80800000},  // opacity halves every premultiplied channel
+        {0x80FFFFFF, 1.0f, 0x80808080},  // the colour's own alpha
+        {0x80FFFFFF, 0.5f, 0x40404040},  // both multiply
+        {0xFF00FF00, 0.0f, 0x00000000},
+    };
+    auto frame = Frame();
+    for (const Case& c : cases) {
+        ui::Canvas& canvas = frame->BeginPaint();
+        Solid(canvas, c.color);
+        canvas.FillRect({10, 10, 90, 90}, 0, 0, ui::kCornerNone, c.opacity);
+        ASSERT_TRUE(frame->EndPaint());
+        EXPECT_PRED3(Near, At(*frame, 50, 50), c.expected, 1)
+            << Hex(c.color) << " at " << c.opacity << " gave " << Hex(At(*frame, 50, 50));
+        EXPECT_EQ(At(*frame, 5, 5), 0u) << "outside the rectangle";
+    }
+}
+
+TEST(D2DCanvas, BrushColourIsTakenPerPrimitive) {
+    // One solid brush serves every primitive; each keeps the colour it was drawn with.
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    const ui::AlphaColor colors[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    for (int i = 0; i < 4; ++i) {
+        Solid(canvas, colors[i]);
+        canvas.FillRect({i * 25.0f, 0, i * 25.0f + 25, 100}, 0, 0, 0, 1);
+    }
+    ASSERT_TRUE(frame->EndPaint());
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(At(*frame, i * 25 + 12, 50), colors[i]) << i;
+}
+
+TEST(D2DCanvas, RoundedCornersLeaveOnlyTheChosenCornersTransparent) {
+    struct Case {
+        unsigned corners;
+    };
+    const Case cases[] = {{ui::kCornersAll},       {ui::kCornerTopLeft},    {ui::kCornerTopRight},
+                          {ui::kCornerBottomLeft}, {ui::kCornerBottomRight}, {ui::kCornerTopLeft | ui::kCornerBottomRight},
+                          {ui::kCornerNone}};
+    // Corner pixels of the rectangle (10,10)-(90,90) with radius 20.
+    const struct {
+        unsigned corner;
+        int x, y;
+    } probes[] = {{ui::kCornerTopLeft, 11, 11},
+                  {ui::kCornerTopRight, 88, 11},
+                  {ui::kCornerBottomLeft, 11, 88},
+                  {ui::kCornerBottomRight, 88, 88}};
+    auto frame = Frame();
+    for (const Case& c : cases) {
+        ui::Canvas& canvas = frame->BeginPaint();
+        Solid(canvas, 0xFF3366CC);
+        canvas.FillRect({10, 10, 90, 90}, 20, 20, c.corners, 1);
+        ASSERT_TRUE(frame->EndPaint());
+        for (const auto& probe : probes) {
+            const bool rounded = c.corners & probe.corner;
+            EXPECT_EQ(A(At(*frame, probe.x, probe.y)), rounded ? 0 : 255)
+                << "corners " << c.corners << " probe " << probe.corner;
+        }
+        // Edges away from the corners are always painted.
+        EXPECT_EQ(At(*frame, 50, 10), 0xFF3366CCu) << c.corners;
+        EXPECT_EQ(At(*frame, 10, 50), 0xFF3366CCu) << c.corners;
+        EXPECT_EQ(At(*frame, 50, 50), 0xFF3366CCu) << c.corners;
+    }
+}
+
+TEST(D2DCanvas, RadiiLargerThanHalfTheSizeGiveAPill) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    Solid(canvas, 0xFFFFFFFF);
+    canvas.FillRect({0, 40, 100, 60}, 500, 500, ui::kCornerTopLeft | ui::kCornerBottomLeft, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(A(At(*frame, 0, 40)), 0);  // radii limited to half the width and the height
+    EXPECT_EQ(A(At(*frame, 10, 50)), 255);
+    EXPECT_EQ(A(At(*frame, 99, 40)), 255);  // square corner
+}
+
+TEST(D2DCanvas, FillRuleDecidesWhetherTheInnerFigureIsAHole) {
+    ui::PathData path;
+    for (const float inset : {10.0f, 30.0f}) {  // two squares, both clockwise
+        path.MoveTo({inset, inset});
+        path.LineTo({100 - inset, inset});
+        path.LineTo({100 - inset, 100 - inset});
+        path.LineTo({inset, 100 - inset});
+        path.ClosePath();
+    }
+    struct Case {
+        ui::FillRule rule;
+        bool centrePainted;
+    };
+    auto frame = Frame();
+    for (const Case c : {Case{ui::FillRule::EvenOdd, false}, Case{ui::FillRule::NonZero, true}}) {
+        ui::Canvas& canvas = frame->BeginPaint();
+        Solid(canvas, 0xFFFF8000);
+        canvas.FillPath(path, 1, c.rule);
+        ASSERT_TRUE(frame->EndPaint());
+        EXPECT_EQ(At(*frame, 50, 50), c.centrePainted ? 0xFFFF8000u : 0u);
+        EXPECT_EQ(At(*frame, 20, 20), 0xFFFF8000u);
+        EXPECT_EQ(At(*frame, 5, 5), 0u);
+    }
+}
+
+TEST(D2DCanvas, CurvedPathAndOutlines) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    ui::PathData circle;  // a circle of radius 40 around (50,50) from four Bezier quarters
+    const float k = 40 * 0.5522847f;
+    circle.MoveTo({10, 50});
+    circle.CurveTo({10, 50 - k}, {50 - k, 10}, {50, 10});
+    circle.CurveTo({50 + k, 10}, {90, 50 - k}, {90, 50});
+    circle.CurveTo({90, 50 + k}, {50 + k, 90}, {50, 90});
+    circle.CurveTo({50 - k, 90}, {10, 50 + k}, {10, 50});
+    circle.ClosePath();
+    Solid(canvas, 0xFF00FF00);
+    canvas.FillPath(circle, 1, ui::FillRule::NonZero);
+    canvas.Stroke().color = 0xFFFF0000;
+    canvas.Stroke().thickness = 2;
+    canvas.DrawPath(circle, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 50, 50), 0xFF00FF00u);
+    EXPECT_EQ(At(*frame, 12, 12), 0u);  // outside the circle, inside its bounds
+    EXPECT_EQ(At(*frame, 50, 10), 0xFFFF0000u);  // on the outline
+}
+
+TEST(D2DCanvas, OutlinesFollowTheEdgesAndChosenSides) {
+    struct Case {
+        unsigned sides;
+    };
+    const struct {
+        unsigned side;
+        int x, y;
+    } probes[] = {{ui::kSideLeft, 10, 50}, {ui::kSideTop, 50, 10}, {ui::kSideRight, 89, 50}, {ui::kSideBottom, 50, 89}};
+    auto frame = Frame();
+    for (const unsigned sides : {unsigned(ui::kSidesAll), unsigned(ui::kSideBottom), unsigned(ui::kSideLeft | ui::kSideTop),
+                                 unsigned(ui::kSideLeft | ui::kSideRight), unsigned(ui::kSideTop | ui::kSideRight | ui::kSideBottom)}) {
+        ui::Canvas& canvas = frame->BeginPaint();
+        canvas.Stroke().color = 0xFFFFFFFF;
+        canvas.Stroke().thickness = 1;
+        canvas.Stroke().dash = ui::DashStyle::Solid;
+        // A one-pixel pen on pixel centres covers exactly the border pixels of (10,10)-(90,90).
+        canvas.DrawRectSides({10.5f, 10.5f, 89.5f, 89.5f}, sides, 1);
+        ASSERT_TRUE(frame->EndPaint());
+        for (const auto& probe : probes) {
+            EXPECT_EQ(At(*frame, probe.x, probe.y), (sides & probe.side) ? 0xFFFFFFFFu : 0u)
+                << "sides " << sides << " probe " << probe.side;
+        }
+        EXPECT_EQ(At(*frame, 50, 50), 0u);
+    }
+    // Sides that meet are joined: the shared corner pixel is covered.
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.Stroke().thickness = 1;
+    canvas.DrawRectSides({10.5f, 10.5f, 89.5f, 89.5f}, ui::kSideLeft | ui::kSideTop, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 10, 10), 0xFFFFFFFFu);
+}
+
+TEST(D2DCanvas, RectOutlinesSquareRoundedAndDashed) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.Stroke().color = 0xFF0000FF;
+    canvas.Stroke().thickness = 2;
+    canvas.DrawRect({11, 11, 89, 89}, 0, 0, ui::kCornersAll, 1);  // the pen covers 10..12 along each edge
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 10, 50), 0xFF0000FFu);
+    EXPECT_EQ(At(*frame, 11, 50), 0xFF0000FFu);
+    EXPECT_EQ(At(*frame, 12, 50), 0u);
+    EXPECT_EQ(At(*frame, 10, 10), 0xFF0000FFu);  // square corner
+
+    ui::Canvas& rounded = frame->BeginPaint();
+    rounded.Stroke().thickness = 2;
+    rounded.DrawRect({11, 11, 89, 89}, 20, 20, ui::kCornerTopLeft, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 10, 10), 0u);               // the rounded corner leaves its corner
+    EXPECT_EQ(At(*frame, 88, 10), 0xFF0000FFu);      // the square one does not
+
+    ui::Canvas& dashed = frame->BeginPaint();
+    dashed.Stroke().thickness = 2;
+    dashed.Stroke().dash = ui::DashStyle::Dash;
+    dashed.DrawLine({0, 51}, {100, 51}, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    int painted = 0;
+    for (int x = 0; x < 100; ++x) painted += A(At(*frame, x, 50)) == 255 ? 1 : 0;
+    EXPECT_GT(painted, 20);
+    if (RunningUnderWine()) {
+        std::printf("Wine's Direct2D ignores stroke styles: the dashed line is drawn solid\n");
+    } else {
+        EXPECT_LT(painted, 80) << "a dashed line leaves gaps";
+    }
+}
+
+TEST(D2DCanvas, ClipLimitsDrawingUntilItsStateIsRestored) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    Solid(canvas, 0xFFFF0000);
+    const auto outer = canvas.SaveState();
+    canvas.IntersectClipRect({0, 0, 50, 100});
+    const auto inner = canvas.SaveState();
+    canvas.IntersectClipRect({0, 0, 100, 30});  // narrows to (0,0)-(50,30)
+    canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    canvas.RestoreState(inner);  // back to (0,0)-(50,100)
+    Solid(canvas, 0xFF00FF00);
+    canvas.FillRect({0, 40, 100, 60}, 0, 0, 0, 1);
+    canvas.RestoreState(outer);  // no clip
+    Solid(canvas, 0xFF0000FF);
+    canvas.FillRect({0, 80, 100, 100}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 25, 15), 0xFFFF0000u);
+    EXPECT_EQ(At(*frame, 75, 15), 0u);
+    EXPECT_EQ(At(*frame, 25, 35), 0u);
+    EXPECT_EQ(At(*frame, 25, 50), 0xFF00FF00u);
+    EXPECT_EQ(At(*frame, 75, 50), 0u);
+    EXPECT_EQ(At(*frame, 75, 90), 0xFF0000FFu);
+}
+
+TEST(D2DCanvas, ClipFollowsTheTransformAndTheStateKeepsIt) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    EXPECT_EQ(canvas.GetMatrix(), ui::Matrix{});
+    const auto saved = canvas.SaveState();
+    canvas.SetMatrix(ui::Matrix::Translation(30, 20));
+    EXPECT_EQ(canvas.GetMatrix(), ui::Matrix::Translation(30, 20));
+    canvas.IntersectClipRect({0, 0, 10, 10});  // (30,20)-(40,30) on the frame
+    Solid(canvas, 0xFFFFFF00);
+    canvas.FillRect({-100, -100, 100, 100}, 0, 0, 0, 1);
+    canvas.RestoreState(saved);
+    EXPECT_EQ(canvas.GetMatrix(), ui::Matrix{});
+    canvas.FillRect({0, 90, 10, 100}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 35, 25), 0xFFFFFF00u);
+    EXPECT_EQ(At(*frame, 29, 25), 0u);
+    EXPECT_EQ(At(*frame, 40, 25), 0u);
+    EXPECT_EQ(At(*frame, 5, 95), 0xFFFFFF00u);
+}
+
+TEST(D2DCanvas, ScaledFramesMapLogicalToDevicePixelsSharply) {
+    struct Case {
+        float scale;
+        ui::RectF rect;    // logical
+        int inside[2][2];  // device pixels fully covered
+        int outside[2][2]; // device pixels just outside
+    };
+    const Case cases[] = {
+        {1.5f, {10, 10, 20, 20}, {{15, 15}, {29, 29}}, {{14, 14}, {30, 30}}},
+        {2.0f, {10, 10, 20, 20}, {{20, 20}, {39, 39}}, {{19, 19}, {40, 40}}},
+    };
+    for (const Case& c : cases) {
+        auto frame = Frame(100, 100, c.scale);
+        ui::Canvas& canvas = frame->BeginPaint();
+        EXPECT_EQ(canvas.Scale(), c.scale);
+        Solid(canvas, 0xFFFFFFFF);
+        canvas.FillRect(c.rect, 0, 0, 0, 1);
+        ASSERT_TRUE(frame->EndPaint());
+        for (const auto& p : c.inside) EXPECT_EQ(At(*frame, p[0], p[1]), 0xFFFFFFFFu) << c.scale;
+        for (const auto& p : c.outside) EXPECT_EQ(At(*frame, p[0], p[1]), 0u) << c.scale;
+    }
+    // A one-logical-pixel line on a pixel centre covers two whole device rows at scale 2.
+    auto frame = Frame(100, 100, 2);
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.Stroke().color = 0xFFFFFFFF;
+    canvas.Stroke().thickness = 1;
+    canvas.DrawLine({0, 10.5f}, {50, 10.5f}, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 50, 20), 0xFFFFFFFFu);
+    EXPECT_EQ(At(*frame, 50, 21), 0xFFFFFFFFu);
+    EXPECT_EQ(At(*frame, 50, 19), 0u);
+    EXPECT_EQ(At(*frame, 50, 22), 0u);
+}
+
+TEST(D2DCanvas, GradientRunsFromTheFillColourToTheLastStop) {
+    const ui::GradientStop stops[] = {{0xFFFF0000, 0}, {0xFF0000FF, 1}};
+    struct Case {
+        ui::AlphaColor fillColor;  // replaces the first stop's colour
+        uint32_t left;
+    };
+    auto frame = Frame();
+    for (const Case c : {Case{0xFFFF0000, 0xFFFF0000}, Case{0xFF00FF00, 0xFF00FF00}}) {
+        ui::Canvas& canvas = frame->BeginPaint();
+        canvas.Fill().kind = ui::BrushKind::Gradient;
+        canvas.Fill().color = c.fillColor;
+        canvas.Fill().gradient = {{0, 0}, {1, 0}, stops};
+        canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+        ASSERT_TRUE(frame->EndPaint());
+        EXPECT_PRED3(Near, At(*frame, 0, 50), c.left, 8) << Hex(At(*frame, 0, 50));
+        EXPECT_PRED3(Near, At(*frame, 99, 50), 0xFF0000FFu, 8) << Hex(At(*frame, 99, 50));
+        const uint32_t middle = At(*frame, 50, 50);
+        EXPECT_GT(B(middle), 60) << Hex(middle);
+        EXPECT_GT(R(middle) + G(middle), 60) << Hex(middle);
+    }
+    // The gradient runs over the filled rectangle, wherever it lies.
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.Fill().kind = ui::BrushKind::Gradient;
+    canvas.Fill().color = 0xFFFF0000;
+    canvas.Fill().gradient = {{0, 0}, {0, 1}, stops};
+    canvas.FillRect({0, 50, 100, 100}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_PRED3(Near, At(*frame, 50, 50), 0xFFFF0000u, 8) << Hex(At(*frame, 50, 50));
+    EXPECT_PRED3(Near, At(*frame, 50, 99), 0xFF0000FFu, 8) << Hex(At(*frame, 50, 99));
+}
+
+TEST(D2DCanvas, NoFillBrushPaintsNothing) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.Fill().kind = ui::BrushKind::None;
+    canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    canvas.FillText({0, 0, 100, 100}, u"text", false, 1, ui::TextAlign::Leading, ui::TextAlign::Leading);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(Painted(*frame, 0, 0, 100, 100).count, 0);
+}
+
+// A 2 x 1 picture: opaque red, opaque blue.
+std::unique_ptr<ui::Bitmap> RedBlue() {
+    auto bitmap = Graphics().CreateBitmap(2, 1, 1);
+    const ui::BitmapPixels pixels = bitmap->Map(true);
+    pixels.At(0, 0) = 0xFFFF0000;
+    pixels.At(1, 0) = 0xFF0000FF;
+    bitmap->Unmap();
+    return bitmap;
+}
+
+TEST(D2DCanvas, DrawBitmapStretchesWithNearestOrLinearSamplingAndOpacity) {
+    auto picture = RedBlue();
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 0, 40, 20}, 1, true);
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 30, 40, 50}, 1, false);
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 60, 40, 80}, 0.5f, true);
+    canvas.DrawBitmap(*picture, {1, 0, 2, 1}, {50, 0, 60, 10}, 1, true);  // the source rectangle picks the blue pixel
+    ASSERT_TRUE(frame->EndPaint());
+    // Nearest neighbour: hard edge in the middle.
+    EXPECT_EQ(At(*frame, 19, 10), 0xFFFF0000u);
+    EXPECT_EQ(At(*frame, 20, 10), 0xFF0000FFu);
+    // Linear: the pixels next to the middle mix both colours.
+    const uint32_t mixed = At(*frame, 19, 40);
+    EXPECT_GT(R(mixed), 60) << Hex(mixed);
+    EXPECT_GT(B(mixed), 60) << Hex(mixed);
+    EXPECT_PRED3(Near, At(*frame, 5, 70), 0x80800000u, 1) << Hex(At(*frame, 5, 70));
+    EXPECT_EQ(At(*frame, 55, 5), 0xFF0000FFu);
+}
+
+TEST(D2DCanvas, OffScreenBitmapIsDrawnOnAndItsPixelsCanBeRewritten) {
+    auto bitmap = Graphics().CreateBitmap(20, 20, 1);
+    ASSERT_EQ(bitmap->Width(), 20);
+    {
+        const ui::BitmapPixels fresh = bitmap->Map(false);
+        EXPECT_EQ(fresh.At(10, 10), 0u) << "a new bitmap is transparent";
+        bitmap->Unmap();
+    }
+    ui::Canvas& canvas = bitmap->GetCanvas();
+    ASSERT_TRUE(canvas.BeginScene());
+    Solid(canvas, 0xFF808080);
+    canvas.FillRect({0, 0, 20, 20}, 0, 0, 0, 1);
+    canvas.EndScene();
+    // Making corner pixels transparent, as a picture rounds its own corners.
+    const ui::BitmapPixels pixels = bitmap->Map(true);
+    EXPECT_EQ(pixels.At(0, 0), 0xFF808080u);
+    pixels.At(0, 0) = 0;
+    bitmap->Unmap();
+
+    auto frame = Frame();
+    ui::Canvas& onFrame = frame->BeginPaint();
+    onFrame.DrawBitmap(*bitmap, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, true);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 10, 10), 0u);
+    EXPECT_EQ(At(*frame, 11, 10), 0xFF808080u);
+    EXPECT_EQ(At(*frame, 29, 29), 0xFF808080u);
+}
+
+// A picture of four 10 x 10 quadrants (green, blue / white, yellow) with the given alpha.
+std::unique_ptr<ui::Bitmap> Quadrants(uint32_t alpha) {
+    auto bitmap = Graphics().CreateBitmap(20, 20, 1);
+    const ui::BitmapPixels px = bitmap->Map(true);
+    const uint32_t colors[4] = {0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFF00};
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const uint32_t c = colors[(y / 10) * 2 + x / 10];
+            // Premultiplied: every channel scaled by the alpha.
+            const auto scale = [alpha](uint32_t v) { return (v * alpha + 127) / 255; };
+            px.At(x, y) = (alpha << 24) | (scale(c >> 16) << 16) | (scale((c >> 8) & 0xFF) << 8) | scale(c & 0xFF);
+        }
+    }
+    bitmap->Unmap();
+    return bitmap;
+}
+
+TEST(D2DCanvas, OpaqueBitmapsDrawnOneToOneLandExactlyWithClipAndOrder) {
+    // Opaque pictures drawn at their own size on whole pixels are copied, not blended: the result must be the
+    // same, clip and drawing order included.
+    auto opaque = Quadrants(255);
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    Solid(canvas, 0xFFFF0000);
+    canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, false);
+    Solid(canvas, 0xFF000000);
+    canvas.FillRect({15, 15, 20, 20}, 0, 0, 0, 1);  // drawn after the picture, so above it
+    const auto saved = canvas.SaveState();
+    canvas.SetMatrix(ui::Matrix::Translation(30, 50));
+    canvas.IntersectClipRect({0, 0, 15, 20});  // cuts the picture at x = 45
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {0, 0, 20, 20}, 1, true);
+    canvas.RestoreState(saved);
+    canvas.DrawBitmap(*opaque, {10, 10, 20, 20}, {70, 10, 80, 20}, 1, false);  // one quadrant
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {60.5f, 60, 80.5f, 80}, 1, false);  // between pixels: blended
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 12, 12), 0xFF00FF00u);
+    EXPECT_EQ(At(*frame, 27, 12), 0xFF0000FFu);
+    EXPECT_EQ(At(*frame, 12, 27), 0xFFFFFFFFu);
+    EXPECT_EQ(At(*frame, 17, 17), 0xFF000000u);
+    EXPECT_EQ(At(*frame, 9, 9), 0xFFFF0000u);
+    EXPECT_EQ(At(*frame, 44, 52), 0xFF0000FFu);
+    EXPECT_EQ(At(*frame, 45, 52), 0xFFFF0000u) << "clipped";
+    EXPECT_EQ(At(*frame, 75, 15), 0xFFFFFF00u);
+    EXPECT_EQ(At(*frame, 70, 20), 0xFFFF0000u);
+    EXPECT_EQ(A(At(*frame, 65, 65)), 255);
+    EXPECT_EQ(G(At(*frame, 65, 65)), 255);
+
+    // A half-transparent picture is blended over what lies below.
+    auto translucent = Quadrants(128);
+    ui::Canvas& again = frame->BeginPaint();
+    Solid(again, 0xFFFF0000);
+    again.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    again.DrawBitmap(*translucent, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, false);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_PRED3(Near, At(*frame, 12, 12), 0xFF7F8000u, 2) << Hex(At(*frame, 12, 12));
+}
+
+TEST(D2DCanvas, ScaledBitmapCanvasDrawsInDevicePixels) {
+    auto bitmap = Graphics().CreateBitmap(30, 30, 1.5f);
+    EXPECT_EQ(bitmap->BitmapScale(), 1.5f);
+    ui::Canvas& canvas = bitmap->GetCanvas();
+    ASSERT_TRUE(canvas.BeginScene());
+    EXPECT_EQ(canvas.Scale(), 1.5f);
+    Solid(canvas, 0xFFFFFFFF);
+    canvas.FillRect({0, 0, 10, 10}, 0, 0, 0, 1);  // 15 x 15 device pixels
+    canvas.EndScene();
+    const ui::BitmapPixels pixels = bitmap->Map(false);
+    EXPECT_EQ(pixels.At(14, 14), 0xFFFFFFFFu);
+    EXPECT_EQ(pixels.At(15, 15), 0u);
+    bitmap->Unmap();
+}
+
+TEST(D2DCanvas, NestedSceneKeepsThePaintGoing) {
+    // Drawing a turned picture begins a scene inside the frame's paint; ending it must not end the paint.
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    ASSERT_TRUE(canvas.BeginScene());
+    canvas.SetMatrix(ui::Matrix::Translation(50, 0));
+    Solid(canvas, 0xFF00FFFF);
+    canvas.FillRect({0, 0, 10, 10}, 0, 0, 0, 1);
+    canvas.EndScene();
+    canvas.SetMatrix({});
+    canvas.FillRect({0, 0, 10, 10}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    EXPECT_EQ(At(*frame, 55, 5), 0xFF00FFFFu);
+    EXPECT_EQ(At(*frame, 5, 5), 0xFF00FFFFu);
+}
+
+TEST(D2DFrame, DirtyPaintRedrawsOnlyItsRectangle) {
+    auto frame = Frame();
+    ui::Canvas& canvas = frame->BeginPaint();
+    Solid(canvas, 0xFFFF0000);
+    canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+
+    ui::Canvas& partial = frame->BeginPaint(RECT{10, 10, 20, 20});
+    Solid(partial, 0x800000FF);
+    partial.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    // Inside: cleared first, so only the half-transparent blue.
+    EXPECT_PRED3(Near, At(*frame, 15, 15), 0x80000080u, 1) << Hex(At(*frame, 15, 15));
+    EXPECT_EQ(At(*frame, 25, 15), 0xFFFF0000u);
+    EXPECT_EQ(At(*frame, 9, 9), 0xFFFF0000u);
+}
+
+TEST(D2DFrame, DibSectionHoldsThePixels) {
+    auto frame = Frame(64, 32);
+    ASSERT_NE(frame->Bitmap(), nullptr);
+    ASSERT_NE(frame->Dc(), nullptr);
+    DIBSECTION dib{};
+    ASSERT_EQ(GetObjectW(frame->Bitmap(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, 64);
+    EXPECT_EQ(dib.dsBm.bmHeight, 32);
+    EXPECT_EQ(dib.dsBm.bmBitsPixel, 32);
+    EXPECT_EQ(dib.dsBm.bmBits, frame->Pixels().data);
+    EXPECT_EQ(GetCurrentObject(frame->Dc(), OBJ_BITMAP), frame->Bitmap());
+    ui::Canvas& canvas = frame->BeginPaint();
+    Solid(canvas, 0xFF102030);
+    canvas.FillRect({0, 0, 1, 1}, 0, 0, 0, 1);
+    ASSERT_TRUE(frame->EndPaint());
+    // Top-down rows: the first pixel of the memory is the top-left one.
+    EXPECT_EQ(static_cast<const uint32_t*>(dib.dsBm.bmBits)[0], 0xFF102030u);
+}
+
+}  // namespace
