@@ -6,6 +6,6 @@ namespace app {
 
 // The statistics server and publisher address this build was configured with (CMake options
 // VELNIX_STATS_BASE_URL and VELNIX_PUBLISHER).
-TSetupSettings BuildSettings();
+SetupSettings BuildSettings();
 
 }  // namespace app

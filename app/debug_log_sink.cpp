@@ -4,7 +4,7 @@
 
 namespace app {
 
-void TDebugLogSink::Log(std::u16string_view line) {
+void DebugLogSink::Log(std::u16string_view line) {
     std::lock_guard lock(mutex_);
     skin::DebugLog(line);
 }

@@ -3,10 +3,10 @@
 namespace app {
 
 std::vector<std::u16string> BuildFolderList(std::u16string_view defaultFolder,
-                                            const std::vector<TDriveRoot>& drives) {
+                                            const std::vector<DriveRoot>& drives) {
     std::vector<std::u16string> folders;
-    for (const TDriveRoot& drive : drives) {
-        if (drive.Type != TDriveType::Fixed) continue;
+    for (const DriveRoot& drive : drives) {
+        if (drive.Type != DriveType::Fixed) continue;
         if (!drive.Root.empty() && defaultFolder.starts_with(drive.Root)) {
             folders.emplace_back(defaultFolder);
         } else {

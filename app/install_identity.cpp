@@ -8,7 +8,7 @@ namespace app {
 namespace {
 
 // A new GUID written to "uuid"; InstallId stays empty when none can be made.
-void CreateInstallId(TSetupState& state, IRegistryKey& key, TSetupServices& services) {
+void CreateInstallId(TSetupState& state, IRegistryKey& key, SetupServices& services) {
     std::optional<std::u16string> guid = services.Guids.NewGuidText();
     if (!guid || guid->empty()) {
         services.Log.Log(u"Setup: no GUID could be created for uuid");
@@ -20,8 +20,8 @@ void CreateInstallId(TSetupState& state, IRegistryKey& key, TSetupServices& serv
 
 }  // namespace
 
-void LoadInstallIdentity(TSetupState& state, TSetupServices& services) {
-    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kProductKey, TKeyAccess::OpenOrCreate);
+void LoadInstallIdentity(TSetupState& state, SetupServices& services) {
+    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kProductKey, KeyAccess::OpenOrCreate);
     if (!key) {
         services.Log.Log(u"Setup: the product key cannot be opened");
         return;
@@ -38,8 +38,8 @@ void LoadInstallIdentity(TSetupState& state, TSetupServices& services) {
     }
 }
 
-void ReadStoredIdentity(TSetupState& state, TSetupServices& services) {
-    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kProductKey, TKeyAccess::ReadOnly);
+void ReadStoredIdentity(TSetupState& state, SetupServices& services) {
+    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kProductKey, KeyAccess::ReadOnly);
     if (!key) {
         services.Log.Log(u"Setup: no product key to read the identity from");
         return;
@@ -48,8 +48,8 @@ void ReadStoredIdentity(TSetupState& state, TSetupServices& services) {
     if (std::optional<std::u16string> fl = key->ReadString(u"fl")) state.ChannelTag = *fl;
 }
 
-std::u16string ReadRegisteredUninstaller(TSetupServices& services) {
-    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly);
+std::u16string ReadRegisteredUninstaller(SetupServices& services) {
+    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly);
     if (!key) return {};
     std::optional<std::u16string> value = key->ReadString(u"UninstallString");
     if (!value) return {};

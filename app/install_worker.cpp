@@ -14,7 +14,7 @@ namespace {
 
 constexpr int32_t kUpdatePreStepTimeLimitSeconds = 15;
 
-void RemoveIfPresent(TSetupServices& services, const std::u16string& path, bool& ok) {
+void RemoveIfPresent(SetupServices& services, const std::u16string& path, bool& ok) {
     if (!ok || !services.Files.FileExists(path)) return;
     ok = services.Files.RemoveFile(path);
     if (!ok) services.Log.Log(u"Setup: cannot delete " + path);
@@ -22,7 +22,7 @@ void RemoveIfPresent(TSetupServices& services, const std::u16string& path, bool&
 
 // Extractor, archive and an old Uninstall.exe go, then the running executable is copied as Uninstall.exe. The
 // first failure skips the rest of the block.
-void CleanUpAndCopyUninstaller(TSetupServices& services, const std::u16string& extractor,
+void CleanUpAndCopyUninstaller(SetupServices& services, const std::u16string& extractor,
                                const std::u16string& archive, const std::u16string& uninstaller) {
     bool ok = true;
     RemoveIfPresent(services, extractor, ok);
@@ -34,11 +34,11 @@ void CleanUpAndCopyUninstaller(TSetupServices& services, const std::u16string& e
     }
 }
 
-void CreateShortcuts(TSetupServices& services, const std::u16string& installDir) {
+void CreateShortcuts(SetupServices& services, const std::u16string& installDir) {
     const std::u16string target = installDir + u"Velnix.exe";
     std::optional<std::u16string> folders[2];
-    folders[0] = services.Shell.FolderPath(TShellFolder::Desktop);
-    if (std::optional<std::u16string> appData = services.Shell.FolderPath(TShellFolder::RoamingAppData)) {
+    folders[0] = services.Shell.FolderPath(ShellFolder::Desktop);
+    if (std::optional<std::u16string> appData = services.Shell.FolderPath(ShellFolder::RoamingAppData)) {
         folders[1] = *appData + u"\\Microsoft\\Windows\\Start Menu\\Programs";
     }
     for (const std::optional<std::u16string>& folder : folders) {
@@ -53,8 +53,8 @@ void CreateShortcuts(TSetupServices& services, const std::u16string& installDir)
     }
 }
 
-void WriteUninstallEntry(TSetupState& state, TSetupServices& services) {
-    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, TKeyAccess::OpenOrCreate);
+void WriteUninstallEntry(TSetupState& state, SetupServices& services) {
+    std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, KeyAccess::OpenOrCreate);
     if (!key) {
         services.Log.Log(u"Setup: the uninstall entry cannot be created");
         return;
@@ -71,7 +71,7 @@ void WriteUninstallEntry(TSetupState& state, TSetupServices& services) {
     }
 }
 
-void WaitForRemovalScript(TSetupServices& services) {
+void WaitForRemovalScript(SetupServices& services) {
     const std::u16string script = SelfRemovalScriptPath(services);
     if (script.empty()) return;
     for (int poll = 0; poll < kRemovalScriptPolls; ++poll) {
@@ -93,19 +93,19 @@ std::u16string UninstallCommand(std::u16string_view installDir) {
     return Quoted(std::u16string(installDir) + u"Uninstall.exe");
 }
 
-void StartInstallTasks(TSetupState& state, TSetupServices& services, TInstallHooks hooks) {
+void StartInstallTasks(TSetupState& state, SetupServices& services, InstallHooks hooks) {
     // The kind follows the mode found at start-up, before the pre-step rewrites InstallDir.
-    const TReportKind kind = state.InstallDir.empty() ? TReportKind::Install : TReportKind::UpdateInstall;
+    const ReportKind kind = state.InstallDir.empty() ? ReportKind::Install : ReportKind::UpdateInstall;
     StartUsageReport(kind, state, services);
     TSetupState* sharedState = &state;
-    TSetupServices* sharedServices = &services;
+    SetupServices* sharedServices = &services;
     const bool queued = services.Pool.Submit([sharedState, sharedServices, hooks = std::move(hooks)] {
         RunUpdatePreStep(*sharedState, *sharedServices, hooks);
     });
     if (!queued) services.Log.Log(u"Setup: the update pre-step could not be queued");
 }
 
-void RunUpdatePreStep(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks) {
+void RunUpdatePreStep(TSetupState& state, SetupServices& services, const InstallHooks& hooks) {
     if (!state.InstallDir.empty()) {
         // Registered by an earlier version with or without quotes.
         const std::u16string uninstaller = UnquotePath(state.InstallDir);
@@ -125,7 +125,7 @@ void RunUpdatePreStep(TSetupState& state, TSetupServices& services, const TInsta
     hooks.RunOnMainThread([&state, &services, &hooks] { ChooseInstallDir(state, services, hooks); });
 }
 
-void ChooseInstallDir(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks) {
+void ChooseInstallDir(TSetupState& state, SetupServices& services, const InstallHooks& hooks) {
     if (state.InstallDir.empty()) {
         std::optional<std::u16string> selected = hooks.SelectedFolder ? hooks.SelectedFolder() : std::nullopt;
         if (selected && !selected->empty()) state.InstallDir = WithTrailingBackslash(*selected);
@@ -135,20 +135,20 @@ void ChooseInstallDir(TSetupState& state, TSetupServices& services, const TInsta
         return;
     }
     TSetupState* sharedState = &state;
-    TSetupServices* sharedServices = &services;
+    SetupServices* sharedServices = &services;
     if (!services.Pool.Submit([sharedState, sharedServices] { RunInstallation(*sharedState, *sharedServices); })) {
         services.Log.Log(u"Setup: the installation could not be queued");
     }
 }
 
-TInstallOutcome RunInstallation(TSetupState& state, TSetupServices& services) {
+InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
     const std::u16string tempFolder = services.Files.TempFolder();
     const std::u16string extractor = tempFolder + u"7za.exe";
     std::optional<std::u16string> archive =
         tempFolder.empty() ? std::nullopt : services.Files.CreateTempFile(tempFolder, u"tmp");
     if (!archive) {
         services.Log.Log(u"Setup: no temporary file for the archive in " + tempFolder);
-        return TInstallOutcome::NoArchiveFile;
+        return InstallOutcome::NoArchiveFile;
     }
     services.Log.Log(u"Setup: installing into " + state.InstallDir);
     if (!services.Resources.WriteToFile(u"7za", extractor)) services.Log.Log(u"Setup: cannot write " + extractor);
@@ -169,7 +169,7 @@ TInstallOutcome RunInstallation(TSetupState& state, TSetupServices& services) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }
     services.Process.EndProcess(0);
-    return TInstallOutcome::Finished;
+    return InstallOutcome::Finished;
 }
 
 }  // namespace app

@@ -14,7 +14,7 @@
 namespace app {
 
 // The window's part in the installation.
-struct TInstallHooks {
+struct InstallHooks {
     // Runs the function on the main thread and returns once it has run (a synchronous call from a pool thread).
     std::function<void(const std::function<void()>&)> RunOnMainThread;
     // The text of DriveComboBox's selected entry; nothing when the list is empty or nothing is selected.
@@ -35,7 +35,7 @@ std::u16string UninstallCommand(std::u16string_view installDir);
 // The click handler's background work (after the window has disabled its controls and started OperateAni):
 // queues the usage report, of the kind the mode found at start-up gives (InstallDir not empty: update), and
 // RunUpdatePreStep on the shared pool. state and services must live as long as the process.
-void StartInstallTasks(TSetupState& state, TSetupServices& services, TInstallHooks hooks);
+void StartInstallTasks(TSetupState& state, SetupServices& services, InstallHooks hooks);
 
 // How long the update pre-step waits, after the earlier uninstaller has ended, for its self-removal script to
 // finish: the script retries about once a second, and one still running when the new Uninstall.exe arrives
@@ -46,13 +46,13 @@ inline constexpr uint32_t kRemovalScriptPollMs = 100;
 // Pool thread. Update mode (InstallDir holds the earlier uninstaller): runs it with the argument update for at
 // most 15 seconds, waits (at most 5 s) for its removal script to end, and takes its folder as InstallDir. Then
 // hands ChooseInstallDir to the main thread and waits.
-void RunUpdatePreStep(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks);
+void RunUpdatePreStep(TSetupState& state, SetupServices& services, const InstallHooks& hooks);
 
 // Main thread. Install mode: InstallDir becomes the selected folder plus a backslash. When a folder is known,
 // queues RunInstallation; otherwise nothing more happens and the window stays as it is.
-void ChooseInstallDir(TSetupState& state, TSetupServices& services, const TInstallHooks& hooks);
+void ChooseInstallDir(TSetupState& state, SetupServices& services, const InstallHooks& hooks);
 
-enum class TInstallOutcome {
+enum class InstallOutcome {
     // Everything ran (each step guarded on its own) and the process was ended.
     Finished,
     // No temporary file for the archive could be made: nothing was installed.
@@ -61,6 +61,6 @@ enum class TInstallOutcome {
 
 // Pool thread. Extracts the payload into InstallDir, leaves Uninstall.exe, the shortcuts and the uninstall
 // entry, opens the installed application and ends the process (services.Process.EndProcess(0)).
-TInstallOutcome RunInstallation(TSetupState& state, TSetupServices& services);
+InstallOutcome RunInstallation(TSetupState& state, SetupServices& services);
 
 }  // namespace app

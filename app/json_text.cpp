@@ -2,8 +2,8 @@
 
 namespace app {
 
-void TJsonObject::Add(std::u16string_view key, TValue value) {
-    for (TMember& member : members_) {
+void JsonObject::Add(std::u16string_view key, JsonValue value) {
+    for (Member& member : members_) {
         if (member.first == key) {
             member.second = std::move(value);
             return;
@@ -12,8 +12,8 @@ void TJsonObject::Add(std::u16string_view key, TValue value) {
     members_.emplace_back(std::u16string(key), std::move(value));
 }
 
-const TJsonObject::TValue* TJsonObject::Find(std::u16string_view key) const {
-    for (const TMember& member : members_) {
+const JsonObject::JsonValue* JsonObject::Find(std::u16string_view key) const {
+    for (const Member& member : members_) {
         if (member.first == key) return &member.second;
     }
     return nullptr;
@@ -48,7 +48,7 @@ std::string EscapeJsonText(std::u16string_view text) {
     return out;
 }
 
-std::string WriteJsonText(const TJsonObject& object) {
+std::string WriteJsonText(const JsonObject& object) {
     std::string out = "{";
     bool first = true;
     for (const auto& [key, value] : object.Members()) {

@@ -11,17 +11,17 @@ namespace app {
 
 // A flat JSON object of text and integer members, kept in the order they were added. Adding a key that is
 // already present replaces that member's value in place.
-class TJsonObject {
+class JsonObject {
 public:
-    using TValue = std::variant<std::u16string, int64_t>;
-    using TMember = std::pair<std::u16string, TValue>;
+    using JsonValue = std::variant<std::u16string, int64_t>;
+    using Member = std::pair<std::u16string, JsonValue>;
 
-    void Add(std::u16string_view key, TValue value);
-    const std::vector<TMember>& Members() const { return members_; }
-    const TValue* Find(std::u16string_view key) const;
+    void Add(std::u16string_view key, JsonValue value);
+    const std::vector<Member>& Members() const { return members_; }
+    const JsonValue* Find(std::u16string_view key) const;
 
 private:
-    std::vector<TMember> members_;
+    std::vector<Member> members_;
 };
 
 // The text of a JSON string (without its quotes) with the report's escapes: \b \t \n \f \r, \" , \/ , \\ ;
@@ -30,6 +30,6 @@ private:
 std::string EscapeJsonText(std::u16string_view text);
 
 // The object as JSON text without any white space between tokens.
-std::string WriteJsonText(const TJsonObject& object);
+std::string WriteJsonText(const JsonObject& object);
 
 }  // namespace app

@@ -35,7 +35,7 @@ std::u16string SelfRemovalScript(std::u16string_view filePath, int tries) {
            u"del \"%~f0\"";
 }
 
-std::string EncodeSelfRemovalScript(std::u16string_view filePath, TSetupServices& services, int tries) {
+std::string EncodeSelfRemovalScript(std::u16string_view filePath, SetupServices& services, int tries) {
     if (std::optional<std::string> bytes = services.Process.ToConsoleCodePage(SelfRemovalScript(filePath, tries))) {
         return *bytes;
     }
@@ -49,12 +49,12 @@ std::string EncodeSelfRemovalScript(std::u16string_view filePath, TSetupServices
     return ui::Utf16ToUtf8(u"chcp 65001 >nul\r\n" + SelfRemovalScript(filePath, tries));
 }
 
-std::u16string SelfRemovalScriptPath(TSetupServices& services) {
+std::u16string SelfRemovalScriptPath(SetupServices& services) {
     const std::u16string folder = services.Files.TempFolder();
     return folder.empty() ? std::u16string() : folder + u"_deleteme.bat";
 }
 
-void ScheduleRemovalOf(std::u16string_view filePath, TSetupServices& services, int tries) {
+void ScheduleRemovalOf(std::u16string_view filePath, SetupServices& services, int tries) {
     const std::u16string scriptPath = SelfRemovalScriptPath(services);
     if (scriptPath.empty()) {
         services.Log.Log(u"Setup: no temporary folder for the removal script");
@@ -75,7 +75,7 @@ void ScheduleRemovalOf(std::u16string_view filePath, TSetupServices& services, i
     services.Log.Log(u"Setup: removal script started for " + std::u16string(filePath));
 }
 
-void ScheduleSelfRemoval(TSetupServices& services) {
+void ScheduleSelfRemoval(SetupServices& services) {
     ScheduleRemovalOf(services.Process.ExecutablePath(), services, kSelfRemovalTries);
 }
 

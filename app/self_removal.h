@@ -12,7 +12,7 @@ namespace app {
 inline constexpr int kSelfRemovalTries = 60;
 
 // Where the script goes: the temporary folder followed by "_deleteme.bat"; empty when there is no temporary folder.
-std::u16string SelfRemovalScriptPath(TSetupServices& services);
+std::u16string SelfRemovalScriptPath(SetupServices& services);
 
 // The path as it must stand in a batch file: every '%' doubled, so the command interpreter does not expand it.
 std::u16string EscapeBatchPercent(std::u16string_view path);
@@ -24,14 +24,14 @@ std::u16string SelfRemovalScript(std::u16string_view filePath, int tries = kSelf
 // The script bytes for filePath: in the console code page the command interpreter reads batch files with;
 // when the path has characters that code page lacks, with the path's short form; failing that, as UTF-8 with
 // a first line switching the console to UTF-8.
-std::string EncodeSelfRemovalScript(std::u16string_view filePath, TSetupServices& services,
+std::string EncodeSelfRemovalScript(std::u16string_view filePath, SetupServices& services,
                                     int tries = kSelfRemovalTries);
 
 // Writes the script for filePath as TempFolder + "_deleteme.bat", replacing a leftover one, and has the shell
 // open it hidden. The first failure skips the rest; it is logged and nothing else is reported.
-void ScheduleRemovalOf(std::u16string_view filePath, TSetupServices& services, int tries = kSelfRemovalTries);
+void ScheduleRemovalOf(std::u16string_view filePath, SetupServices& services, int tries = kSelfRemovalTries);
 
 // ScheduleRemovalOf the running executable. Called right before the process ends.
-void ScheduleSelfRemoval(TSetupServices& services);
+void ScheduleSelfRemoval(SetupServices& services);
 
 }  // namespace app

@@ -6,7 +6,7 @@
 
 namespace app {
 
-enum class TSetupMode {
+enum class SetupMode {
     Install,    // no earlier installation is registered
     Update,     // an earlier installation's uninstaller is registered
     Uninstall,  // the executable runs as "Uninstall.exe"

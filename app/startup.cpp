@@ -7,7 +7,7 @@
 
 namespace app {
 
-void ReadSetupVersion(TSetupState& state, TSetupServices& services) {
+void ReadSetupVersion(TSetupState& state, SetupServices& services) {
     std::optional<std::string> bytes = services.Resources.Read(u"ver");
     if (!bytes) {
         services.Log.Log(u"Setup: no version resource");
@@ -16,8 +16,8 @@ void ReadSetupVersion(TSetupState& state, TSetupServices& services) {
     state.SetupVersion = ui::Utf8ToUtf16(*bytes);
 }
 
-std::u16string DefaultInstallFolder(TSetupServices& services) {
-    std::optional<std::u16string> appData = services.Shell.FolderPath(TShellFolder::RoamingAppData);
+std::u16string DefaultInstallFolder(SetupServices& services) {
+    std::optional<std::u16string> appData = services.Shell.FolderPath(ShellFolder::RoamingAppData);
     if (!appData || appData->empty()) {
         services.Log.Log(u"Setup: the application-data folder is unknown");
         return {};
@@ -25,14 +25,14 @@ std::u16string DefaultInstallFolder(TSetupServices& services) {
     return *appData + u"\\Velnix";
 }
 
-TStartupDecision StartUp(TSetupState& state, TSetupServices& services) {
-    TStartupDecision decision;
+StartupDecision StartUp(TSetupState& state, SetupServices& services) {
+    StartupDecision decision;
     ReadSetupVersion(state, services);
 
     const std::u16string executable = services.Process.ExecutablePath();
     const auto lowerCase = [&services](std::u16string_view text) { return services.Process.LowerCase(text); };
     if (IsUninstallerFileName(FileNameOf(executable), lowerCase)) {
-        decision.Mode = TSetupMode::Uninstall;
+        decision.Mode = SetupMode::Uninstall;
         return decision;
     }
 
@@ -42,7 +42,7 @@ TStartupDecision StartUp(TSetupState& state, TSetupServices& services) {
 
     if (!state.InstallDir.empty()) {
         services.Log.Log(u"Setup: update of the installation of " + state.InstallDir);
-        decision.Mode = TSetupMode::Update;
+        decision.Mode = SetupMode::Update;
         decision.WindowCaption = u"Update Velnix";
         decision.InstallButtonCaption = u"Update Now";
         decision.ShowCustomInstall = false;
@@ -50,7 +50,7 @@ TStartupDecision StartUp(TSetupState& state, TSetupServices& services) {
         return decision;
     }
 
-    decision.Mode = TSetupMode::Install;
+    decision.Mode = SetupMode::Install;
     decision.WindowCaption = u"Install Velnix";
     decision.Folders = BuildFolderList(DefaultInstallFolder(services), services.Shell.LogicalDrives());
     if (!decision.Folders.empty()) decision.SelectedFolder = 0;

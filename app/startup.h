@@ -10,8 +10,8 @@
 namespace app {
 
 // What the window's creation handler does with the result of StartUp.
-struct TStartupDecision {
-    TSetupMode Mode = TSetupMode::Install;
+struct StartupDecision {
+    SetupMode Mode = SetupMode::Install;
     // Install and update mode: the window caption ("Install Velnix" / "Update Velnix").
     std::u16string WindowCaption;
     // Update mode: "Update Now" for InstallButton; empty keeps the stored caption.
@@ -26,16 +26,16 @@ struct TStartupDecision {
 };
 
 // Reads the resource "ver" into SetupVersion; a missing resource leaves it empty.
-void ReadSetupVersion(TSetupState& state, TSetupServices& services);
+void ReadSetupVersion(TSetupState& state, SetupServices& services);
 
 // The default target folder: the roaming application-data folder followed by "\Velnix"; empty when the shell
 // does not know that folder.
-std::u16string DefaultInstallFolder(TSetupServices& services);
+std::u16string DefaultInstallFolder(SetupServices& services);
 
 // The window creation handler's work before the window is shown, in its order: the version text, the mode
 // decision (uninstall mode stops here: the caller runs RunUninstall), the channel tag, the identity in the
 // registry, the registered earlier installation (update mode, InstallDir = its uninstaller) and the folder
 // list. Creating OperateAni and applying the decision to the window are the window's part.
-TStartupDecision StartUp(TSetupState& state, TSetupServices& services);
+StartupDecision StartUp(TSetupState& state, SetupServices& services);
 
 }  // namespace app

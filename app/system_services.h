@@ -35,7 +35,7 @@ public:
     virtual bool WriteString(std::u16string_view name, std::u16string_view value) = 0;
 };
 
-enum class TKeyAccess {
+enum class KeyAccess {
     // Opens an existing key; never creates one.
     ReadOnly,
     // Opens the key, creating it and its missing parents.
@@ -47,7 +47,7 @@ class IRegistry {
 public:
     virtual ~IRegistry() = default;
     // Nothing when the key cannot be opened (or created).
-    virtual std::unique_ptr<IRegistryKey> OpenKey(std::u16string_view subKey, TKeyAccess access) = 0;
+    virtual std::unique_ptr<IRegistryKey> OpenKey(std::u16string_view subKey, KeyAccess access) = 0;
     // Deletes the key with its values and sub-keys. False when it could not be deleted or did not exist.
     virtual bool DeleteKey(std::u16string_view subKey) = 0;
 };
@@ -79,25 +79,25 @@ public:
     virtual std::optional<std::u16string> ShortPath(std::u16string_view path) = 0;
 };
 
-enum class TShellFolder {
+enum class ShellFolder {
     Desktop,         // CSIDL_DESKTOP
     RoamingAppData,  // CSIDL_APPDATA
 };
 
-enum class TDriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
+enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
 
-struct TDriveRoot {
+struct DriveRoot {
     std::u16string Root;  // "C:\"
-    TDriveType Type = TDriveType::Unknown;
+    DriveType Type = DriveType::Unknown;
 };
 
 class IShell {
 public:
     virtual ~IShell() = default;
     // The shell folder's path without a trailing backslash.
-    virtual std::optional<std::u16string> FolderPath(TShellFolder folder) = 0;
+    virtual std::optional<std::u16string> FolderPath(ShellFolder folder) = 0;
     // The logical drive roots in the order the system lists them.
-    virtual std::vector<TDriveRoot> LogicalDrives() = 0;
+    virtual std::vector<DriveRoot> LogicalDrives() = 0;
     // The shell's "open" action on the path, no parameters and no working folder; shown or hidden.
     virtual bool Open(std::u16string_view path, bool show) = 0;
     // Saves a shell link at linkPath pointing at target with workDir as working folder.
@@ -113,7 +113,7 @@ public:
                             bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) = 0;
 };
 
-struct THttpRequest {
+struct HttpRequest {
     std::u16string Url;
     std::vector<std::pair<std::u16string, std::u16string>> Headers;
     std::string Body;
@@ -122,7 +122,7 @@ struct THttpRequest {
     int ResponseTimeoutMs = 0;
 };
 
-struct THttpResponse {
+struct HttpResponse {
     int Status = 0;
     std::string Body;
 };
@@ -132,15 +132,15 @@ public:
     virtual ~IHttpClient() = default;
     // POSTs the request with a fresh client; nothing when no answer arrived (no connection, a time-out, a
     // failed secure channel).
-    virtual std::optional<THttpResponse> Post(const THttpRequest& request) = 0;
+    virtual std::optional<HttpResponse> Post(const HttpRequest& request) = 0;
 };
 
-using TSha1Digest = std::array<uint8_t, 20>;
+using Sha1Digest = std::array<uint8_t, 20>;
 
 class ICrypto {
 public:
     virtual ~ICrypto() = default;
-    virtual std::optional<TSha1Digest> Sha1(std::string_view bytes) = 0;
+    virtual std::optional<Sha1Digest> Sha1(std::string_view bytes) = 0;
 };
 
 class IGuidSource {
@@ -157,7 +157,7 @@ public:
     virtual bool AskYesNo(std::u16string_view text, std::u16string_view caption) = 0;
 };
 
-enum class TQuitRequestResult {
+enum class QuitRequestResult {
     NoApplication,    // no file mapping of that name exists
     ViewUnavailable,  // the mapping exists but its view could not be mapped
     Delivered,        // the window handled the message
@@ -170,7 +170,7 @@ public:
     virtual ~IAppQuitChannel() = default;
     // Opens the mapping, reads the handle and sends the message (both parameters 0), waiting at most timeoutMs
     // for it to be handled; closes everything again.
-    virtual TQuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
+    virtual QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
                                            uint32_t timeoutMs) = 0;
 };
 
@@ -212,7 +212,7 @@ public:
 };
 
 // What the build decides.
-struct TSetupSettings {
+struct SetupSettings {
     // Scheme and host of the statistics server, without a trailing slash ("https://stats.velnix.app").
     std::u16string StatsBaseUrl;
     // The publisher's web address written as "Publisher".
@@ -220,8 +220,8 @@ struct TSetupSettings {
 };
 
 // Everything a sequence may use, borrowed from whoever owns the implementations.
-struct TSetupServices {
-    TSetupSettings Settings;
+struct SetupServices {
+    SetupSettings Settings;
     ISetupLog& Log;
     IRegistry& Registry;
     IFileSystem& Files;

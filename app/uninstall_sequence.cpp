@@ -12,14 +12,14 @@ namespace app {
 
 namespace {
 
-void RunTaskkill(TSetupServices& services, std::u16string_view imageName, const std::u16string& folder) {
+void RunTaskkill(SetupServices& services, std::u16string_view imageName, const std::u16string& folder) {
     const std::u16string command = u"taskkill.exe /f /im " + std::u16string(imageName);
     uint32_t exitCode = 0;
     std::u16string output;
     services.Processes.RunCommand(command, exitCode, folder, /*useUtf8=*/false, /*timeLimitSeconds=*/0, output);
 }
 
-void EndApplicationProcesses(TSetupServices& services, const std::u16string& folder) {
+void EndApplicationProcesses(SetupServices& services, const std::u16string& folder) {
     for (int round = 0; round < 2; ++round) {
         RunTaskkill(services, u"Velnix.exe", folder);
         RunTaskkill(services, u"vlxd.exe", folder);
@@ -28,12 +28,12 @@ void EndApplicationProcesses(TSetupServices& services, const std::u16string& fol
 }
 
 // Deletes the file when a file of that name exists; a failure is logged and left at that.
-void DeleteFileIfPresent(TSetupServices& services, const std::u16string& path) {
+void DeleteFileIfPresent(SetupServices& services, const std::u16string& path) {
     if (!services.Files.FileExists(path)) return;
     if (!services.Files.RemoveFile(path)) services.Log.Log(u"Setup: cannot delete " + path);
 }
 
-void DeleteInstalledFiles(TSetupServices& services, const std::u16string& folder) {
+void DeleteInstalledFiles(SetupServices& services, const std::u16string& folder) {
     for (const std::u16string_view name : kInstalledFiles) DeleteFileIfPresent(services, folder + std::u16string(name));
     const std::u16string langFolder = folder + u"lang\\";
     for (const std::u16string_view language : kLanguageFiles) {
@@ -52,27 +52,27 @@ void DeleteInstalledFiles(TSetupServices& services, const std::u16string& folder
     }
 }
 
-void DeleteShortcuts(TSetupServices& services) {
-    if (std::optional<std::u16string> desktop = services.Shell.FolderPath(TShellFolder::Desktop)) {
+void DeleteShortcuts(SetupServices& services) {
+    if (std::optional<std::u16string> desktop = services.Shell.FolderPath(ShellFolder::Desktop)) {
         DeleteFileIfPresent(services, *desktop + u"\\Velnix.lnk");
     }
-    if (std::optional<std::u16string> appData = services.Shell.FolderPath(TShellFolder::RoamingAppData)) {
+    if (std::optional<std::u16string> appData = services.Shell.FolderPath(ShellFolder::RoamingAppData)) {
         DeleteFileIfPresent(services, *appData + u"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk");
     }
 }
 
 }  // namespace
 
-void AskAppToQuit(TSetupServices& services) {
+void AskAppToQuit(SetupServices& services) {
     for (int attempt = 0; attempt < kQuitRequestAttempts; ++attempt) {
-        const TQuitRequestResult result =
+        const QuitRequestResult result =
             services.AppQuit.RequestQuit(kAppMappingName, kQuitMessage, kQuitRequestTimeoutMs);
-        if (result == TQuitRequestResult::NoApplication) return;
-        if (result == TQuitRequestResult::ViewUnavailable) {
+        if (result == QuitRequestResult::NoApplication) return;
+        if (result == QuitRequestResult::ViewUnavailable) {
             services.Log.Log(u"Setup: the application's mapping cannot be read");
             return;
         }
-        if (result == TQuitRequestResult::NotDelivered) {
+        if (result == QuitRequestResult::NotDelivered) {
             services.Log.Log(u"Setup: the application does not answer the quit request");
             return;
         }
@@ -81,14 +81,14 @@ void AskAppToQuit(TSetupServices& services) {
     services.Log.Log(u"Setup: the application did not quit when asked");
 }
 
-void RunUninstall(TSetupState& state, TSetupServices& services) {
+void RunUninstall(TSetupState& state, SetupServices& services) {
     const bool silent = services.Process.FirstArgument() == u"update";
     if (!silent && !services.Dialogs.AskYesNo(u"Uninstall Velnix?", u"Velnix")) {
         services.Process.EndProcess(0);
         return;
     }
     ReadStoredIdentity(state, services);
-    if (!silent) StartUsageReport(TReportKind::Uninstall, state, services);
+    if (!silent) StartUsageReport(ReportKind::Uninstall, state, services);
 
     const std::u16string folder(FolderOf(services.Process.ExecutablePath()));
     services.Log.Log(u"Setup: uninstalling " + folder);

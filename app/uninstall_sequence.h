@@ -41,11 +41,11 @@ inline constexpr uint32_t kQuitRequestTimeoutMs = 3000;
 // Asks the running application to quit, at most kQuitRequestAttempts times about 100 ms apart. Ends as soon as
 // the application has released its mapping, when the mapping's view cannot be mapped, or when a request is
 // not handled within kQuitRequestTimeoutMs.
-void AskAppToQuit(TSetupServices& services);
+void AskAppToQuit(SetupServices& services);
 
 // The whole uninstall sequence. The first argument "update" (exactly) makes it silent: no question, no report.
 // It always ends with services.Process.EndProcess(0): after an answer other than Yes with nothing removed,
 // otherwise after the removal and the start of the self-removal script.
-void RunUninstall(TSetupState& state, TSetupServices& services);
+void RunUninstall(TSetupState& state, SetupServices& services);
 
 }  // namespace app

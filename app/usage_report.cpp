@@ -21,11 +21,11 @@ std::u16string AsciiToUtf16(std::string_view text) { return std::u16string(text.
 
 }  // namespace
 
-std::u16string_view ReportPath(TReportKind kind) {
+std::u16string_view ReportPath(ReportKind kind) {
     switch (kind) {
-    case TReportKind::Install: return u"/stat/install/";
-    case TReportKind::UpdateInstall: return u"/stat/updateinstall/";
-    case TReportKind::Uninstall: return u"/stat/uninstall/";
+    case ReportKind::Install: return u"/stat/install/";
+    case ReportKind::UpdateInstall: return u"/stat/updateinstall/";
+    case ReportKind::Uninstall: return u"/stat/uninstall/";
     }
     return u"/stat/install/";
 }
@@ -37,7 +37,7 @@ std::string ReportHashInput(const TSetupState& identity, int64_t ts) {
     return ui::Utf16ToUtf8(text);
 }
 
-std::string HexDigest(const TSha1Digest& digest) {
+std::string HexDigest(const Sha1Digest& digest) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(digest.size() * 2);
@@ -48,15 +48,15 @@ std::string HexDigest(const TSha1Digest& digest) {
     return out;
 }
 
-TJsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, TSetupServices& services) {
-    TJsonObject request;
+JsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, SetupServices& services) {
+    JsonObject request;
     request.Add(u"lang", identity.LanguageTag);
     request.Add(u"fl", identity.ChannelTag);
     request.Add(u"uuid", identity.InstallId);
     request.Add(u"version", identity.SetupVersion);
     request.Add(u"ts", ts);
     std::u16string hash;
-    if (std::optional<TSha1Digest> digest = services.Crypto.Sha1(ReportHashInput(identity, ts))) {
+    if (std::optional<Sha1Digest> digest = services.Crypto.Sha1(ReportHashInput(identity, ts))) {
         hash = AsciiToUtf16(HexDigest(*digest));
     } else {
         services.Log.Log(u"Setup: SHA-1 of the usage report failed");
@@ -65,17 +65,17 @@ TJsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, TSetupServ
     return request;
 }
 
-int PostJson(std::u16string_view url, const TJsonObject& request, nlohmann::json& answer,
-             TSetupServices& services) noexcept {
+int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json& answer,
+             SetupServices& services) noexcept {
     try {
-        THttpRequest http;
+        HttpRequest http;
         http.Url = std::u16string(url);
         http.Headers = {{u"User-Agent", std::u16string(kUserAgent)}, {u"Content-Type", std::u16string(kContentType)}};
         http.Body = WriteJsonText(request);
         http.ConnectTimeoutMs = kConnectTimeoutMs;
         http.SendTimeoutMs = kSendTimeoutMs;
         http.ResponseTimeoutMs = kResponseTimeoutMs;
-        std::optional<THttpResponse> response = services.Http.Post(http);
+        std::optional<HttpResponse> response = services.Http.Post(http);
         if (!response) {
             services.Log.Log(u"Setup: no answer from " + http.Url);
             return 0;
@@ -96,10 +96,10 @@ int PostJson(std::u16string_view url, const TJsonObject& request, nlohmann::json
     return 0;
 }
 
-void SendUsageReport(TReportKind kind, const TSetupState& identity, TSetupServices& services) noexcept {
+void SendUsageReport(ReportKind kind, const TSetupState& identity, SetupServices& services) noexcept {
     try {
         const int64_t ts = services.Process.LocalUnixSeconds();
-        const TJsonObject request = BuildUsageReport(identity, ts, services);
+        const JsonObject request = BuildUsageReport(identity, ts, services);
         nlohmann::json answer = nlohmann::json::object();
         const std::u16string url = services.Settings.StatsBaseUrl + std::u16string(ReportPath(kind));
         const int status = PostJson(url, request, answer, services);
@@ -111,13 +111,13 @@ void SendUsageReport(TReportKind kind, const TSetupState& identity, TSetupServic
     }
 }
 
-void StartUsageReport(TReportKind kind, const TSetupState& state, TSetupServices& services) {
+void StartUsageReport(ReportKind kind, const TSetupState& state, SetupServices& services) {
     TSetupState identity;
     identity.LanguageTag = state.LanguageTag;
     identity.ChannelTag = state.ChannelTag;
     identity.InstallId = state.InstallId;
     identity.SetupVersion = state.SetupVersion;
-    TSetupServices* shared = &services;
+    SetupServices* shared = &services;
     const bool queued = services.Pool.Submit(
         [kind, identity = std::move(identity), shared] { SendUsageReport(kind, identity, *shared); });
     if (!queued) services.Log.Log(u"Setup: the usage report could not be queued");

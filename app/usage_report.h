@@ -13,30 +13,30 @@
 // The usage reports posted to the statistics server.
 namespace app {
 
-enum class TReportKind { Install, UpdateInstall, Uninstall };
+enum class ReportKind { Install, UpdateInstall, Uninstall };
 
 // "/stat/install/", "/stat/updateinstall/", "/stat/uninstall/".
-std::u16string_view ReportPath(TReportKind kind);
+std::u16string_view ReportPath(ReportKind kind);
 
 // The hash input: LanguageTag, ChannelTag, InstallId, SetupVersion, the decimal ts and "Velnix", joined, as
 // UTF-8.
 std::string ReportHashInput(const TSetupState& identity, int64_t ts);
 
 // 40 lower-case hexadecimal digits.
-std::string HexDigest(const TSha1Digest& digest);
+std::string HexDigest(const Sha1Digest& digest);
 
 // The request body: lang, fl, uuid, version, ts and hash, in this order. The hash is empty when SHA-1 failed.
-TJsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, TSetupServices& services);
+JsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, SetupServices& services);
 
 // Sends the request as JSON text (UTF-8) by POST with the report's headers and time-outs and parses the answer
 // into answer. The HTTP status when the answer is a JSON object, 0 otherwise or on any failure. Never throws.
-int PostJson(std::u16string_view url, const TJsonObject& request, nlohmann::json& answer,
-             TSetupServices& services) noexcept;
+int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json& answer,
+             SetupServices& services) noexcept;
 
 // Builds the report from the identity values at this moment and posts it; the answer is ignored. Never throws.
-void SendUsageReport(TReportKind kind, const TSetupState& identity, TSetupServices& services) noexcept;
+void SendUsageReport(ReportKind kind, const TSetupState& identity, SetupServices& services) noexcept;
 
 // Queues SendUsageReport on the shared pool with a copy of the identity values taken now; nobody waits for it.
-void StartUsageReport(TReportKind kind, const TSetupState& state, TSetupServices& services);
+void StartUsageReport(ReportKind kind, const TSetupState& state, SetupServices& services);
 
 }  // namespace app

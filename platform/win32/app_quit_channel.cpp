@@ -11,12 +11,12 @@ namespace platform::win32 {
 
 namespace {
 
-class TMappedView {
+class MappedView {
 public:
-    TMappedView(HANDLE mapping, SIZE_T size) : view_(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size)) {}
-    TMappedView(const TMappedView&) = delete;
-    TMappedView& operator=(const TMappedView&) = delete;
-    ~TMappedView() {
+    MappedView(HANDLE mapping, SIZE_T size) : view_(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size)) {}
+    MappedView(const MappedView&) = delete;
+    MappedView& operator=(const MappedView&) = delete;
+    ~MappedView() {
         if (view_) UnmapViewOfFile(view_);
     }
     const void* Get() const { return view_; }
@@ -27,15 +27,15 @@ private:
 
 }  // namespace
 
-app::TQuitRequestResult TWin32AppQuitChannel::RequestQuit(std::u16string_view mappingName, uint32_t message,
+app::QuitRequestResult Win32AppQuitChannel::RequestQuit(std::u16string_view mappingName, uint32_t message,
                                                           uint32_t timeoutMs) {
-    TUniqueHandle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, Wide(mappingName).c_str()));
-    if (!mapping) return app::TQuitRequestResult::NoApplication;
-    TMappedView view(mapping.Get(), sizeof(uint32_t));
+    UniqueHandle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, Wide(mappingName).c_str()));
+    if (!mapping) return app::QuitRequestResult::NoApplication;
+    MappedView view(mapping.Get(), sizeof(uint32_t));
     if (!view.Get()) {
         log_.Log(u"Quit request: cannot map the view of " + std::u16string(mappingName) + u" (error " +
                  DecimalText(GetLastError()) + u")");
-        return app::TQuitRequestResult::ViewUnavailable;
+        return app::QuitRequestResult::ViewUnavailable;
     }
     int32_t stored = 0;
     std::memcpy(&stored, view.Get(), sizeof(stored));
@@ -46,7 +46,7 @@ app::TQuitRequestResult TWin32AppQuitChannel::RequestQuit(std::u16string_view ma
     const DWORD error = sent ? 0 : GetLastError();
     log_.Log(u"Quit request: message " + DecimalText(message) + u" to window " +
              DecimalText(static_cast<uint32_t>(stored)) + (sent ? u" handled" : u" not handled (error " + DecimalText(error) + u")"));
-    return sent ? app::TQuitRequestResult::Delivered : app::TQuitRequestResult::NotDelivered;
+    return sent ? app::QuitRequestResult::Delivered : app::QuitRequestResult::NotDelivered;
 }
 
 }  // namespace platform::win32

@@ -6,10 +6,10 @@ namespace platform::win32 {
 
 // The running application's quit request: OpenFileMappingW + MapViewOfFile for the window handle, then
 // SendMessageTimeoutW with SMTO_ABORTIFHUNG.
-class TWin32AppQuitChannel final : public app::IAppQuitChannel {
+class Win32AppQuitChannel final : public app::IAppQuitChannel {
 public:
-    explicit TWin32AppQuitChannel(app::ISetupLog& log) : log_(log) {}
-    app::TQuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
+    explicit Win32AppQuitChannel(app::ISetupLog& log) : log_(log) {}
+    app::QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
                                         uint32_t timeoutMs) override;
 
 private:

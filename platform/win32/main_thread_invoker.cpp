@@ -13,12 +13,12 @@ namespace {
 constexpr UINT kInvokeMessage = WM_APP + 0x56;
 constexpr wchar_t kWindowClass[] = L"VelnixMainThreadInvoker";
 
-struct TInvocation {
+struct Invocation {
     const std::function<void()>* Function;
     app::ISetupLog* Log;
 };
 
-void RunInvocation(const TInvocation& invocation) {
+void RunInvocation(const Invocation& invocation) {
     try {
         (*invocation.Function)();
     } catch (const std::exception& error) {
@@ -30,7 +30,7 @@ void RunInvocation(const TInvocation& invocation) {
 
 LRESULT CALLBACK InvokerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kInvokeMessage) {
-        RunInvocation(*reinterpret_cast<const TInvocation*>(lParam));
+        RunInvocation(*reinterpret_cast<const Invocation*>(lParam));
         return 1;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -38,7 +38,7 @@ LRESULT CALLBACK InvokerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-TMainThreadInvoker::TMainThreadInvoker(app::ISetupLog& log) : log_(log), threadId_(GetCurrentThreadId()) {
+MainThreadInvoker::MainThreadInvoker(app::ISetupLog& log) : log_(log), threadId_(GetCurrentThreadId()) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = InvokerWindowProc;
@@ -50,12 +50,12 @@ TMainThreadInvoker::TMainThreadInvoker(app::ISetupLog& log) : log_(log), threadI
     if (!window_) log_.Log(u"Main thread: no message window; calls run on the calling thread");
 }
 
-TMainThreadInvoker::~TMainThreadInvoker() {
+MainThreadInvoker::~MainThreadInvoker() {
     if (window_) DestroyWindow(static_cast<HWND>(window_));
 }
 
-void TMainThreadInvoker::InvokeAndWait(const std::function<void()>& function) {
-    const TInvocation invocation{&function, &log_};
+void MainThreadInvoker::InvokeAndWait(const std::function<void()>& function) {
+    const Invocation invocation{&function, &log_};
     if (GetCurrentThreadId() == threadId_ || !window_) {
         RunInvocation(invocation);
         return;

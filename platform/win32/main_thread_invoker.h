@@ -9,12 +9,12 @@ namespace platform::win32 {
 // Runs functions on the thread that created it (the main thread), for pool threads that must wait for the
 // result: a message-only window receives the call through SendMessageW, so the main thread runs it from its
 // message loop. Called on the main thread itself, it runs the function at once.
-class TMainThreadInvoker {
+class MainThreadInvoker {
 public:
-    explicit TMainThreadInvoker(app::ISetupLog& log);
-    TMainThreadInvoker(const TMainThreadInvoker&) = delete;
-    TMainThreadInvoker& operator=(const TMainThreadInvoker&) = delete;
-    ~TMainThreadInvoker();
+    explicit MainThreadInvoker(app::ISetupLog& log);
+    MainThreadInvoker(const MainThreadInvoker&) = delete;
+    MainThreadInvoker& operator=(const MainThreadInvoker&) = delete;
+    ~MainThreadInvoker();
 
     void InvokeAndWait(const std::function<void()>& function);
 

@@ -9,9 +9,9 @@
 
 namespace platform::win32 {
 
-std::u16string TWin32ProcessContext::ExecutablePath() { return platform::ExecutablePath().u16string(); }
+std::u16string Win32ProcessContext::ExecutablePath() { return platform::ExecutablePath().u16string(); }
 
-std::u16string TWin32ProcessContext::FirstArgument() {
+std::u16string Win32ProcessContext::FirstArgument() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!arguments) return {};
@@ -20,7 +20,7 @@ std::u16string TWin32ProcessContext::FirstArgument() {
     return first;
 }
 
-std::u16string TWin32ProcessContext::LowerCase(std::u16string_view text) {
+std::u16string Win32ProcessContext::LowerCase(std::u16string_view text) {
     if (text.empty()) return {};
     std::wstring source = Wide(text);
     wchar_t locale[LOCALE_NAME_MAX_LENGTH] = {};
@@ -38,11 +38,11 @@ std::u16string TWin32ProcessContext::LowerCase(std::u16string_view text) {
     return FromWide(source);
 }
 
-int64_t TWin32ProcessContext::LocalUnixSeconds() { return app::LocalUnixSeconds(); }
+int64_t Win32ProcessContext::LocalUnixSeconds() { return app::LocalUnixSeconds(); }
 
-void TWin32ProcessContext::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32ProcessContext::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-std::optional<std::string> TWin32ProcessContext::ToConsoleCodePage(std::u16string_view text) {
+std::optional<std::string> Win32ProcessContext::ToConsoleCodePage(std::u16string_view text) {
     if (text.empty()) return std::string();
     const std::wstring wide = Wide(text);
     // A new console starts in the OEM code page, and the command interpreter reads batch files with it.
@@ -58,7 +58,7 @@ std::optional<std::string> TWin32ProcessContext::ToConsoleCodePage(std::u16strin
     return bytes;
 }
 
-void TWin32ProcessContext::EndProcess(uint32_t exitCode) {
+void Win32ProcessContext::EndProcess(uint32_t exitCode) {
     log_.Log(u"Setup: process ends with exit code " + DecimalText(exitCode));
     ExitProcess(exitCode);
 }

@@ -6,9 +6,9 @@ namespace platform::win32 {
 
 // The running process: its image path and first argument, the system locale's lower-casing, the local clock,
 // Sleep, the console code page and ExitProcess.
-class TWin32ProcessContext final : public app::IProcessContext {
+class Win32ProcessContext final : public app::IProcessContext {
 public:
-    explicit TWin32ProcessContext(app::ISetupLog& log) : log_(log) {}
+    explicit Win32ProcessContext(app::ISetupLog& log) : log_(log) {}
 
     std::u16string ExecutablePath() override;
     std::u16string FirstArgument() override;

@@ -57,8 +57,8 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
     inheritable.bInheritHandle = TRUE;
     inheritable.lpSecurityDescriptor = nullptr;
 
-    TUniqueHandle readEnd;
-    TUniqueHandle writeEnd;
+    UniqueHandle readEnd;
+    UniqueHandle writeEnd;
     if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inheritable, 0)) {
         Log(log, u"Process: no pipe for " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
         return;
@@ -84,8 +84,8 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
         Log(log, u"Process: cannot start " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
         return;
     }
-    TUniqueHandle processHandle(process.hProcess);
-    TUniqueHandle threadHandle(process.hThread);
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
     writeEnd.Reset();
     Log(log, u"Process: started " + std::u16string(commandLine) + u" in " + std::u16string(workDir));
 

@@ -23,9 +23,9 @@ namespace platform::win32 {
 void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
                 int32_t timeLimitSeconds, std::u16string& output, app::ISetupLog* log = nullptr);
 
-class TWin32Processes final : public app::IProcesses {
+class Win32Processes final : public app::IProcesses {
 public:
-    explicit TWin32Processes(app::ISetupLog& log) : log_(log) {}
+    explicit Win32Processes(app::ISetupLog& log) : log_(log) {}
 
     void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
                     int32_t timeLimitSeconds, std::u16string& output) override {

@@ -2,7 +2,7 @@
 
 namespace platform::win32 {
 
-TWin32SetupServices::TWin32SetupServices(app::TSetupSettings settings, void* ownerWindow)
+Win32SetupServices::Win32SetupServices(app::SetupSettings settings, void* ownerWindow)
     : dialogs_(ownerWindow),
       services_{std::move(settings), log_,  registry_, files_,     shell_, processes_, http_,
                 crypto_,             guids_, dialogs_,  appQuit_,  resources_, pool_, process_} {}

@@ -17,32 +17,32 @@
 
 namespace platform::win32 {
 
-// The real system behind app::TSetupServices. One instance lives as long as the process (the sequences' pool
+// The real system behind app::SetupServices. One instance lives as long as the process (the sequences' pool
 // tasks borrow it); the window sets itself as the owner of the message box once it exists.
-class TWin32SetupServices {
+class Win32SetupServices {
 public:
-    explicit TWin32SetupServices(app::TSetupSettings settings, void* ownerWindow = nullptr);
-    TWin32SetupServices(const TWin32SetupServices&) = delete;
-    TWin32SetupServices& operator=(const TWin32SetupServices&) = delete;
+    explicit Win32SetupServices(app::SetupSettings settings, void* ownerWindow = nullptr);
+    Win32SetupServices(const Win32SetupServices&) = delete;
+    Win32SetupServices& operator=(const Win32SetupServices&) = delete;
 
-    app::TSetupServices& Services() { return services_; }
-    TWin32Dialogs& Dialogs() { return dialogs_; }
+    app::SetupServices& Services() { return services_; }
+    Win32Dialogs& Dialogs() { return dialogs_; }
 
 private:
-    app::TDebugLogSink log_;
-    TWin32Registry registry_{log_};
-    TWin32FileSystem files_{log_};
-    TWin32Shell shell_{log_};
-    TWin32Processes processes_{log_};
-    TWinHttpClient http_{log_};
-    TBCryptSha1 crypto_{log_};
-    TWin32GuidSource guids_{log_};
-    TWin32Dialogs dialogs_;
-    TWin32AppQuitChannel appQuit_{log_};
-    TWin32Resources resources_{log_};
-    TWin32ThreadPool pool_{log_};
-    TWin32ProcessContext process_{log_};
-    app::TSetupServices services_;
+    app::DebugLogSink log_;
+    Win32Registry registry_{log_};
+    Win32FileSystem files_{log_};
+    Win32Shell shell_{log_};
+    Win32Processes processes_{log_};
+    WinHttpClient http_{log_};
+    BCryptSha1 crypto_{log_};
+    Win32GuidSource guids_{log_};
+    Win32Dialogs dialogs_;
+    Win32AppQuitChannel appQuit_{log_};
+    Win32Resources resources_{log_};
+    Win32ThreadPool pool_{log_};
+    Win32ProcessContext process_{log_};
+    app::SetupServices services_;
 };
 
 }  // namespace platform::win32

@@ -11,13 +11,13 @@ namespace platform::win32 {
 
 namespace {
 
-struct TPoolTask {
+struct PoolTask {
     std::function<void()> Run;
     app::ISetupLog* Log;
 };
 
 void CALLBACK RunPoolTask(PTP_CALLBACK_INSTANCE, void* context) {
-    std::unique_ptr<TPoolTask> task(static_cast<TPoolTask*>(context));
+    std::unique_ptr<PoolTask> task(static_cast<PoolTask*>(context));
     try {
         task->Run();
     } catch (const std::exception& error) {
@@ -29,8 +29,8 @@ void CALLBACK RunPoolTask(PTP_CALLBACK_INSTANCE, void* context) {
 
 }  // namespace
 
-bool TWin32ThreadPool::Submit(std::function<void()> task) {
-    auto owned = std::make_unique<TPoolTask>(TPoolTask{std::move(task), &log_});
+bool Win32ThreadPool::Submit(std::function<void()> task) {
+    auto owned = std::make_unique<PoolTask>(PoolTask{std::move(task), &log_});
     if (!TrySubmitThreadpoolCallback(RunPoolTask, owned.get(), nullptr)) {
         log_.Log(u"Pool: TrySubmitThreadpoolCallback failed");
         return false;

@@ -5,9 +5,9 @@
 namespace platform::win32 {
 
 // The process's shared thread pool (TrySubmitThreadpoolCallback).
-class TWin32ThreadPool final : public app::ITaskPool {
+class Win32ThreadPool final : public app::ITaskPool {
 public:
-    explicit TWin32ThreadPool(app::ISetupLog& log) : log_(log) {}
+    explicit Win32ThreadPool(app::ISetupLog& log) : log_(log) {}
     bool Submit(std::function<void()> task) override;
 
 private:

@@ -7,18 +7,18 @@
 namespace platform::win32 {
 
 // Owns a kernel handle and closes it once. An invalid value is nullptr or INVALID_HANDLE_VALUE.
-class TUniqueHandle {
+class UniqueHandle {
 public:
-    TUniqueHandle() = default;
-    explicit TUniqueHandle(HANDLE handle) : handle_(handle) {}
-    TUniqueHandle(const TUniqueHandle&) = delete;
-    TUniqueHandle& operator=(const TUniqueHandle&) = delete;
-    TUniqueHandle(TUniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) Reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
-    ~TUniqueHandle() { Reset(); }
+    ~UniqueHandle() { Reset(); }
 
     HANDLE Get() const { return handle_; }
     bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }

@@ -9,12 +9,12 @@ namespace platform::win32 {
 
 namespace {
 
-class TAlgorithm {
+class Algorithm {
 public:
-    TAlgorithm() { status_ = BCryptOpenAlgorithmProvider(&handle_, BCRYPT_SHA1_ALGORITHM, nullptr, 0); }
-    TAlgorithm(const TAlgorithm&) = delete;
-    TAlgorithm& operator=(const TAlgorithm&) = delete;
-    ~TAlgorithm() {
+    Algorithm() { status_ = BCryptOpenAlgorithmProvider(&handle_, BCRYPT_SHA1_ALGORITHM, nullptr, 0); }
+    Algorithm(const Algorithm&) = delete;
+    Algorithm& operator=(const Algorithm&) = delete;
+    ~Algorithm() {
         if (handle_) BCryptCloseAlgorithmProvider(handle_, 0);
     }
     BCRYPT_ALG_HANDLE Get() const { return handle_; }
@@ -25,12 +25,12 @@ private:
     NTSTATUS status_ = 0;
 };
 
-class THash {
+class Hash {
 public:
-    explicit THash(BCRYPT_ALG_HANDLE algorithm) { status_ = BCryptCreateHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0); }
-    THash(const THash&) = delete;
-    THash& operator=(const THash&) = delete;
-    ~THash() {
+    explicit Hash(BCRYPT_ALG_HANDLE algorithm) { status_ = BCryptCreateHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0); }
+    Hash(const Hash&) = delete;
+    Hash& operator=(const Hash&) = delete;
+    ~Hash() {
         if (handle_) BCryptDestroyHash(handle_);
     }
     BCRYPT_HASH_HANDLE Get() const { return handle_; }
@@ -45,17 +45,17 @@ bool Succeeded(NTSTATUS status) { return status >= 0; }
 
 }  // namespace
 
-std::optional<app::TSha1Digest> TBCryptSha1::Sha1(std::string_view bytes) {
-    TAlgorithm algorithm;
+std::optional<app::Sha1Digest> BCryptSha1::Sha1(std::string_view bytes) {
+    Algorithm algorithm;
     NTSTATUS status = algorithm.Status();
     if (Succeeded(status)) {
-        THash hash(algorithm.Get());
+        Hash hash(algorithm.Get());
         status = hash.Status();
         if (Succeeded(status) && !bytes.empty()) {
             status = BCryptHashData(hash.Get(), reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
                                     static_cast<ULONG>(bytes.size()), 0);
         }
-        app::TSha1Digest digest{};
+        app::Sha1Digest digest{};
         if (Succeeded(status)) status = BCryptFinishHash(hash.Get(), digest.data(), static_cast<ULONG>(digest.size()), 0);
         if (Succeeded(status)) return digest;
     }

@@ -5,10 +5,10 @@
 namespace platform::win32 {
 
 // SHA-1 through BCrypt.
-class TBCryptSha1 final : public app::ICrypto {
+class BCryptSha1 final : public app::ICrypto {
 public:
-    explicit TBCryptSha1(app::ISetupLog& log) : log_(log) {}
-    std::optional<app::TSha1Digest> Sha1(std::string_view bytes) override;
+    explicit BCryptSha1(app::ISetupLog& log) : log_(log) {}
+    std::optional<app::Sha1Digest> Sha1(std::string_view bytes) override;
 
 private:
     app::ISetupLog& log_;

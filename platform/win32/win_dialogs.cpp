@@ -6,7 +6,7 @@
 
 namespace platform::win32 {
 
-bool TWin32Dialogs::AskYesNo(std::u16string_view text, std::u16string_view caption) {
+bool Win32Dialogs::AskYesNo(std::u16string_view text, std::u16string_view caption) {
     return MessageBoxW(static_cast<HWND>(ownerWindow_), Wide(text).c_str(), Wide(caption).c_str(), MB_YESNO) == IDYES;
 }
 

@@ -5,9 +5,9 @@
 namespace platform::win32 {
 
 // MessageBoxW, owned by a window of the caller's (an HWND; nullptr for none).
-class TWin32Dialogs final : public app::IDialogs {
+class Win32Dialogs final : public app::IDialogs {
 public:
-    explicit TWin32Dialogs(void* ownerWindow = nullptr) : ownerWindow_(ownerWindow) {}
+    explicit Win32Dialogs(void* ownerWindow = nullptr) : ownerWindow_(ownerWindow) {}
     void SetOwnerWindow(void* ownerWindow) { ownerWindow_ = ownerWindow; }
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
 

@@ -58,7 +58,7 @@ bool RemoveTree(const std::wstring& folder) {
 }  // namespace
 
 bool WriteWholeFile(const std::wstring& path, const void* data, size_t size) {
-    TUniqueHandle file(
+    UniqueHandle file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     const auto* bytes = static_cast<const char*>(data);
@@ -72,17 +72,17 @@ bool WriteWholeFile(const std::wstring& path, const void* data, size_t size) {
     return true;
 }
 
-bool TWin32FileSystem::FileExists(std::u16string_view path) {
+bool Win32FileSystem::FileExists(std::u16string_view path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool TWin32FileSystem::DirectoryExists(std::u16string_view path) {
+bool Win32FileSystem::DirectoryExists(std::u16string_view path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool TWin32FileSystem::IsDirectoryEmpty(std::u16string_view path) {
+bool Win32FileSystem::IsDirectoryEmpty(std::u16string_view path) {
     if (!DirectoryExists(path)) return false;
     WIN32_FIND_DATAW entry{};
     HANDLE find = FindFirstFileW((WithoutTrailingBackslash(Wide(path)) + L"\\*").c_str(), &entry);
@@ -96,20 +96,20 @@ bool TWin32FileSystem::IsDirectoryEmpty(std::u16string_view path) {
     return empty;
 }
 
-bool TWin32FileSystem::RemoveFile(std::u16string_view path) {
+bool Win32FileSystem::RemoveFile(std::u16string_view path) {
     const bool ok = DeleteFileW(Wide(path).c_str());
     log_.Log(u"Files: delete " + std::u16string(path) + (ok ? u"" : u" failed" + ErrorText(GetLastError())));
     return ok;
 }
 
-bool TWin32FileSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
+bool Win32FileSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
     const bool ok = CopyFileW(Wide(from).c_str(), Wide(to).c_str(), TRUE);
     log_.Log(u"Files: copy " + std::u16string(from) + u" to " + std::u16string(to) +
              (ok ? u"" : u" failed" + ErrorText(GetLastError())));
     return ok;
 }
 
-bool TWin32FileSystem::CreateDirectories(std::u16string_view path) {
+bool Win32FileSystem::CreateDirectories(std::u16string_view path) {
     const int result = SHCreateDirectoryExW(nullptr, WithoutTrailingBackslash(Wide(path)).c_str(), nullptr);
     const bool ok = result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
     log_.Log(u"Files: create folder " + std::u16string(path) +
@@ -117,25 +117,25 @@ bool TWin32FileSystem::CreateDirectories(std::u16string_view path) {
     return ok && DirectoryExists(path);
 }
 
-bool TWin32FileSystem::RemoveEmptyDirectory(std::u16string_view path) {
+bool Win32FileSystem::RemoveEmptyDirectory(std::u16string_view path) {
     const bool ok = RemoveDirectoryW(WithoutTrailingBackslash(Wide(path)).c_str());
     log_.Log(u"Files: remove folder " + std::u16string(path) + (ok ? u"" : u" failed" + ErrorText(GetLastError())));
     return ok;
 }
 
-bool TWin32FileSystem::DeleteTree(std::u16string_view path) {
+bool Win32FileSystem::DeleteTree(std::u16string_view path) {
     const bool ok = RemoveTree(WithoutTrailingBackslash(Wide(path)));
     log_.Log(u"Files: remove folder tree " + std::u16string(path) + (ok ? u"" : u" incomplete"));
     return ok;
 }
 
-bool TWin32FileSystem::WriteFile(std::u16string_view path, std::string_view bytes) {
+bool Win32FileSystem::WriteFile(std::u16string_view path, std::string_view bytes) {
     const bool ok = WriteWholeFile(Wide(path), bytes.data(), bytes.size());
     log_.Log(u"Files: write " + std::u16string(path) + (ok ? u"" : u" failed" + ErrorText(GetLastError())));
     return ok;
 }
 
-std::u16string TWin32FileSystem::TempFolder() {
+std::u16string Win32FileSystem::TempFolder() {
     std::vector<wchar_t> shortForm(MAX_PATH + 1);
     DWORD length = GetTempPathW(static_cast<DWORD>(shortForm.size()), shortForm.data());
     if (length > shortForm.size()) {
@@ -158,7 +158,7 @@ std::u16string TWin32FileSystem::TempFolder() {
     return FromWide(folder);
 }
 
-std::optional<std::u16string> TWin32FileSystem::CreateTempFile(std::u16string_view folder,
+std::optional<std::u16string> Win32FileSystem::CreateTempFile(std::u16string_view folder,
                                                                std::u16string_view prefix) {
     wchar_t name[MAX_PATH + 1] = {};
     if (GetTempFileNameW(Wide(folder).c_str(), Wide(prefix).c_str(), 0, name) == 0) {
@@ -169,7 +169,7 @@ std::optional<std::u16string> TWin32FileSystem::CreateTempFile(std::u16string_vi
     return FromWide(name);
 }
 
-std::optional<std::u16string> TWin32FileSystem::ShortPath(std::u16string_view path) {
+std::optional<std::u16string> Win32FileSystem::ShortPath(std::u16string_view path) {
     const std::wstring wide = Wide(path);
     const DWORD needed = GetShortPathNameW(wide.c_str(), nullptr, 0);
     if (needed == 0) return std::nullopt;

@@ -5,9 +5,9 @@
 namespace platform::win32 {
 
 // Files and folders through Kernel32 (and SHCreateDirectoryExW for folder chains).
-class TWin32FileSystem final : public app::IFileSystem {
+class Win32FileSystem final : public app::IFileSystem {
 public:
-    explicit TWin32FileSystem(app::ISetupLog& log) : log_(log) {}
+    explicit Win32FileSystem(app::ISetupLog& log) : log_(log) {}
 
     bool FileExists(std::u16string_view path) override;
     bool DirectoryExists(std::u16string_view path) override;

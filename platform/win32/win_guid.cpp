@@ -7,7 +7,7 @@
 
 namespace platform::win32 {
 
-std::optional<std::u16string> TWin32GuidSource::NewGuidText() {
+std::optional<std::u16string> Win32GuidSource::NewGuidText() {
     GUID guid{};
     if (FAILED(CoCreateGuid(&guid))) {
         log_.Log(u"GUID: CoCreateGuid failed");

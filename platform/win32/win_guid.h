@@ -5,9 +5,9 @@
 namespace platform::win32 {
 
 // CoCreateGuid, written by StringFromGUID2 (braced, upper-case).
-class TWin32GuidSource final : public app::IGuidSource {
+class Win32GuidSource final : public app::IGuidSource {
 public:
-    explicit TWin32GuidSource(app::ISetupLog& log) : log_(log) {}
+    explicit Win32GuidSource(app::ISetupLog& log) : log_(log) {}
     std::optional<std::u16string> NewGuidText() override;
 
 private:

@@ -17,12 +17,12 @@ namespace platform::win32 {
 namespace {
 
 // Closes a WinHTTP handle once.
-class TInternetHandle {
+class InternetHandle {
 public:
-    explicit TInternetHandle(HINTERNET handle) : handle_(handle) {}
-    TInternetHandle(const TInternetHandle&) = delete;
-    TInternetHandle& operator=(const TInternetHandle&) = delete;
-    ~TInternetHandle() {
+    explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
+    InternetHandle(const InternetHandle&) = delete;
+    InternetHandle& operator=(const InternetHandle&) = delete;
+    ~InternetHandle() {
         if (handle_) WinHttpCloseHandle(handle_);
     }
     HINTERNET Get() const { return handle_; }
@@ -60,9 +60,9 @@ bool IsLoopbackHost(std::u16string_view host) {
     return octets == 4;
 }
 
-bool TWinHttpClient::AcceptsLoopbackTestCertificate() { return VELNIX_ACCEPT_LOOPBACK_TEST_CERTIFICATE != 0; }
+bool WinHttpClient::AcceptsLoopbackTestCertificate() { return VELNIX_ACCEPT_LOOPBACK_TEST_CERTIFICATE != 0; }
 
-std::optional<app::THttpResponse> TWinHttpClient::Post(const app::THttpRequest& request) {
+std::optional<app::HttpResponse> WinHttpClient::Post(const app::HttpRequest& request) {
     const std::wstring url = Wide(request.Url);
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof(parts);
@@ -90,13 +90,13 @@ std::optional<app::THttpResponse> TWinHttpClient::Post(const app::THttpRequest& 
         }
     }
 
-    auto fail = [this, &request](std::u16string_view step) -> std::optional<app::THttpResponse> {
+    auto fail = [this, &request](std::u16string_view step) -> std::optional<app::HttpResponse> {
         log_.Log(u"HTTP: POST " + request.Url + u": " + std::u16string(step) + u" failed (error " +
                  DecimalText(GetLastError()) + u")");
         return std::nullopt;
     };
 
-    TInternetHandle session(WinHttpOpen(userAgent.c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
+    InternetHandle session(WinHttpOpen(userAgent.c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
                                         WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) return fail(u"WinHttpOpen");
     // Name resolution has no time-out of its own (0: the system's); connect, send and receive have the request's.
@@ -104,9 +104,9 @@ std::optional<app::THttpResponse> TWinHttpClient::Post(const app::THttpRequest& 
                             request.ResponseTimeoutMs)) {
         return fail(u"WinHttpSetTimeouts");
     }
-    TInternetHandle connection(WinHttpConnect(session.Get(), host.c_str(), parts.nPort, 0));
+    InternetHandle connection(WinHttpConnect(session.Get(), host.c_str(), parts.nPort, 0));
     if (!connection) return fail(u"WinHttpConnect");
-    TInternetHandle handle(WinHttpOpenRequest(connection.Get(), L"POST", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+    InternetHandle handle(WinHttpOpenRequest(connection.Get(), L"POST", path.c_str(), nullptr, WINHTTP_NO_REFERER,
                                               WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
     if (!handle) return fail(u"WinHttpOpenRequest");
 
@@ -137,7 +137,7 @@ std::optional<app::THttpResponse> TWinHttpClient::Post(const app::THttpRequest& 
                              WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusSize, WINHTTP_NO_HEADER_INDEX)) {
         return fail(u"WinHttpQueryHeaders");
     }
-    app::THttpResponse response;
+    app::HttpResponse response;
     response.Status = static_cast<int>(status);
     for (;;) {
         DWORD available = 0;

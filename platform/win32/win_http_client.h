@@ -11,11 +11,11 @@ namespace platform::win32 {
 // as the system does them. This file is built twice: into velnix_platform_https for the product, and into
 // velnix_platform_https_loopback_test, where a self-signed certificate is accepted from a loopback address
 // (127.x.x.x, [::1]) and from nowhere else. An executable links exactly one of the two.
-class TWinHttpClient final : public app::IHttpClient {
+class WinHttpClient final : public app::IHttpClient {
 public:
-    explicit TWinHttpClient(app::ISetupLog& log) : log_(log) {}
+    explicit WinHttpClient(app::ISetupLog& log) : log_(log) {}
 
-    std::optional<app::THttpResponse> Post(const app::THttpRequest& request) override;
+    std::optional<app::HttpResponse> Post(const app::HttpRequest& request) override;
 
     // Whether this build accepts the loopback test server's certificate.
     static bool AcceptsLoopbackTestCertificate();

@@ -12,13 +12,13 @@ namespace {
 
 constexpr REGSAM kFullAccess = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
 
-class TWin32RegistryKey final : public app::IRegistryKey {
+class Win32RegistryKey final : public app::IRegistryKey {
 public:
-    TWin32RegistryKey(HKEY key, std::u16string path, app::ISetupLog& log)
+    Win32RegistryKey(HKEY key, std::u16string path, app::ISetupLog& log)
         : key_(key), path_(std::move(path)), log_(log) {}
-    TWin32RegistryKey(const TWin32RegistryKey&) = delete;
-    TWin32RegistryKey& operator=(const TWin32RegistryKey&) = delete;
-    ~TWin32RegistryKey() override { RegCloseKey(key_); }
+    Win32RegistryKey(const Win32RegistryKey&) = delete;
+    Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
+    ~Win32RegistryKey() override { RegCloseKey(key_); }
 
     bool HasValue(std::u16string_view name) override {
         const std::wstring wideName = Wide(name);
@@ -73,11 +73,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<app::IRegistryKey> TWin32Registry::OpenKey(std::u16string_view subKey, app::TKeyAccess access) {
+std::unique_ptr<app::IRegistryKey> Win32Registry::OpenKey(std::u16string_view subKey, app::KeyAccess access) {
     const std::wstring path = Wide(subKey);
     HKEY key = nullptr;
     LSTATUS status = ERROR_SUCCESS;
-    if (access == app::TKeyAccess::OpenOrCreate) {
+    if (access == app::KeyAccess::OpenOrCreate) {
         status = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kFullAccess,
                                  nullptr, &key, nullptr);
     } else {
@@ -88,15 +88,15 @@ std::unique_ptr<app::IRegistryKey> TWin32Registry::OpenKey(std::u16string_view s
         }
     }
     if (status != ERROR_SUCCESS) {
-        if (status != ERROR_FILE_NOT_FOUND || access == app::TKeyAccess::OpenOrCreate) {
+        if (status != ERROR_FILE_NOT_FOUND || access == app::KeyAccess::OpenOrCreate) {
             log_.Log(u"Registry: cannot open HKCU\\" + std::u16string(subKey) + u": " + DecimalText(status));
         }
         return nullptr;
     }
-    return std::make_unique<TWin32RegistryKey>(key, u"HKCU\\" + std::u16string(subKey), log_);
+    return std::make_unique<Win32RegistryKey>(key, u"HKCU\\" + std::u16string(subKey), log_);
 }
 
-bool TWin32Registry::DeleteKey(std::u16string_view subKey) {
+bool Win32Registry::DeleteKey(std::u16string_view subKey) {
     const size_t separator = subKey.rfind(u'\\');
     if (separator == std::u16string_view::npos) return false;
     const std::wstring parentPath = Wide(subKey.substr(0, separator));

@@ -8,11 +8,11 @@
 namespace platform::win32 {
 
 // HKEY_CURRENT_USER with KEY_ALL_ACCESS | KEY_WOW64_64KEY; values are REG_SZ.
-class TWin32Registry final : public app::IRegistry {
+class Win32Registry final : public app::IRegistry {
 public:
-    explicit TWin32Registry(app::ISetupLog& log) : log_(log) {}
+    explicit Win32Registry(app::ISetupLog& log) : log_(log) {}
 
-    std::unique_ptr<app::IRegistryKey> OpenKey(std::u16string_view subKey, app::TKeyAccess access) override;
+    std::unique_ptr<app::IRegistryKey> OpenKey(std::u16string_view subKey, app::KeyAccess access) override;
     bool DeleteKey(std::u16string_view subKey) override;
 
 private:

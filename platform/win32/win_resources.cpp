@@ -25,7 +25,7 @@ std::optional<std::string_view> Locate(std::u16string_view name) {
 
 }  // namespace
 
-std::optional<std::string> TWin32Resources::Read(std::u16string_view name) {
+std::optional<std::string> Win32Resources::Read(std::u16string_view name) {
     std::optional<std::string_view> bytes = Locate(name);
     if (!bytes) {
         log_.Log(u"Resources: no resource " + std::u16string(name));
@@ -34,7 +34,7 @@ std::optional<std::string> TWin32Resources::Read(std::u16string_view name) {
     return std::string(*bytes);
 }
 
-bool TWin32Resources::WriteToFile(std::u16string_view name, std::u16string_view path) {
+bool Win32Resources::WriteToFile(std::u16string_view name, std::u16string_view path) {
     std::optional<std::string_view> bytes = Locate(name);
     const bool ok = bytes && WriteWholeFile(Wide(path), bytes->data(), bytes->size());
     log_.Log(u"Resources: write " + std::u16string(name) + u" to " + std::u16string(path) +

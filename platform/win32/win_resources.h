@@ -5,9 +5,9 @@
 namespace platform::win32 {
 
 // RCDATA resources of the running executable (FindResourceW, LoadResource).
-class TWin32Resources final : public app::IResources {
+class Win32Resources final : public app::IResources {
 public:
-    explicit TWin32Resources(app::ISetupLog& log) : log_(log) {}
+    explicit Win32Resources(app::ISetupLog& log) : log_(log) {}
     std::optional<std::string> Read(std::u16string_view name) override;
     bool WriteToFile(std::u16string_view name, std::u16string_view path) override;
 

@@ -1,12 +1,14 @@
 #include "platform/win32/win_shell.h"
 
 #include <windows.h>
+
+#include <wrl/client.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "platform/win32/com_ptr.h"
+#include "platform/win32/com_scope.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -21,22 +23,22 @@ std::u16string HexResult(HRESULT result) {
     return text;
 }
 
-app::TDriveType DriveTypeOf(UINT type) {
+app::DriveType DriveTypeOf(UINT type) {
     switch (type) {
-    case DRIVE_NO_ROOT_DIR: return app::TDriveType::NoRootDir;
-    case DRIVE_REMOVABLE: return app::TDriveType::Removable;
-    case DRIVE_FIXED: return app::TDriveType::Fixed;
-    case DRIVE_REMOTE: return app::TDriveType::Remote;
-    case DRIVE_CDROM: return app::TDriveType::CdRom;
-    case DRIVE_RAMDISK: return app::TDriveType::RamDisk;
-    default: return app::TDriveType::Unknown;
+    case DRIVE_NO_ROOT_DIR: return app::DriveType::NoRootDir;
+    case DRIVE_REMOVABLE: return app::DriveType::Removable;
+    case DRIVE_FIXED: return app::DriveType::Fixed;
+    case DRIVE_REMOTE: return app::DriveType::Remote;
+    case DRIVE_CDROM: return app::DriveType::CdRom;
+    case DRIVE_RAMDISK: return app::DriveType::RamDisk;
+    default: return app::DriveType::Unknown;
     }
 }
 
 }  // namespace
 
-std::optional<std::u16string> TWin32Shell::FolderPath(app::TShellFolder folder) {
-    const int csidl = folder == app::TShellFolder::Desktop ? CSIDL_DESKTOP : CSIDL_APPDATA;
+std::optional<std::u16string> Win32Shell::FolderPath(app::ShellFolder folder) {
+    const int csidl = folder == app::ShellFolder::Desktop ? CSIDL_DESKTOP : CSIDL_APPDATA;
     wchar_t path[MAX_PATH] = {};
     const HRESULT result = SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
     if (FAILED(result)) {
@@ -48,8 +50,8 @@ std::optional<std::u16string> TWin32Shell::FolderPath(app::TShellFolder folder) 
     return text;
 }
 
-std::vector<app::TDriveRoot> TWin32Shell::LogicalDrives() {
-    std::vector<app::TDriveRoot> drives;
+std::vector<app::DriveRoot> Win32Shell::LogicalDrives() {
+    std::vector<app::DriveRoot> drives;
     const DWORD mask = GetLogicalDrives();
     for (int letter = 0; letter < 26; ++letter) {
         if (!(mask & (1u << letter))) continue;
@@ -59,7 +61,7 @@ std::vector<app::TDriveRoot> TWin32Shell::LogicalDrives() {
     return drives;
 }
 
-bool TWin32Shell::Open(std::u16string_view path, bool show) {
+bool Win32Shell::Open(std::u16string_view path, bool show) {
     const std::wstring file = Wide(path);
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, show ? SW_SHOW : SW_HIDE));
@@ -69,15 +71,15 @@ bool TWin32Shell::Open(std::u16string_view path, bool show) {
     return ok;
 }
 
-bool TWin32Shell::SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
+bool Win32Shell::SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
                                std::u16string_view workDir) {
-    TComScope com;
-    TComPtr<IShellLinkW> link;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.ReceiveVoid());
+    ComScope com;
+    Microsoft::WRL::ComPtr<IShellLinkW> link;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(link.ReleaseAndGetAddressOf()));
     if (SUCCEEDED(result)) result = link->SetPath(Wide(target).c_str());
     if (SUCCEEDED(result)) result = link->SetWorkingDirectory(Wide(workDir).c_str());
-    TComPtr<IPersistFile> file;
-    if (SUCCEEDED(result)) result = link->QueryInterface(IID_IPersistFile, file.ReceiveVoid());
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (SUCCEEDED(result)) result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()));
     // FALSE: the saved file does not become the link object's current file.
     if (SUCCEEDED(result)) result = file->Save(Wide(linkPath).c_str(), FALSE);
     log_.Log(u"Shell: shortcut " + std::u16string(linkPath) + u" -> " + std::u16string(target) +

@@ -5,12 +5,12 @@
 namespace platform::win32 {
 
 // Shell folders, drives, the shell's "open" action and shell links (Shell32, Ole32).
-class TWin32Shell final : public app::IShell {
+class Win32Shell final : public app::IShell {
 public:
-    explicit TWin32Shell(app::ISetupLog& log) : log_(log) {}
+    explicit Win32Shell(app::ISetupLog& log) : log_(log) {}
 
-    std::optional<std::u16string> FolderPath(app::TShellFolder folder) override;
-    std::vector<app::TDriveRoot> LogicalDrives() override;
+    std::optional<std::u16string> FolderPath(app::ShellFolder folder) override;
+    std::vector<app::DriveRoot> LogicalDrives() override;
     bool Open(std::u16string_view path, bool show) override;
     bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
                       std::u16string_view workDir) override;

@@ -25,9 +25,9 @@ bool IsBelow(const std::u16string& path, const std::u16string& folder) {
 
 std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
 
-class TFakeSystem::TKey final : public IRegistryKey {
+class FakeSystem::FakeKey final : public IRegistryKey {
 public:
-    TKey(TFakeSystem& system, std::u16string path) : system_(system), path_(std::move(path)) {}
+    FakeKey(FakeSystem& system, std::u16string path) : system_(system), path_(std::move(path)) {}
 
     bool HasValue(std::u16string_view name) override { return Values().count(std::u16string(name)) > 0; }
     std::optional<std::u16string> ReadString(std::u16string_view name) override {
@@ -42,28 +42,28 @@ public:
     }
 
 private:
-    std::map<std::u16string, TRegistryValue>& Values() { return system_.registry[path_]; }
+    std::map<std::u16string, RegistryValue>& Values() { return system_.registry[path_]; }
 
-    TFakeSystem& system_;
+    FakeSystem& system_;
     std::u16string path_;
 };
 
-TFakeSystem::TFakeSystem()
-    : services_{TSetupSettings{u"https://stats.example", u"https://publisher.example"},
+FakeSystem::FakeSystem()
+    : services_{SetupSettings{u"https://stats.example", u"https://publisher.example"},
                 *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
 
-void TFakeSystem::AddFile(const std::u16string& path, std::string content) {
+void FakeSystem::AddFile(const std::u16string& path, std::string content) {
     files[path] = std::move(content);
     AddFolder(Parent(path));
 }
 
-void TFakeSystem::AddFolder(const std::u16string& path) {
+void FakeSystem::AddFolder(const std::u16string& path) {
     for (std::u16string folder = Trimmed(path); folder.size() > 2; folder = Parent(folder)) folders.insert(folder);
 }
 
-bool TFakeSystem::HasFolder(const std::u16string& path) const { return folders.count(Trimmed(path)) > 0; }
+bool FakeSystem::HasFolder(const std::u16string& path) const { return folders.count(Trimmed(path)) > 0; }
 
-void TFakeSystem::RunQueuedTasks() {
+void FakeSystem::RunQueuedTasks() {
     while (!tasks_.empty()) {
         std::function<void()> task = std::move(tasks_.front());
         tasks_.pop_front();
@@ -71,7 +71,7 @@ void TFakeSystem::RunQueuedTasks() {
     }
 }
 
-std::vector<std::string> TFakeSystem::EventsStartingWith(const std::string& prefix) const {
+std::vector<std::string> FakeSystem::EventsStartingWith(const std::string& prefix) const {
     std::vector<std::string> selected;
     for (const std::string& event : events) {
         if (event.starts_with(prefix)) selected.push_back(event);
@@ -79,27 +79,27 @@ std::vector<std::string> TFakeSystem::EventsStartingWith(const std::string& pref
     return selected;
 }
 
-void TFakeSystem::Log(std::u16string_view line) { logLines.emplace_back(line); }
+void FakeSystem::Log(std::u16string_view line) { logLines.emplace_back(line); }
 
-std::unique_ptr<IRegistryKey> TFakeSystem::OpenKey(std::u16string_view subKey, TKeyAccess access) {
+std::unique_ptr<IRegistryKey> FakeSystem::OpenKey(std::u16string_view subKey, KeyAccess access) {
     const std::u16string path(subKey);
     if (unopenableKeys.count(path)) return nullptr;
-    if (access == TKeyAccess::ReadOnly && !registry.count(path)) return nullptr;
+    if (access == KeyAccess::ReadOnly && !registry.count(path)) return nullptr;
     if (!registry.count(path)) Event("registry create " + U8(path));
     registry[path];
-    return std::make_unique<TKey>(*this, path);
+    return std::make_unique<FakeKey>(*this, path);
 }
 
-bool TFakeSystem::DeleteKey(std::u16string_view subKey) {
+bool FakeSystem::DeleteKey(std::u16string_view subKey) {
     Event("registry delete " + U8(subKey));
     return registry.erase(std::u16string(subKey)) > 0;
 }
 
-bool TFakeSystem::FileExists(std::u16string_view path) { return files.count(std::u16string(path)) > 0; }
+bool FakeSystem::FileExists(std::u16string_view path) { return files.count(std::u16string(path)) > 0; }
 
-bool TFakeSystem::DirectoryExists(std::u16string_view path) { return HasFolder(std::u16string(path)); }
+bool FakeSystem::DirectoryExists(std::u16string_view path) { return HasFolder(std::u16string(path)); }
 
-bool TFakeSystem::IsDirectoryEmpty(std::u16string_view path) {
+bool FakeSystem::IsDirectoryEmpty(std::u16string_view path) {
     const std::u16string folder = Trimmed(path);
     if (!folders.count(folder)) return false;
     for (const auto& [file, content] : files) {
@@ -111,14 +111,14 @@ bool TFakeSystem::IsDirectoryEmpty(std::u16string_view path) {
     return true;
 }
 
-bool TFakeSystem::RemoveFile(std::u16string_view path) {
+bool FakeSystem::RemoveFile(std::u16string_view path) {
     const std::u16string file(path);
     Event("delete " + U8(file));
     if (undeletableFiles.count(file)) return false;
     return files.erase(file) > 0;
 }
 
-bool TFakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
+bool FakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
     Event("copy " + U8(from) + " -> " + U8(to));
     const std::u16string source(from);
     if (files.count(std::u16string(to))) return false;
@@ -126,20 +126,20 @@ bool TFakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_vie
     return true;
 }
 
-bool TFakeSystem::CreateDirectories(std::u16string_view path) {
+bool FakeSystem::CreateDirectories(std::u16string_view path) {
     Event("create folder " + U8(path));
     AddFolder(std::u16string(path));
     return true;
 }
 
-bool TFakeSystem::RemoveEmptyDirectory(std::u16string_view path) {
+bool FakeSystem::RemoveEmptyDirectory(std::u16string_view path) {
     Event("remove folder " + U8(path));
     if (!IsDirectoryEmpty(path)) return false;
     folders.erase(Trimmed(path));
     return true;
 }
 
-bool TFakeSystem::DeleteTree(std::u16string_view path) {
+bool FakeSystem::DeleteTree(std::u16string_view path) {
     const std::u16string folder = Trimmed(path);
     Event("remove tree " + U8(folder));
     bool complete = true;
@@ -158,14 +158,14 @@ bool TFakeSystem::DeleteTree(std::u16string_view path) {
     return true;
 }
 
-bool TFakeSystem::WriteFile(std::u16string_view path, std::string_view bytes) {
+bool FakeSystem::WriteFile(std::u16string_view path, std::string_view bytes) {
     Event("write " + U8(path));
     if (unwritableFiles.count(std::u16string(path))) return false;
     AddFile(std::u16string(path), std::string(bytes));
     return true;
 }
 
-std::optional<std::u16string> TFakeSystem::CreateTempFile(std::u16string_view folder, std::u16string_view prefix) {
+std::optional<std::u16string> FakeSystem::CreateTempFile(std::u16string_view folder, std::u16string_view prefix) {
     if (tempFileFails) return std::nullopt;
     const std::u16string path = std::u16string(folder) + std::u16string(prefix) + u"1A2B.tmp";
     Event("temp file " + U8(path));
@@ -173,31 +173,31 @@ std::optional<std::u16string> TFakeSystem::CreateTempFile(std::u16string_view fo
     return path;
 }
 
-std::optional<std::u16string> TFakeSystem::ShortPath(std::u16string_view path) {
+std::optional<std::u16string> FakeSystem::ShortPath(std::u16string_view path) {
     auto found = shortPaths.find(std::u16string(path));
     if (found == shortPaths.end()) return std::nullopt;
     return found->second;
 }
 
-std::optional<std::u16string> TFakeSystem::FolderPath(TShellFolder folder) {
+std::optional<std::u16string> FakeSystem::FolderPath(ShellFolder folder) {
     auto found = shellFolders.find(folder);
     if (found == shellFolders.end()) return std::nullopt;
     return found->second;
 }
 
-bool TFakeSystem::Open(std::u16string_view path, bool show) {
+bool FakeSystem::Open(std::u16string_view path, bool show) {
     Event("open " + U8(path) + (show ? " shown" : " hidden"));
     return true;
 }
 
-bool TFakeSystem::SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) {
+bool FakeSystem::SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) {
     Event("shortcut " + U8(linkPath) + " -> " + U8(target) + " in " + U8(workDir));
     if (shortcutFails) return false;
     AddFile(std::u16string(linkPath), U8(target));
     return true;
 }
 
-void TFakeSystem::RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
+void FakeSystem::RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
                              bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) {
     Event("run " + U8(commandLine) + " | in " + U8(workDir) + " | " + (useUtf8 ? "utf8" : "ansi") + " | limit " +
           std::to_string(timeLimitSeconds));
@@ -205,47 +205,47 @@ void TFakeSystem::RunCommand(std::u16string_view commandLine, uint32_t& exitCode
     output.clear();
 }
 
-std::optional<THttpResponse> TFakeSystem::Post(const THttpRequest& request) {
+std::optional<HttpResponse> FakeSystem::Post(const HttpRequest& request) {
     Event("post " + U8(request.Url));
     httpRequests.push_back(request);
     return httpAnswer;
 }
 
-std::optional<TSha1Digest> TFakeSystem::Sha1(std::string_view bytes) {
+std::optional<Sha1Digest> FakeSystem::Sha1(std::string_view bytes) {
     hashInputs.emplace_back(bytes);
     if (digest) return digest;
-    TSha1Digest counting{};
+    Sha1Digest counting{};
     for (size_t i = 0; i < counting.size(); ++i) counting[i] = static_cast<uint8_t>(i);
     return counting;
 }
 
-std::optional<std::u16string> TFakeSystem::NewGuidText() {
+std::optional<std::u16string> FakeSystem::NewGuidText() {
     if (guids.empty()) return std::nullopt;
     std::u16string guid = guids.front();
     guids.pop_front();
     return guid;
 }
 
-bool TFakeSystem::AskYesNo(std::u16string_view text, std::u16string_view caption) {
+bool FakeSystem::AskYesNo(std::u16string_view text, std::u16string_view caption) {
     Event("ask " + U8(text) + " | " + U8(caption));
     return answerYes;
 }
 
-TQuitRequestResult TFakeSystem::RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) {
+QuitRequestResult FakeSystem::RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) {
     Event("quit request " + U8(mappingName) + " " + std::to_string(message) + " within " + std::to_string(timeoutMs));
-    if (quitAnswers.empty()) return TQuitRequestResult::NoApplication;
-    const TQuitRequestResult result = quitAnswers.front();
+    if (quitAnswers.empty()) return QuitRequestResult::NoApplication;
+    const QuitRequestResult result = quitAnswers.front();
     quitAnswers.pop_front();
     return result;
 }
 
-std::optional<std::string> TFakeSystem::Read(std::u16string_view name) {
+std::optional<std::string> FakeSystem::Read(std::u16string_view name) {
     auto found = resources.find(std::u16string(name));
     if (found == resources.end()) return std::nullopt;
     return found->second;
 }
 
-bool TFakeSystem::WriteToFile(std::u16string_view name, std::u16string_view path) {
+bool FakeSystem::WriteToFile(std::u16string_view name, std::u16string_view path) {
     Event("resource " + U8(name) + " -> " + U8(path));
     auto found = resources.find(std::u16string(name));
     if (found == resources.end() || unwritableFiles.count(std::u16string(path))) return false;
@@ -253,13 +253,13 @@ bool TFakeSystem::WriteToFile(std::u16string_view name, std::u16string_view path
     return true;
 }
 
-bool TFakeSystem::Submit(std::function<void()> task) {
+bool FakeSystem::Submit(std::function<void()> task) {
     Event("task queued");
     tasks_.push_back(std::move(task));
     return true;
 }
 
-std::u16string TFakeSystem::LowerCase(std::u16string_view text) {
+std::u16string FakeSystem::LowerCase(std::u16string_view text) {
     std::u16string lower(text);
     for (char16_t& c : lower) {
         if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<char16_t>(c + 32);
@@ -267,9 +267,9 @@ std::u16string TFakeSystem::LowerCase(std::u16string_view text) {
     return lower;
 }
 
-void TFakeSystem::Sleep(uint32_t milliseconds) { Event("sleep " + std::to_string(milliseconds)); }
+void FakeSystem::Sleep(uint32_t milliseconds) { Event("sleep " + std::to_string(milliseconds)); }
 
-std::optional<std::string> TFakeSystem::ToConsoleCodePage(std::u16string_view text) {
+std::optional<std::string> FakeSystem::ToConsoleCodePage(std::u16string_view text) {
     std::string bytes;
     for (const char16_t c : text) {
         if (c > consoleCodePageLimit) return std::nullopt;
@@ -278,7 +278,7 @@ std::optional<std::string> TFakeSystem::ToConsoleCodePage(std::u16string_view te
     return bytes;
 }
 
-void TFakeSystem::EndProcess(uint32_t exitCode) {
+void FakeSystem::EndProcess(uint32_t exitCode) {
     Event("end " + std::to_string(exitCode));
     ended = true;
 }

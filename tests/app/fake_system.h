@@ -15,7 +15,7 @@ namespace app::testing {
 // An in-memory machine behind every setup service: a file system and a registry as maps, scripted answers
 // for processes, HTTP, dialogs and the quit channel, a pool whose tasks run when the test says so, and one
 // ordered list of everything that changed the machine or left it (Events), in readable UTF-8.
-class TFakeSystem : public ISetupLog,
+class FakeSystem : public ISetupLog,
                     public IRegistry,
                     public IFileSystem,
                     public IShell,
@@ -29,24 +29,24 @@ class TFakeSystem : public ISetupLog,
                     public ITaskPool,
                     public IProcessContext {
 public:
-    TFakeSystem();
+    FakeSystem();
 
-    TSetupServices& Services() { return services_; }
+    SetupServices& Services() { return services_; }
 
     // ---- what the test sets up ----
     std::u16string executablePath = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\Uninstall.exe";
     std::u16string firstArgument;
     std::u16string tempFolder = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
-    std::map<TShellFolder, std::u16string> shellFolders = {
-        {TShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
-        {TShellFolder::RoamingAppData, u"C:\\Users\\Ann\\AppData\\Roaming"}};
-    std::vector<TDriveRoot> drives = {{u"C:\\", TDriveType::Fixed}};
+    std::map<ShellFolder, std::u16string> shellFolders = {
+        {ShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
+        {ShellFolder::RoamingAppData, u"C:\\Users\\Ann\\AppData\\Roaming"}};
+    std::vector<DriveRoot> drives = {{u"C:\\", DriveType::Fixed}};
     int64_t localSeconds = 1700000000;
     bool answerYes = true;
     std::deque<std::u16string> guids = {u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}"};
-    std::deque<TQuitRequestResult> quitAnswers;  // empty: no application is running
-    std::optional<THttpResponse> httpAnswer = THttpResponse{200, "{\"ok\":true}"};
-    std::optional<TSha1Digest> digest;  // default: the bytes 0x00 to 0x13
+    std::deque<QuitRequestResult> quitAnswers;  // empty: no application is running
+    std::optional<HttpResponse> httpAnswer = HttpResponse{200, "{\"ok\":true}"};
+    std::optional<Sha1Digest> digest;  // default: the bytes 0x00 to 0x13
     std::map<std::u16string, std::string> resources = {{u"ver", "2.0"}, {u"7za", "MZ-7za"}, {u"pak", "7z-payload"}};
     // Characters the console code page lacks: every one above this code unit.
     char16_t consoleCodePageLimit = 0x7F;
@@ -55,11 +55,11 @@ public:
     // The machine's state. Folders are kept without a trailing backslash.
     std::map<std::u16string, std::string> files;
     std::set<std::u16string> folders;
-    struct TRegistryValue {
+    struct RegistryValue {
         std::u16string Text;
         bool IsString = true;
     };
-    std::map<std::u16string, std::map<std::u16string, TRegistryValue>> registry;
+    std::map<std::u16string, std::map<std::u16string, RegistryValue>> registry;
 
     // Failures to inject.
     std::set<std::u16string> undeletableFiles;
@@ -71,7 +71,7 @@ public:
     // ---- what the test looks at ----
     std::vector<std::string> events;
     std::vector<std::u16string> logLines;
-    std::vector<THttpRequest> httpRequests;
+    std::vector<HttpRequest> httpRequests;
     std::vector<std::string> hashInputs;
     bool ended = false;
 
@@ -89,7 +89,7 @@ public:
     // ---- ISetupLog ----
     void Log(std::u16string_view line) override;
     // ---- IRegistry ----
-    std::unique_ptr<IRegistryKey> OpenKey(std::u16string_view subKey, TKeyAccess access) override;
+    std::unique_ptr<IRegistryKey> OpenKey(std::u16string_view subKey, KeyAccess access) override;
     bool DeleteKey(std::u16string_view subKey) override;
     // ---- IFileSystem ----
     bool FileExists(std::u16string_view path) override;
@@ -105,23 +105,23 @@ public:
     std::optional<std::u16string> CreateTempFile(std::u16string_view folder, std::u16string_view prefix) override;
     std::optional<std::u16string> ShortPath(std::u16string_view path) override;
     // ---- IShell ----
-    std::optional<std::u16string> FolderPath(TShellFolder folder) override;
-    std::vector<TDriveRoot> LogicalDrives() override { return drives; }
+    std::optional<std::u16string> FolderPath(ShellFolder folder) override;
+    std::vector<DriveRoot> LogicalDrives() override { return drives; }
     bool Open(std::u16string_view path, bool show) override;
     bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override;
     // ---- IProcesses ----
     void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
                     int32_t timeLimitSeconds, std::u16string& output) override;
     // ---- IHttpClient ----
-    std::optional<THttpResponse> Post(const THttpRequest& request) override;
+    std::optional<HttpResponse> Post(const HttpRequest& request) override;
     // ---- ICrypto ----
-    std::optional<TSha1Digest> Sha1(std::string_view bytes) override;
+    std::optional<Sha1Digest> Sha1(std::string_view bytes) override;
     // ---- IGuidSource ----
     std::optional<std::u16string> NewGuidText() override;
     // ---- IDialogs ----
     bool AskYesNo(std::u16string_view text, std::u16string_view caption) override;
     // ---- IAppQuitChannel ----
-    TQuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) override;
+    QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) override;
     // ---- IResources ----
     std::optional<std::string> Read(std::u16string_view name) override;
     bool WriteToFile(std::u16string_view name, std::u16string_view path) override;
@@ -137,11 +137,11 @@ public:
     void EndProcess(uint32_t exitCode) override;
 
 private:
-    class TKey;
+    class FakeKey;
     void Event(const std::string& line) { events.push_back(line); }
 
     std::deque<std::function<void()>> tasks_;
-    TSetupServices services_;
+    SetupServices services_;
 };
 
 // UTF-8 for messages and events.

@@ -13,15 +13,15 @@ namespace app {
 namespace {
 
 TEST(HttpsCertificateTest, TheProductRefusesTheSelfSignedCertificate) {
-    EXPECT_FALSE(platform::win32::TWinHttpClient::AcceptsLoopbackTestCertificate());
+    EXPECT_FALSE(platform::win32::WinHttpClient::AcceptsLoopbackTestCertificate());
     const std::u16string serverUrl = wine_testing::TestEnvironment(L"VELNIX_TEST_STATS_URL");
     ASSERT_FALSE(serverUrl.empty()) << "run through tests/app/stats_server.py";
-    wine_testing::TSandbox sandbox(wine_testing::NewSandboxRoot(u"https-strict"),
-                                   TSetupSettings{serverUrl, u"https://velnix.app"});
+    wine_testing::Sandbox sandbox(wine_testing::NewSandboxRoot(u"https-strict"),
+                                   SetupSettings{serverUrl, u"https://velnix.app"});
     TSetupState identity;
     identity.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
-    SendUsageReport(TReportKind::Install, identity, sandbox.Services());
-    TJsonObject request;
+    SendUsageReport(ReportKind::Install, identity, sandbox.Services());
+    JsonObject request;
     nlohmann::json answer = nlohmann::json::object();
     EXPECT_EQ(PostJson(serverUrl + u"/stat/install/", request, answer, sandbox.Services()), 0);
     EXPECT_TRUE(wine_testing::LoggedRequests().empty());

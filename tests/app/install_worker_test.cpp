@@ -10,7 +10,7 @@
 namespace app {
 namespace {
 
-using testing::TFakeSystem;
+using testing::FakeSystem;
 using testing::U8;
 
 const std::u16string kSetupPath = u"C:\\Users\\Ann\\Downloads\\VelnixSetup.exe";
@@ -59,9 +59,9 @@ protected:
         };
     }
 
-    TFakeSystem system;
+    FakeSystem system;
     TSetupState state;
-    TInstallHooks hooks;
+    InstallHooks hooks;
     std::optional<std::u16string> selected = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix";
 };
 
@@ -115,7 +115,7 @@ TEST_F(InstallWorkerTest, PreStepWaitsABoundedTimeForTheEarlierRemovalScript) {
     EXPECT_TRUE(system.EventsStartingWith("sleep").empty());
 
     // A script that never ends is waited for 50 times 100 ms, then the installation goes on.
-    TFakeSystem stuck;
+    FakeSystem stuck;
     stuck.AddFile(stuck.tempFolder + u"_deleteme.bat", "script");
     TSetupState other;
     other.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
@@ -150,7 +150,7 @@ TEST_F(InstallWorkerTest, SelectedRootFolderGetsOneBackslash) {
 TEST_F(InstallWorkerTest, NoArchiveFileEndsTheInstallationBeforeAnythingIsWritten) {
     state.InstallDir = kTarget;
     system.tempFileFails = true;
-    EXPECT_EQ(RunInstallation(state, system.Services()), TInstallOutcome::NoArchiveFile);
+    EXPECT_EQ(RunInstallation(state, system.Services()), InstallOutcome::NoArchiveFile);
     EXPECT_TRUE(system.events.empty());
     EXPECT_FALSE(system.ended);
     EXPECT_FALSE(system.logLines.empty());
@@ -159,7 +159,7 @@ TEST_F(InstallWorkerTest, NoArchiveFileEndsTheInstallationBeforeAnythingIsWritte
 TEST_F(InstallWorkerTest, FailedResourceWritesDoNotStopTheSequence) {
     state.InstallDir = kTarget;
     system.resources.clear();
-    EXPECT_EQ(RunInstallation(state, system.Services()), TInstallOutcome::Finished);
+    EXPECT_EQ(RunInstallation(state, system.Services()), InstallOutcome::Finished);
     // Nothing was written to the temporary folder, so only the archive file made by the system is deleted.
     std::vector<std::string> expected = InstallationEvents(kTarget);
     expected.erase(expected.begin() + 5);
@@ -199,7 +199,7 @@ TEST_F(InstallWorkerTest, AnExistingShortcutIsLeftAloneAndFailuresAreGuardedPerF
               (std::vector<std::string>{"shortcut " + kStartMenuLink + " -> " + U8(kTarget) + "Velnix.exe in " +
                                         U8(kTarget)}));
 
-    TFakeSystem failing;
+    FakeSystem failing;
     failing.executablePath = kSetupPath;
     failing.shortcutFails = true;
     TSetupState other = state;

@@ -9,7 +9,7 @@
 namespace app {
 namespace {
 
-using testing::TFakeSystem;
+using testing::FakeSystem;
 using testing::U8;
 
 TEST(SelfRemovalScriptTest, DeletesTriesAboutOnceASecondGivesUpAndDeletesItself) {
@@ -46,7 +46,7 @@ TEST(SelfRemovalScriptTest, PathsKeepBlanksAmpersandsAndLettersAndDoublePercentS
 }
 
 TEST(SelfRemovalScriptTest, EncodingFallsBackToTheShortPathAndThenToUtf8) {
-    TFakeSystem system;
+    FakeSystem system;
     const std::u16string ascii = u"C:\\Apps\\Velnix\\Uninstall.exe";
     const std::u16string accented = u"C:\\Users\\Jos\u00E9\\Velnix\\Uninstall.exe";
     const std::u16string japanese = u"C:\\Users\\\u65E5\u672C\\Velnix\\Uninstall.exe";
@@ -66,7 +66,7 @@ TEST(SelfRemovalScriptTest, EncodingFallsBackToTheShortPathAndThenToUtf8) {
 }
 
 TEST(ScheduleSelfRemovalTest, ReplacesALeftoverScriptAndStartsItHidden) {
-    TFakeSystem system;
+    FakeSystem system;
     const std::u16string script = system.tempFolder + u"_deleteme.bat";
     system.AddFile(script, "old script");
     ScheduleSelfRemoval(system.Services());
@@ -80,7 +80,7 @@ TEST(ScheduleSelfRemovalTest, ReplacesALeftoverScriptAndStartsItHidden) {
 
 TEST(ScheduleSelfRemovalTest, TheFirstFailureSkipsTheRest) {
     {
-        TFakeSystem system;
+        FakeSystem system;
         const std::u16string script = system.tempFolder + u"_deleteme.bat";
         system.AddFile(script, "old script");
         system.undeletableFiles.insert(script);
@@ -89,7 +89,7 @@ TEST(ScheduleSelfRemovalTest, TheFirstFailureSkipsTheRest) {
         EXPECT_FALSE(system.logLines.empty());
     }
     {
-        TFakeSystem system;
+        FakeSystem system;
         const std::u16string script = system.tempFolder + u"_deleteme.bat";
         system.unwritableFiles.insert(script);
         ScheduleSelfRemoval(system.Services());
@@ -97,7 +97,7 @@ TEST(ScheduleSelfRemovalTest, TheFirstFailureSkipsTheRest) {
         EXPECT_FALSE(system.logLines.empty());
     }
     {
-        TFakeSystem system;
+        FakeSystem system;
         system.tempFolder.clear();
         ScheduleSelfRemoval(system.Services());
         EXPECT_TRUE(system.events.empty());

@@ -15,7 +15,7 @@ namespace {
 using testing::U8;
 
 TEST(SetupModeTest, OnlyTheNameUninstallExeInAnyCaseSelectsUninstallMode) {
-    testing::TFakeSystem system;
+    testing::FakeSystem system;
     const auto lower = [&system](std::u16string_view text) { return system.LowerCase(text); };
     const struct {
         std::u16string name;
@@ -51,23 +51,23 @@ TEST(FolderListTest, OneEntryPerFixedDriveWithTheDefaultFolderOnItsOwnDrive) {
     const struct {
         const char* name;
         std::u16string defaultFolder;
-        std::vector<TDriveRoot> drives;
+        std::vector<DriveRoot> drives;
         std::vector<std::u16string> expected;
     } cases[] = {
         {"default on the first fixed drive",
          appData,
-         {{u"A:\\", TDriveType::Removable}, {u"C:\\", TDriveType::Fixed}, {u"D:\\", TDriveType::Fixed},
-          {u"E:\\", TDriveType::CdRom}, {u"Z:\\", TDriveType::Fixed}},
+         {{u"A:\\", DriveType::Removable}, {u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::Fixed},
+          {u"E:\\", DriveType::CdRom}, {u"Z:\\", DriveType::Fixed}},
          {appData, u"D:\\Velnix", u"Z:\\Velnix"}},
         {"default on a later drive", u"D:\\Profiles\\Ann\\Roaming\\Velnix",
-         {{u"C:\\", TDriveType::Fixed}, {u"D:\\", TDriveType::Fixed}},
+         {{u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::Fixed}},
          {u"C:\\Velnix", u"D:\\Profiles\\Ann\\Roaming\\Velnix"}},
         {"application data on a network share", u"\\\\server\\home\\Ann\\Roaming\\Velnix",
-         {{u"C:\\", TDriveType::Fixed}, {u"H:\\", TDriveType::Remote}, {u"Z:\\", TDriveType::Fixed}},
+         {{u"C:\\", DriveType::Fixed}, {u"H:\\", DriveType::Remote}, {u"Z:\\", DriveType::Fixed}},
          {u"C:\\Velnix", u"Z:\\Velnix"}},
-        {"roots compare case-sensitively", u"c:\\users\\ann\\Velnix", {{u"C:\\", TDriveType::Fixed}}, {u"C:\\Velnix"}},
-        {"no fixed drive", appData, {{u"A:\\", TDriveType::Removable}, {u"R:\\", TDriveType::RamDisk}}, {}},
-        {"application data unknown", u"", {{u"C:\\", TDriveType::Fixed}}, {u"C:\\Velnix"}},
+        {"roots compare case-sensitively", u"c:\\users\\ann\\Velnix", {{u"C:\\", DriveType::Fixed}}, {u"C:\\Velnix"}},
+        {"no fixed drive", appData, {{u"A:\\", DriveType::Removable}, {u"R:\\", DriveType::RamDisk}}, {}},
+        {"application data unknown", u"", {{u"C:\\", DriveType::Fixed}}, {u"C:\\Velnix"}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> actual;

@@ -7,6 +7,8 @@
 // that name it runs the uninstall sequence against the sandbox named by VELNIX_TEST_SANDBOX, as the product
 // would.
 #include <windows.h>
+
+#include <wrl/client.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -27,7 +29,7 @@
 #include "app/startup.h"
 #include "app/uninstall_sequence.h"
 #include "platform/system.h"
-#include "platform/win32/com_ptr.h"
+#include "platform/win32/com_scope.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "tests/app/win32_sandbox.h"
@@ -37,7 +39,7 @@ namespace app {
 namespace {
 
 using platform::win32::Wide;
-using wine_testing::TSandbox;
+using wine_testing::Sandbox;
 using wine_testing::WaitFor;
 
 std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
@@ -49,14 +51,14 @@ std::u16string EnvironmentText(const wchar_t* name) {
 }
 
 bool AppMappingExists() {
-    platform::win32::TUniqueHandle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, L"Velnix"));
+    platform::win32::UniqueHandle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, L"Velnix"));
     return static_cast<bool>(mapping);
 }
 
 // A process started by the test, ended by the test if it is still running at the end.
-class TChild {
+class Child {
 public:
-    TChild(const std::u16string& commandLine) {
+    Child(const std::u16string& commandLine) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         std::wstring command = Wide(commandLine);
@@ -66,23 +68,23 @@ public:
             CloseHandle(info.hThread);
         }
     }
-    ~TChild() {
+    ~Child() {
         if (Running()) TerminateProcess(process_.Get(), 1);
     }
     bool Started() const { return process_.Valid(); }
     bool Running() const { return process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
 
 private:
-    platform::win32::TUniqueHandle process_;
+    platform::win32::UniqueHandle process_;
 };
 
 std::u16string ShortcutWorkingFolder(const std::u16string& link, std::u16string* target) {
-    platform::win32::TComScope com;
-    platform::win32::TComPtr<IShellLinkW> shellLink;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shellLink.ReceiveVoid())))
+    platform::win32::ComScope com;
+    Microsoft::WRL::ComPtr<IShellLinkW> shellLink;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(shellLink.ReleaseAndGetAddressOf()))))
         return {};
-    platform::win32::TComPtr<IPersistFile> file;
-    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, file.ReceiveVoid()))) return {};
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf())))) return {};
     if (FAILED(file->Load(Wide(link).c_str(), STGM_READ))) return {};
     // The target as the shell resolves it, from the link's item list (Wine's GetPath gives the ANSI copy of it,
     // which loses letters outside the ANSI code page).
@@ -100,7 +102,7 @@ std::u16string ShortcutWorkingFolder(const std::u16string& link, std::u16string*
 class SetupSequenceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        sandbox = std::make_unique<TSandbox>(wine_testing::NewSandboxRoot(u"sequence"));
+        sandbox = std::make_unique<Sandbox>(wine_testing::NewSandboxRoot(u"sequence"));
         services().Registry.DeleteKey(kUninstallKey);
         services().Registry.DeleteKey(kProductKey);
         EndApplication();
@@ -115,7 +117,7 @@ protected:
         WaitFor([&] { return services().Files.DeleteTree(sandbox->Root()); }, 10000);
     }
 
-    TSetupServices& services() { return sandbox->Services(); }
+    SetupServices& services() { return sandbox->Services(); }
 
     void EndApplication() {
         uint32_t exitCode = 0;
@@ -134,7 +136,7 @@ protected:
         state.SetupVersion = u"2.0";
         state.InstallDir = folder;
         const int endsBefore = sandbox->endCalls;
-        ASSERT_EQ(RunInstallation(state, services()), TInstallOutcome::Finished);
+        ASSERT_EQ(RunInstallation(state, services()), InstallOutcome::Finished);
         EXPECT_EQ(sandbox->endCalls, endsBefore + 1);
         ASSERT_TRUE(WaitFor(AppMappingExists, 20000)) << "the installed Velnix.exe did not start";
     }
@@ -150,7 +152,7 @@ protected:
         return paths;
     }
 
-    std::unique_ptr<TSandbox> sandbox;
+    std::unique_ptr<Sandbox> sandbox;
 };
 
 TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandAndRemovesItAgain) {
@@ -178,7 +180,7 @@ TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandA
     }
     // The uninstall entry with its five values; the uninstaller quoted.
     {
-        std::unique_ptr<IRegistryKey> entry = services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly);
+        std::unique_ptr<IRegistryKey> entry = services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly);
         ASSERT_TRUE(entry);
         EXPECT_EQ(U8(entry->ReadString(u"DisplayIcon").value_or(u"-")), U8(folder + u"Velnix.exe"));
         EXPECT_EQ(U8(entry->ReadString(u"DisplayName").value_or(u"-")), "Velnix");
@@ -188,7 +190,7 @@ TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandA
     }
     ASSERT_TRUE(services().Files.WriteFile(folder + u"my notes.txt", "the user's own"));
     ASSERT_TRUE(services().Files.WriteFile(folder + u"lang\\Deutsch.lang", "an extra language"));
-    ASSERT_TRUE(services().Registry.OpenKey(kProductKey, TKeyAccess::OpenOrCreate)->WriteString(u"uuid", u"{KEEP}"));
+    ASSERT_TRUE(services().Registry.OpenKey(kProductKey, KeyAccess::OpenOrCreate)->WriteString(u"uuid", u"{KEEP}"));
 
     // Uninstall, as Uninstall.exe in that folder, confirmed, with the report going nowhere.
     sandbox->executablePath = folder + u"Uninstall.exe";
@@ -207,8 +209,8 @@ TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandA
     EXPECT_TRUE(services().Files.FileExists(folder + u"lang\\Deutsch.lang"));
     EXPECT_FALSE(services().Files.FileExists(sandbox->Desktop() + u"\\Velnix.lnk"));
     EXPECT_FALSE(services().Files.FileExists(sandbox->StartMenuPrograms() + u"\\Velnix.lnk"));
-    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly));
-    EXPECT_TRUE(services().Registry.OpenKey(kProductKey, TKeyAccess::ReadOnly));
+    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly));
+    EXPECT_TRUE(services().Registry.OpenKey(kProductKey, KeyAccess::ReadOnly));
     // The script removes Uninstall.exe and then itself.
     EXPECT_TRUE(WaitFor([&] { return !services().Files.FileExists(folder + u"Uninstall.exe"); }, 20000));
     EXPECT_TRUE(WaitFor([&] { return !services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"); }, 20000));
@@ -227,10 +229,10 @@ TEST_F(SetupSequenceTest, AnApplicationThatIgnoresOrHangsIsEndedAndTheRemovalFin
         const std::u16string folder = sandbox->Root() + u"Velnix " + ui::Utf8ToUtf16(c.name) + u"\\";
         Install(folder);
         EndApplication();
-        TChild app(u"\"" + folder + u"Velnix.exe\" " + c.quitSwitch);
+        Child app(u"\"" + folder + u"Velnix.exe\" " + c.quitSwitch);
         ASSERT_TRUE(app.Started()) << c.name;
         ASSERT_TRUE(WaitFor(AppMappingExists, 20000)) << c.name;
-        TChild daemon(u"\"" + folder + u"vlxd.exe\"");
+        Child daemon(u"\"" + folder + u"vlxd.exe\"");
 
         sandbox->executablePath = folder + u"Uninstall.exe";
         sandbox->firstArgument = u"update";
@@ -266,7 +268,7 @@ TEST_F(SetupSequenceTest, UpdateRunsTheEarlierUninstallerSilentlyAndInstallsInto
         queued.push_back(std::move(task));
         return true;
     };
-    TInstallHooks hooks;
+    InstallHooks hooks;
     hooks.RunOnMainThread = [](const std::function<void()>& function) { function(); };
     hooks.SelectedFolder = [] { return std::optional<std::u16string>(u"C:\\not used in update mode"); };
     RunUpdatePreStep(state, services(), hooks);
@@ -276,7 +278,7 @@ TEST_F(SetupSequenceTest, UpdateRunsTheEarlierUninstallerSilentlyAndInstallsInto
     EXPECT_EQ(U8(state.InstallDir), U8(folder));
     EXPECT_FALSE(AppMappingExists());
     EXPECT_FALSE(services().Files.FileExists(folder + u"bridge.dll"));
-    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly));
+    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly));
     EXPECT_FALSE(services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"));
     EXPECT_FALSE(services().Files.FileExists(folder + u"Uninstall.exe"));
 
@@ -291,11 +293,11 @@ TEST_F(SetupSequenceTest, UpdateRunsTheEarlierUninstallerSilentlyAndInstallsInto
     // Nothing deletes the new uninstaller afterwards.
     Sleep(2500);
     EXPECT_TRUE(services().Files.FileExists(folder + u"Uninstall.exe"));
-    EXPECT_TRUE(services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly));
+    EXPECT_TRUE(services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly));
 }
 
 TEST(EmbeddedResourcesTest, VersionExtractorAndPayloadAreEmbedded) {
-    TSandbox sandbox(wine_testing::NewSandboxRoot(u"resources"));
+    Sandbox sandbox(wine_testing::NewSandboxRoot(u"resources"));
     TSetupState state;
     ReadSetupVersion(state, sandbox.Services());
     EXPECT_EQ(U8(state.SetupVersion), "2.0");
@@ -313,7 +315,7 @@ TEST(EmbeddedResourcesTest, VersionExtractorAndPayloadAreEmbedded) {
 int RunAsUninstaller() {
     const std::u16string root = EnvironmentText(L"VELNIX_TEST_SANDBOX");
     if (root.empty()) return 3;
-    TSandbox sandbox(root);
+    Sandbox sandbox(root);
     sandbox.realEnd = true;
     TSetupState state;
     RunUninstall(state, sandbox.Services());

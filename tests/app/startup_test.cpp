@@ -9,7 +9,7 @@
 namespace app {
 namespace {
 
-using testing::TFakeSystem;
+using testing::FakeSystem;
 using testing::U8;
 
 constexpr std::u16string_view kNewGuid = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
@@ -18,22 +18,22 @@ class StartupTest : public ::testing::Test {
 protected:
     StartupTest() { system.executablePath = u"C:\\Users\\Ann\\Downloads\\VelnixSetup.web.exe"; }
 
-    TFakeSystem::TRegistryValue* Value(std::u16string_view key, std::u16string_view name) {
+    FakeSystem::RegistryValue* Value(std::u16string_view key, std::u16string_view name) {
         auto found = system.registry.find(std::u16string(key));
         if (found == system.registry.end()) return nullptr;
         auto value = found->second.find(std::u16string(name));
         return value == found->second.end() ? nullptr : &value->second;
     }
 
-    TFakeSystem system;
+    FakeSystem system;
     TSetupState state;
 };
 
 TEST_F(StartupTest, FreshMachineCreatesTheIdentityAndOffersTheFolders) {
-    system.drives = {{u"C:\\", TDriveType::Fixed}, {u"D:\\", TDriveType::CdRom}, {u"Z:\\", TDriveType::Fixed}};
-    const TStartupDecision decision = StartUp(state, system.Services());
+    system.drives = {{u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::CdRom}, {u"Z:\\", DriveType::Fixed}};
+    const StartupDecision decision = StartUp(state, system.Services());
 
-    EXPECT_EQ(decision.Mode, TSetupMode::Install);
+    EXPECT_EQ(decision.Mode, SetupMode::Install);
     EXPECT_EQ(U8(decision.WindowCaption), "Install Velnix");
     EXPECT_TRUE(decision.InstallButtonCaption.empty());
     EXPECT_TRUE(decision.ShowCustomInstall);
@@ -56,18 +56,18 @@ TEST_F(StartupTest, FreshMachineCreatesTheIdentityAndOffersTheFolders) {
 TEST_F(StartupTest, StoredUuidIsKeptUnlessEmptyOrNotText) {
     const struct {
         const char* name;
-        std::optional<TFakeSystem::TRegistryValue> stored;
+        std::optional<FakeSystem::RegistryValue> stored;
         std::string installId;
         bool written;
     } cases[] = {
         {"missing", std::nullopt, U8(kNewGuid), true},
-        {"empty", TFakeSystem::TRegistryValue{u"", true}, U8(kNewGuid), true},
-        {"any non-empty text", TFakeSystem::TRegistryValue{u"not a guid at all", true}, "not a guid at all", false},
-        {"lower-case GUID", TFakeSystem::TRegistryValue{u"{abc}", true}, "{abc}", false},
-        {"not a string value", TFakeSystem::TRegistryValue{u"", false}, U8(kNewGuid), true},
+        {"empty", FakeSystem::RegistryValue{u"", true}, U8(kNewGuid), true},
+        {"any non-empty text", FakeSystem::RegistryValue{u"not a guid at all", true}, "not a guid at all", false},
+        {"lower-case GUID", FakeSystem::RegistryValue{u"{abc}", true}, "{abc}", false},
+        {"not a string value", FakeSystem::RegistryValue{u"", false}, U8(kNewGuid), true},
     };
     for (const auto& c : cases) {
-        TFakeSystem machine;
+        FakeSystem machine;
         machine.executablePath = u"C:\\d\\VelnixSetup.exe";
         if (c.stored) machine.registry[std::u16string(kProductKey)][u"uuid"] = *c.stored;
         TSetupState fresh;
@@ -92,7 +92,7 @@ TEST_F(StartupTest, TheFirstChannelRecordedStaysWhileReportsCarryTheRunningFiles
         {"fl missing, no tag", u"C:\\d\\setup.exe", std::nullopt, "", std::nullopt},
     };
     for (const auto& c : cases) {
-        TFakeSystem machine;
+        FakeSystem machine;
         machine.executablePath = c.executable;
         if (c.storedFl) machine.registry[std::u16string(kProductKey)][u"fl"] = {*c.storedFl, true};
         TSetupState fresh;
@@ -110,8 +110,8 @@ TEST_F(StartupTest, TheFirstChannelRecordedStaysWhileReportsCarryTheRunningFiles
 
 TEST_F(StartupTest, AnUnopenableProductKeyLeavesTheIdentityEmpty) {
     system.unopenableKeys.insert(std::u16string(kProductKey));
-    const TStartupDecision decision = StartUp(state, system.Services());
-    EXPECT_EQ(decision.Mode, TSetupMode::Install);
+    const StartupDecision decision = StartUp(state, system.Services());
+    EXPECT_EQ(decision.Mode, SetupMode::Install);
     EXPECT_TRUE(state.InstallId.empty());
     EXPECT_TRUE(system.EventsStartingWith("registry set").empty());
     EXPECT_FALSE(system.logLines.empty());
@@ -120,8 +120,8 @@ TEST_F(StartupTest, AnUnopenableProductKeyLeavesTheIdentityEmpty) {
 TEST_F(StartupTest, UninstallerNameStopsRightAfterTheVersion) {
     system.executablePath = u"C:\\Apps\\Velnix\\UNINSTALL.EXE";
     system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"C:\\Apps\\Velnix\\Uninstall.exe", true};
-    const TStartupDecision decision = StartUp(state, system.Services());
-    EXPECT_EQ(decision.Mode, TSetupMode::Uninstall);
+    const StartupDecision decision = StartUp(state, system.Services());
+    EXPECT_EQ(decision.Mode, SetupMode::Uninstall);
     EXPECT_EQ(U8(state.SetupVersion), "2.0");
     EXPECT_TRUE(state.ChannelTag.empty());
     EXPECT_TRUE(state.InstallId.empty());
@@ -132,12 +132,12 @@ TEST_F(StartupTest, UninstallerNameStopsRightAfterTheVersion) {
 TEST_F(StartupTest, RegisteredUninstallerQuotedOrNotSelectsUpdateMode) {
     for (const std::u16string stored : {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe",
                                         u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
-        TFakeSystem machine;
+        FakeSystem machine;
         machine.executablePath = u"C:\\d\\VelnixSetup.exe";
         machine.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {stored, true};
         TSetupState fresh;
-        const TStartupDecision decision = StartUp(fresh, machine.Services());
-        EXPECT_EQ(decision.Mode, TSetupMode::Update) << U8(stored);
+        const StartupDecision decision = StartUp(fresh, machine.Services());
+        EXPECT_EQ(decision.Mode, SetupMode::Update) << U8(stored);
         EXPECT_EQ(U8(fresh.InstallDir), "C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe") << U8(stored);
         EXPECT_EQ(U8(decision.WindowCaption), "Update Velnix");
         EXPECT_EQ(U8(decision.InstallButtonCaption), "Update Now");
@@ -151,13 +151,13 @@ TEST_F(StartupTest, RegisteredUninstallerQuotedOrNotSelectsUpdateMode) {
 TEST_F(StartupTest, AnUninstallEntryWithoutAStringValueMeansInstallMode) {
     system.registry[std::u16string(kUninstallKey)][u"DisplayName"] = {u"Velnix", true};
     system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"", false};
-    EXPECT_EQ(StartUp(state, system.Services()).Mode, TSetupMode::Install);
+    EXPECT_EQ(StartUp(state, system.Services()).Mode, SetupMode::Install);
     EXPECT_TRUE(state.InstallDir.empty());
 }
 
 TEST_F(StartupTest, NoFixedDriveGivesAnEmptyListWithNothingSelected) {
-    system.drives = {{u"A:\\", TDriveType::Removable}};
-    const TStartupDecision decision = StartUp(state, system.Services());
+    system.drives = {{u"A:\\", DriveType::Removable}};
+    const StartupDecision decision = StartUp(state, system.Services());
     EXPECT_TRUE(decision.Folders.empty());
     EXPECT_EQ(decision.SelectedFolder, -1);
 }

@@ -10,7 +10,7 @@
 namespace app {
 namespace {
 
-using testing::TFakeSystem;
+using testing::FakeSystem;
 using testing::U8;
 
 const std::u16string kFolder = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\";
@@ -36,7 +36,7 @@ protected:
         system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"\"" + kFolder + u"Uninstall.exe\"", true};
     }
 
-    TFakeSystem system;
+    FakeSystem system;
     TSetupState state;
 };
 
@@ -103,7 +103,7 @@ TEST_F(UninstallSequenceTest, OnlyTheExactArgumentUpdateIsSilent) {
         bool asked;
     } cases[] = {{u"update", false}, {u"Update", true}, {u"UPDATE", true}, {u"", true}, {u"update ", true}};
     for (const auto& c : cases) {
-        TFakeSystem machine;
+        FakeSystem machine;
         machine.executablePath = kFolder + u"Uninstall.exe";
         machine.firstArgument = c.argument;
         TSetupState fresh;
@@ -151,7 +151,7 @@ TEST_F(UninstallSequenceTest, EachFailureIsLoggedAndTheSequenceGoesOn) {
 }
 
 TEST_F(UninstallSequenceTest, AMissingUninstallEntryAndMissingFilesAreNoObstacle) {
-    TFakeSystem empty;
+    FakeSystem empty;
     empty.executablePath = kFolder + u"Uninstall.exe";
     empty.firstArgument = u"update";
     RunUninstall(state, empty.Services());
@@ -160,7 +160,7 @@ TEST_F(UninstallSequenceTest, AMissingUninstallEntryAndMissingFilesAreNoObstacle
 }
 
 TEST(AskAppToQuitTest, RequestsUntilTheApplicationIsGoneAtMostFiftyTimes) {
-    using R = TQuitRequestResult;
+    using R = QuitRequestResult;
     const struct {
         const char* name;
         std::deque<R> answers;
@@ -175,7 +175,7 @@ TEST(AskAppToQuitTest, RequestsUntilTheApplicationIsGoneAtMostFiftyTimes) {
         {"window does not answer", {R::Delivered, R::NotDelivered, R::Delivered}, 2, 1},
     };
     for (const auto& c : cases) {
-        TFakeSystem system;
+        FakeSystem system;
         system.quitAnswers = c.answers;
         AskAppToQuit(system.Services());
         EXPECT_EQ(system.EventsStartingWith("quit request Velnix 1027").size(), c.requests) << c.name;

@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         serverUrl = TestEnvironment(L"VELNIX_TEST_STATS_URL");
         ASSERT_FALSE(serverUrl.empty()) << "run through tests/app/stats_server.py";
-        sandbox = std::make_unique<wine_testing::TSandbox>(wine_testing::NewSandboxRoot(u"https"),
-                                                           TSetupSettings{serverUrl, u"https://velnix.app"});
+        sandbox = std::make_unique<wine_testing::Sandbox>(wine_testing::NewSandboxRoot(u"https"),
+                                                           SetupSettings{serverUrl, u"https://velnix.app"});
         identity.ChannelTag = u"web";
         identity.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
         identity.SetupVersion = u"2.0";
@@ -42,12 +42,12 @@ protected:
     }
 
     std::u16string serverUrl;
-    std::unique_ptr<wine_testing::TSandbox> sandbox;
+    std::unique_ptr<wine_testing::Sandbox> sandbox;
     TSetupState identity;
 };
 
 TEST_F(UsageReportHttpsTest, TheReportArrivesWithItsPathHeadersBodyAndHash) {
-    SendUsageReport(TReportKind::Install, identity, sandbox->Services());
+    SendUsageReport(ReportKind::Install, identity, sandbox->Services());
 
     const std::vector<nlohmann::json> requests = RequestsTo("/stat/install/");
     ASSERT_EQ(requests.size(), 1u);
@@ -65,7 +65,7 @@ TEST_F(UsageReportHttpsTest, TheReportArrivesWithItsPathHeadersBodyAndHash) {
 
 TEST_F(UsageReportHttpsTest, ANonAsciiChannelIsEscapedInTheBodyAndHashedAsUtf8) {
     identity.ChannelTag = u"caf\u00E9-\u65E5\u672C";
-    SendUsageReport(TReportKind::Uninstall, identity, sandbox->Services());
+    SendUsageReport(ReportKind::Uninstall, identity, sandbox->Services());
     const std::vector<nlohmann::json> requests = RequestsTo("/stat/uninstall/");
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_NE(requests[0].value("body", "").find("\"fl\":\"caf\\u00E9-\\u65E5\\u672C\""), std::string::npos);
@@ -73,7 +73,7 @@ TEST_F(UsageReportHttpsTest, ANonAsciiChannelIsEscapedInTheBodyAndHashedAsUtf8) 
 }
 
 TEST_F(UsageReportHttpsTest, PostJsonGivesTheStatusOfAJsonAnswerAndZeroOtherwise) {
-    TJsonObject request;
+    JsonObject request;
     request.Add(u"lang", u"");
     nlohmann::json answer = nlohmann::json::object();
     EXPECT_EQ(PostJson(serverUrl + u"/stat/updateinstall/", request, answer, sandbox->Services()), 200);
@@ -87,7 +87,7 @@ TEST_F(UsageReportHttpsTest, PostJsonGivesTheStatusOfAJsonAnswerAndZeroOtherwise
 TEST_F(UsageReportHttpsTest, AServerThatIsDownGivesZeroWithinTheConnectionTimeOut) {
     const std::u16string down = TestEnvironment(L"VELNIX_TEST_STATS_DOWN_URL");
     ASSERT_FALSE(down.empty());
-    TJsonObject request;
+    JsonObject request;
     nlohmann::json answer = nlohmann::json::object();
     const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(PostJson(down + u"/stat/install/", request, answer, sandbox->Services()), 0);
@@ -95,7 +95,7 @@ TEST_F(UsageReportHttpsTest, AServerThatIsDownGivesZeroWithinTheConnectionTimeOu
 }
 
 TEST(HttpsClientBuildTest, OnlyLiteralLoopbackHostsAreLoopback) {
-    EXPECT_TRUE(platform::win32::TWinHttpClient::AcceptsLoopbackTestCertificate());
+    EXPECT_TRUE(platform::win32::WinHttpClient::AcceptsLoopbackTestCertificate());
     const struct {
         std::u16string host;
         bool loopback;

@@ -11,7 +11,7 @@
 namespace app {
 namespace {
 
-using testing::TFakeSystem;
+using testing::FakeSystem;
 using testing::U8;
 
 TEST(JsonTextTest, EscapesExactlyAsTheReportFormatSays) {
@@ -38,7 +38,7 @@ TEST(JsonTextTest, EscapesExactlyAsTheReportFormatSays) {
 }
 
 TEST(JsonTextTest, WritesMembersInOrderWithoutWhiteSpace) {
-    TJsonObject object;
+    JsonObject object;
     EXPECT_EQ(WriteJsonText(object), "{}");
     object.Add(u"lang", u"");
     object.Add(u"ts", int64_t{-42});
@@ -57,15 +57,15 @@ protected:
         identity.SetupVersion = u"2.0";
     }
 
-    TFakeSystem system;
+    FakeSystem system;
     TSetupState identity;
 };
 
 TEST_F(UsageReportTest, PostsTheBodyWithHeadersAndTimeOutsToTheKindsPath) {
-    SendUsageReport(TReportKind::Install, identity, system.Services());
+    SendUsageReport(ReportKind::Install, identity, system.Services());
 
     ASSERT_EQ(system.httpRequests.size(), 1u);
-    const THttpRequest& request = system.httpRequests[0];
+    const HttpRequest& request = system.httpRequests[0];
     EXPECT_EQ(U8(request.Url), "https://stats.example/stat/install/");
     EXPECT_EQ(request.Body,
               "{\"lang\":\"\",\"fl\":\"web\",\"uuid\":\"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}\",\"version\":\"2.0\","
@@ -85,15 +85,15 @@ TEST_F(UsageReportTest, PostsTheBodyWithHeadersAndTimeOutsToTheKindsPath) {
 }
 
 TEST_F(UsageReportTest, EachKindHasItsPath) {
-    EXPECT_EQ(U8(ReportPath(TReportKind::Install)), "/stat/install/");
-    EXPECT_EQ(U8(ReportPath(TReportKind::UpdateInstall)), "/stat/updateinstall/");
-    EXPECT_EQ(U8(ReportPath(TReportKind::Uninstall)), "/stat/uninstall/");
+    EXPECT_EQ(U8(ReportPath(ReportKind::Install)), "/stat/install/");
+    EXPECT_EQ(U8(ReportPath(ReportKind::UpdateInstall)), "/stat/updateinstall/");
+    EXPECT_EQ(U8(ReportPath(ReportKind::Uninstall)), "/stat/uninstall/");
 }
 
 TEST_F(UsageReportTest, NonAsciiTagIsEscapedInTheBodyAndHashedAsUtf8) {
     identity.ChannelTag = u"caf\u00E9";
     system.localSeconds = -5;
-    SendUsageReport(TReportKind::Uninstall, identity, system.Services());
+    SendUsageReport(ReportKind::Uninstall, identity, system.Services());
 
     ASSERT_EQ(system.httpRequests.size(), 1u);
     EXPECT_NE(system.httpRequests[0].Body.find("\"fl\":\"caf\\u00E9\""), std::string::npos);
@@ -104,22 +104,22 @@ TEST_F(UsageReportTest, NonAsciiTagIsEscapedInTheBodyAndHashedAsUtf8) {
 TEST_F(UsageReportTest, PostJsonGivesTheStatusOnlyForAJsonObjectAnswer) {
     const struct {
         const char* name;
-        std::optional<THttpResponse> answer;
+        std::optional<HttpResponse> answer;
         int status;
     } cases[] = {
-        {"JSON object", THttpResponse{200, "{\"ok\":true,\"n\":[1,2]}"}, 200},
-        {"JSON object with another status", THttpResponse{404, "{}"}, 404},
-        {"UTF-8 byte-order mark", THttpResponse{201, "\xEF\xBB\xBF{\"a\":\"\xC3\xA9\"}"}, 201},
-        {"HTML error page", THttpResponse{502, "<html><body>Bad Gateway</body></html>"}, 0},
-        {"empty body", THttpResponse{204, ""}, 0},
-        {"JSON but not an object", THttpResponse{200, "[1,2,3]"}, 0},
-        {"invalid UTF-8 in a string", THttpResponse{200, "{\"a\":\"\xFF\"}"}, 0},
+        {"JSON object", HttpResponse{200, "{\"ok\":true,\"n\":[1,2]}"}, 200},
+        {"JSON object with another status", HttpResponse{404, "{}"}, 404},
+        {"UTF-8 byte-order mark", HttpResponse{201, "\xEF\xBB\xBF{\"a\":\"\xC3\xA9\"}"}, 201},
+        {"HTML error page", HttpResponse{502, "<html><body>Bad Gateway</body></html>"}, 0},
+        {"empty body", HttpResponse{204, ""}, 0},
+        {"JSON but not an object", HttpResponse{200, "[1,2,3]"}, 0},
+        {"invalid UTF-8 in a string", HttpResponse{200, "{\"a\":\"\xFF\"}"}, 0},
         {"no answer at all", std::nullopt, 0},
     };
     for (const auto& c : cases) {
         system.httpAnswer = c.answer;
         nlohmann::json answer = nlohmann::json::object();
-        TJsonObject request;
+        JsonObject request;
         request.Add(u"x", u"y");
         EXPECT_EQ(PostJson(u"https://stats.example/stat/install/", request, answer, system.Services()), c.status)
             << c.name;
@@ -133,19 +133,19 @@ TEST_F(UsageReportTest, PostJsonGivesTheStatusOnlyForAJsonObjectAnswer) {
 
 TEST_F(UsageReportTest, AFailedHashLeavesTheHashEmptyAndStillReports) {
     system.digest.reset();
-    struct TFailingCrypto final : ICrypto {
-        std::optional<TSha1Digest> Sha1(std::string_view) override { return std::nullopt; }
+    struct FailingCrypto final : ICrypto {
+        std::optional<Sha1Digest> Sha1(std::string_view) override { return std::nullopt; }
     } failing;
-    TSetupServices services{system.Services().Settings, system, system, system, system, system, system, failing,
+    SetupServices services{system.Services().Settings, system, system, system, system, system, system, failing,
                             system,  system, system, system, system, system};
-    SendUsageReport(TReportKind::Install, identity, services);
+    SendUsageReport(ReportKind::Install, identity, services);
     ASSERT_EQ(system.httpRequests.size(), 1u);
     EXPECT_NE(system.httpRequests[0].Body.find("\"hash\":\"\"}"), std::string::npos);
     EXPECT_FALSE(system.logLines.empty());
 }
 
 TEST_F(UsageReportTest, StartUsageReportSendsTheIdentityOfTheMomentItWasStarted) {
-    StartUsageReport(TReportKind::UpdateInstall, identity, system.Services());
+    StartUsageReport(ReportKind::UpdateInstall, identity, system.Services());
     EXPECT_TRUE(system.httpRequests.empty());
     identity.ChannelTag = u"changed later";
     identity.InstallDir = u"C:\\Apps\\Velnix\\";

@@ -8,9 +8,9 @@
 
 namespace app::wine_testing {
 
-class TSandbox::TFiles final : public IFileSystem {
+class Sandbox::SandboxFiles final : public IFileSystem {
 public:
-    TFiles(TSandbox& sandbox, IFileSystem& real) : sandbox_(sandbox), real_(real) {}
+    SandboxFiles(Sandbox& sandbox, IFileSystem& real) : sandbox_(sandbox), real_(real) {}
     bool FileExists(std::u16string_view path) override { return real_.FileExists(path); }
     bool DirectoryExists(std::u16string_view path) override { return real_.DirectoryExists(path); }
     bool IsDirectoryEmpty(std::u16string_view path) override { return real_.IsDirectoryEmpty(path); }
@@ -29,51 +29,51 @@ public:
     std::optional<std::u16string> ShortPath(std::u16string_view path) override { return real_.ShortPath(path); }
 
 private:
-    TSandbox& sandbox_;
+    Sandbox& sandbox_;
     IFileSystem& real_;
 };
 
-class TSandbox::TShell final : public IShell {
+class Sandbox::SandboxShell final : public IShell {
 public:
-    TShell(TSandbox& sandbox, IShell& real) : sandbox_(sandbox), real_(real) {}
-    std::optional<std::u16string> FolderPath(TShellFolder folder) override {
-        return folder == TShellFolder::Desktop ? sandbox_.Desktop() : sandbox_.AppData();
+    SandboxShell(Sandbox& sandbox, IShell& real) : sandbox_(sandbox), real_(real) {}
+    std::optional<std::u16string> FolderPath(ShellFolder folder) override {
+        return folder == ShellFolder::Desktop ? sandbox_.Desktop() : sandbox_.AppData();
     }
-    std::vector<TDriveRoot> LogicalDrives() override { return real_.LogicalDrives(); }
+    std::vector<DriveRoot> LogicalDrives() override { return real_.LogicalDrives(); }
     bool Open(std::u16string_view path, bool show) override { return real_.Open(path, show); }
     bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override {
         return real_.SaveShortcut(linkPath, target, workDir);
     }
 
 private:
-    TSandbox& sandbox_;
+    Sandbox& sandbox_;
     IShell& real_;
 };
 
-class TSandbox::TDialogs final : public IDialogs {
+class Sandbox::SandboxDialogs final : public IDialogs {
 public:
-    explicit TDialogs(TSandbox& sandbox) : sandbox_(sandbox) {}
+    explicit SandboxDialogs(Sandbox& sandbox) : sandbox_(sandbox) {}
     bool AskYesNo(std::u16string_view, std::u16string_view) override { return sandbox_.answerYes; }
 
 private:
-    TSandbox& sandbox_;
+    Sandbox& sandbox_;
 };
 
-class TSandbox::TPool final : public ITaskPool {
+class Sandbox::SandboxPool final : public ITaskPool {
 public:
-    TPool(TSandbox& sandbox, ITaskPool& real) : sandbox_(sandbox), real_(real) {}
+    SandboxPool(Sandbox& sandbox, ITaskPool& real) : sandbox_(sandbox), real_(real) {}
     bool Submit(std::function<void()> task) override {
         return sandbox_.submit ? sandbox_.submit(std::move(task)) : real_.Submit(std::move(task));
     }
 
 private:
-    TSandbox& sandbox_;
+    Sandbox& sandbox_;
     ITaskPool& real_;
 };
 
-class TSandbox::TProcess final : public IProcessContext {
+class Sandbox::SandboxProcesses final : public IProcessContext {
 public:
-    TProcess(TSandbox& sandbox, IProcessContext& real) : sandbox_(sandbox), real_(real) {}
+    SandboxProcesses(Sandbox& sandbox, IProcessContext& real) : sandbox_(sandbox), real_(real) {}
     std::u16string ExecutablePath() override {
         return sandbox_.executablePath ? *sandbox_.executablePath : real_.ExecutablePath();
     }
@@ -92,18 +92,18 @@ public:
     }
 
 private:
-    TSandbox& sandbox_;
+    Sandbox& sandbox_;
     IProcessContext& real_;
 };
 
-TSandbox::TSandbox(std::u16string root, TSetupSettings settings)
+Sandbox::Sandbox(std::u16string root, SetupSettings settings)
     : root_(std::move(root)),
       real_(settings),
-      files_(std::make_unique<TFiles>(*this, real_.Services().Files)),
-      shell_(std::make_unique<TShell>(*this, real_.Services().Shell)),
-      dialogs_(std::make_unique<TDialogs>(*this)),
-      pool_(std::make_unique<TPool>(*this, real_.Services().Pool)),
-      process_(std::make_unique<TProcess>(*this, real_.Services().Process)),
+      files_(std::make_unique<SandboxFiles>(*this, real_.Services().Files)),
+      shell_(std::make_unique<SandboxShell>(*this, real_.Services().Shell)),
+      dialogs_(std::make_unique<SandboxDialogs>(*this)),
+      pool_(std::make_unique<SandboxPool>(*this, real_.Services().Pool)),
+      process_(std::make_unique<SandboxProcesses>(*this, real_.Services().Process)),
       services_{std::move(settings),       real_.Services().Log,     real_.Services().Registry, *files_,
                 *shell_,                   real_.Services().Processes, real_.Services().Http,  real_.Services().Crypto,
                 real_.Services().Guids,    *dialogs_,                real_.Services().AppQuit,  real_.Services().Resources,
@@ -114,15 +114,15 @@ TSandbox::TSandbox(std::u16string root, TSetupSettings settings)
     files.CreateDirectories(Temp());
 }
 
-TSandbox::~TSandbox() = default;
+Sandbox::~Sandbox() = default;
 
 std::u16string NewSandboxRoot(std::u16string_view name) {
     wchar_t temp[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathW(MAX_PATH, temp);
     std::u16string root = platform::win32::FromWide(temp, length) + u"velnix-tests\\" + std::u16string(name) + u"-" +
                           platform::win32::DecimalText(GetCurrentProcessId()) + u"\\";
-    TDebugLogSink log;
-    platform::win32::TWin32FileSystem files(log);
+    DebugLogSink log;
+    platform::win32::Win32FileSystem files(log);
     if (files.DirectoryExists(root)) files.DeleteTree(root);
     return root;
 }

@@ -13,17 +13,17 @@
 // and, when asked, the pool under the test's control. Registry, processes, files, shell and HTTP stay real.
 namespace app::wine_testing {
 
-class TSandbox {
+class Sandbox {
 public:
     // root: a folder path with a trailing backslash; it is created with its sub-folders.
-    explicit TSandbox(std::u16string root,
-                      TSetupSettings settings = {u"https://127.0.0.1:9", u"https://velnix.app"});
-    TSandbox(const TSandbox&) = delete;
-    TSandbox& operator=(const TSandbox&) = delete;
-    ~TSandbox();
+    explicit Sandbox(std::u16string root,
+                      SetupSettings settings = {u"https://127.0.0.1:9", u"https://velnix.app"});
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    ~Sandbox();
 
-    TSetupServices& Services() { return services_; }
-    platform::win32::TWin32SetupServices& Real() { return real_; }
+    SetupServices& Services() { return services_; }
+    platform::win32::Win32SetupServices& Real() { return real_; }
 
     const std::u16string& Root() const { return root_; }
     std::u16string Desktop() const { return root_ + u"Desktop"; }
@@ -42,20 +42,20 @@ public:
     std::function<bool(std::function<void()>)> submit;
 
 private:
-    class TFiles;
-    class TShell;
-    class TDialogs;
-    class TPool;
-    class TProcess;
+    class SandboxFiles;
+    class SandboxShell;
+    class SandboxDialogs;
+    class SandboxPool;
+    class SandboxProcesses;
 
     std::u16string root_;
-    platform::win32::TWin32SetupServices real_;
-    std::unique_ptr<TFiles> files_;
-    std::unique_ptr<TShell> shell_;
-    std::unique_ptr<TDialogs> dialogs_;
-    std::unique_ptr<TPool> pool_;
-    std::unique_ptr<TProcess> process_;
-    TSetupServices services_;
+    platform::win32::Win32SetupServices real_;
+    std::unique_ptr<SandboxFiles> files_;
+    std::unique_ptr<SandboxShell> shell_;
+    std::unique_ptr<SandboxDialogs> dialogs_;
+    std::unique_ptr<SandboxPool> pool_;
+    std::unique_ptr<SandboxProcesses> process_;
+    SetupServices services_;
 };
 
 // A fresh, empty sandbox root below the real temporary folder: "<temp>velnix-tests\<name>-<process id>\".

@@ -1,6 +1,8 @@
 // The Win32 services under Wine: processes, registry, files, shell links, SHA-1, GUIDs, the main-thread call and
 // the self-removal script run by the real command interpreter.
 #include <windows.h>
+
+#include <wrl/client.h>
 #include <objbase.h>
 #include <shobjidl.h>
 
@@ -15,7 +17,7 @@
 #include "app/registry_keys.h"
 #include "app/self_removal.h"
 #include "app/usage_report.h"
-#include "platform/win32/com_ptr.h"
+#include "platform/win32/com_scope.h"
 #include "platform/win32/main_thread_invoker.h"
 #include "platform/win32/run_command.h"
 #include "platform/win32/wide_text.h"
@@ -26,7 +28,7 @@ namespace app {
 namespace {
 
 using platform::win32::Wide;
-using wine_testing::TSandbox;
+using wine_testing::Sandbox;
 
 std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
 
@@ -38,18 +40,18 @@ std::string Pattern(size_t size) {
 
 class Win32ServicesTest : public ::testing::Test {
 protected:
-    void SetUp() override { sandbox = std::make_unique<TSandbox>(wine_testing::NewSandboxRoot(u"services")); }
+    void SetUp() override { sandbox = std::make_unique<Sandbox>(wine_testing::NewSandboxRoot(u"services")); }
     void TearDown() override { services().Files.DeleteTree(sandbox->Root()); }
 
-    TSetupServices& services() { return sandbox->Services(); }
+    SetupServices& services() { return sandbox->Services(); }
 
-    struct TRun {
+    struct RunResult {
         uint32_t exitCode = 0xDEAD;
         std::u16string output;
         ULONGLONG milliseconds = 0;
     };
-    TRun Run(const std::string& arguments, int32_t limit = 0, bool utf8 = true, std::u16string workDir = u"") {
-        TRun run;
+    RunResult Run(const std::string& arguments, int32_t limit = 0, bool utf8 = true, std::u16string workDir = u"") {
+        RunResult run;
         const std::u16string command =
             u"\"" + wine_testing::TestExecutableFolder() + u"velnix_test_child.exe\" " + ui::Utf8ToUtf16(arguments);
         const ULONGLONG start = GetTickCount64();
@@ -60,45 +62,45 @@ protected:
         return run;
     }
 
-    std::unique_ptr<TSandbox> sandbox;
+    std::unique_ptr<Sandbox> sandbox;
 };
 
 TEST_F(Win32ServicesTest, RunCommandCollectsOutputAndExitCode) {
-    const TRun quiet = Run("exit 7");
+    const RunResult quiet = Run("exit 7");
     EXPECT_EQ(quiet.exitCode, 7u);
     EXPECT_TRUE(quiet.output.empty());
 
     // More than two read buffers and more than the pipe holds, in the order written.
-    const TRun big = Run("write 5000");
+    const RunResult big = Run("write 5000");
     EXPECT_EQ(big.exitCode, 0u);
     EXPECT_EQ(U8(big.output), Pattern(5000));
 
-    const TRun both = Run("streams");
+    const RunResult both = Run("streams");
     EXPECT_EQ(U8(both.output), "outerr");
 
-    const TRun invalid = Run("invalid");
+    const RunResult invalid = Run("invalid");
     EXPECT_EQ(invalid.exitCode, 0u);
     EXPECT_EQ(invalid.output.size(), 5u);  // every bad byte became one replacement character
-    const TRun ansi = Run("invalid", 0, /*utf8=*/false);
+    const RunResult ansi = Run("invalid", 0, /*utf8=*/false);
     EXPECT_FALSE(ansi.output.empty());
 }
 
 TEST_F(Win32ServicesTest, RunCommandStartsTheChildInTheWorkingFolder) {
     const std::u16string folder = sandbox->Root() + u"work dir \u00E9\\";
     ASSERT_TRUE(services().Files.CreateDirectories(folder));
-    const TRun run = Run("cwd", 0, /*utf8=*/false, folder);
+    const RunResult run = Run("cwd", 0, /*utf8=*/false, folder);
     EXPECT_EQ(U8(run.output) + "\\", U8(folder));
 }
 
 TEST_F(Win32ServicesTest, RunCommandStopsAChildAtTheTimeLimit) {
     // A child that never writes and never ends: stopped after more than 1 and less than 3 s, plus polling.
-    const TRun silent = Run("silent-forever", 1);
+    const RunResult silent = Run("silent-forever", 1);
     EXPECT_GE(silent.milliseconds, 900u);
     EXPECT_LT(silent.milliseconds, 8000u);
     EXPECT_TRUE(silent.output.empty());
 
     // A child that fills exactly one read buffer and then waits: a blocking second read would never return.
-    const TRun full = Run("write-then-wait 2400", 1);
+    const RunResult full = Run("write-then-wait 2400", 1);
     EXPECT_LT(full.milliseconds, 8000u);
     EXPECT_EQ(U8(full.output), Pattern(2400));
 }
@@ -133,7 +135,7 @@ protected:
     }
 
     std::optional<std::u16string> Stored(std::u16string_view key, std::u16string_view name) {
-        std::unique_ptr<IRegistryKey> open = services().Registry.OpenKey(key, TKeyAccess::ReadOnly);
+        std::unique_ptr<IRegistryKey> open = services().Registry.OpenKey(key, KeyAccess::ReadOnly);
         return open ? open->ReadString(name) : std::nullopt;
     }
 };
@@ -182,7 +184,7 @@ TEST_F(Win32RegistryTest, ValuesOfAnotherTypeAreReplacedOrLeftAsTheRulesSay) {
 TEST_F(Win32RegistryTest, UninstallStringIsReadWithOrWithoutQuotesAndTheEntryDeletedWhole) {
     for (const std::u16string stored : {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe",
                                         u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
-        std::unique_ptr<IRegistryKey> key = services().Registry.OpenKey(kUninstallKey, TKeyAccess::OpenOrCreate);
+        std::unique_ptr<IRegistryKey> key = services().Registry.OpenKey(kUninstallKey, KeyAccess::OpenOrCreate);
         ASSERT_TRUE(key);
         ASSERT_TRUE(key->WriteString(u"UninstallString", stored));
         key.reset();
@@ -194,7 +196,7 @@ TEST_F(Win32RegistryTest, UninstallStringIsReadWithOrWithoutQuotesAndTheEntryDel
               ERROR_SUCCESS);
     RegCloseKey(sub);
     EXPECT_TRUE(services().Registry.DeleteKey(kUninstallKey));
-    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, TKeyAccess::ReadOnly));
+    EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly));
     EXPECT_TRUE(ReadRegisteredUninstaller(services()).empty());
     EXPECT_FALSE(services().Registry.DeleteKey(kUninstallKey));
 }
@@ -222,7 +224,7 @@ TEST_F(Win32ServicesTest, FilesAndFolders) {
 
     const std::u16string temp = services().Files.TempFolder();
     EXPECT_EQ(U8(temp), U8(sandbox->Temp()));
-    platform::win32::TWin32FileSystem real(services().Log);
+    platform::win32::Win32FileSystem real(services().Log);
     const std::u16string realTemp = real.TempFolder();
     EXPECT_TRUE(realTemp.ends_with(u"\\"));
     EXPECT_EQ(realTemp.find(u'~'), std::u16string::npos) << U8(realTemp);  // the long form
@@ -235,26 +237,26 @@ TEST_F(Win32ServicesTest, FilesAndFolders) {
 }
 
 TEST_F(Win32ServicesTest, ShellFoldersDrivesAndShortcuts) {
-    platform::win32::TWin32Shell shell(services().Log);
-    const std::optional<std::u16string> appData = shell.FolderPath(TShellFolder::RoamingAppData);
+    platform::win32::Win32Shell shell(services().Log);
+    const std::optional<std::u16string> appData = shell.FolderPath(ShellFolder::RoamingAppData);
     ASSERT_TRUE(appData);
     EXPECT_FALSE(appData->ends_with(u"\\"));
     EXPECT_TRUE(services().Files.DirectoryExists(*appData));
-    EXPECT_TRUE(shell.FolderPath(TShellFolder::Desktop));
+    EXPECT_TRUE(shell.FolderPath(ShellFolder::Desktop));
 
     bool fixedC = false;
-    for (const TDriveRoot& drive : shell.LogicalDrives()) fixedC = fixedC || (drive.Root == u"C:\\" && drive.Type == TDriveType::Fixed);
+    for (const DriveRoot& drive : shell.LogicalDrives()) fixedC = fixedC || (drive.Root == u"C:\\" && drive.Type == DriveType::Fixed);
     EXPECT_TRUE(fixedC);
 
     const std::u16string folder = sandbox->Root() + u"App \u00E9 100% & co\\";
     const std::u16string link = sandbox->Desktop() + u"\\Velnix.lnk";
     ASSERT_TRUE(shell.SaveShortcut(link, folder + u"Velnix.exe", folder));
-    platform::win32::TComScope com;
-    platform::win32::TComPtr<IShellLinkW> loaded;
+    platform::win32::ComScope com;
+    Microsoft::WRL::ComPtr<IShellLinkW> loaded;
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                           loaded.ReceiveVoid())));
-    platform::win32::TComPtr<IPersistFile> file;
-    ASSERT_TRUE(SUCCEEDED(loaded->QueryInterface(IID_IPersistFile, file.ReceiveVoid())));
+                                           reinterpret_cast<void**>(loaded.ReleaseAndGetAddressOf()))));
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    ASSERT_TRUE(SUCCEEDED(loaded->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()))));
     ASSERT_TRUE(SUCCEEDED(file->Load(Wide(link).c_str(), STGM_READ)));
     wchar_t buffer[MAX_PATH] = {};
     ASSERT_TRUE(SUCCEEDED(loaded->GetWorkingDirectory(buffer, MAX_PATH)));
@@ -271,7 +273,7 @@ TEST_F(Win32ServicesTest, Sha1GuidLowerCaseAndConsoleCodePage) {
         {"web{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}2.01700000000Velnix", "3e82f08c51c3352501252d860e7ff82d07e5a6d5"},
     };
     for (const auto& v : vectors) {
-        const std::optional<TSha1Digest> digest = services().Crypto.Sha1(v.input);
+        const std::optional<Sha1Digest> digest = services().Crypto.Sha1(v.input);
         ASSERT_TRUE(digest);
         EXPECT_EQ(HexDigest(*digest), v.digest) << v.input;
     }
@@ -286,7 +288,7 @@ TEST_F(Win32ServicesTest, Sha1GuidLowerCaseAndConsoleCodePage) {
 }
 
 TEST_F(Win32ServicesTest, MainThreadInvokerRunsPoolWorkOnTheMainThreadAndWaits) {
-    platform::win32::TMainThreadInvoker invoker(services().Log);
+    platform::win32::MainThreadInvoker invoker(services().Log);
     const DWORD mainThread = GetCurrentThreadId();
     std::atomic<DWORD> ranOn{0};
     std::atomic<bool> returned{false};
