@@ -104,23 +104,6 @@ std::string Value(TBTNode20& node) {
     return "?";
 }
 
-const char* KindName(BTNodeType type) {
-    switch (type) {
-        case BTNodeType::Directory: return "Directory";
-        case BTNodeType::WideString: return "WideString";
-        case BTNodeType::Int32: return "Int32";
-        case BTNodeType::UInt8: return "UInt8";
-        case BTNodeType::UInt32: return "UInt32";
-        case BTNodeType::Real64: return "Real64";
-        case BTNodeType::DateTime: return "DateTime";
-        case BTNodeType::Bool32: return "Bool32";
-        case BTNodeType::Binary: return "Binary";
-        case BTNodeType::Class: return "Class";
-        case BTNodeType::Color: return "Color";
-    }
-    return "?";
-}
-
 void Dump(const TBTDOC20& doc) {
     std::string out = "document version " + std::to_string(doc.Version()) + " name " + Quoted(doc.Name()) + "\n";
     struct Item {
@@ -140,7 +123,7 @@ void Dump(const TBTDOC20& doc) {
         out.append(2 * std::min(item.depth, kMaxIndent), ' ');
         out += ui::Utf16ToUtf8(node.NodeName());
         out += " : ";
-        out += KindName(node.NodeType());
+        out += BTNodeTypeName(node.NodeType());
         if (!node.NodeCaption().empty()) {
             out += ' ';
             out += Quoted(node.NodeCaption());

@@ -89,23 +89,6 @@ uint32_t FixedValueSize(BTNodeType type) {
     }
 }
 
-const char* KindName(BTNodeType type) {
-    switch (type) {
-        case BTNodeType::Directory: return "Directory";
-        case BTNodeType::WideString: return "WideString";
-        case BTNodeType::Int32: return "Int32";
-        case BTNodeType::UInt8: return "UInt8";
-        case BTNodeType::UInt32: return "UInt32";
-        case BTNodeType::Real64: return "Real64";
-        case BTNodeType::DateTime: return "DateTime";
-        case BTNodeType::Bool32: return "Bool32";
-        case BTNodeType::Binary: return "Binary";
-        case BTNodeType::Class: return "Class";
-        case BTNodeType::Color: return "Color";
-    }
-    return "unknown";
-}
-
 [[noreturn]] void Truncated(const char* what, size_t offset, uint64_t needed, size_t left) {
     throw SkinError(std::string("Invalid document: ") + what + " at offset " + std::to_string(offset) +
                     " is truncated (" + std::to_string(needed) + " bytes needed, " + std::to_string(left) +
@@ -151,7 +134,7 @@ public:
         if (dataSize > Left()) Truncated("value of the node record", offset, dataSize, Left());
         const uint32_t fixedSize = FixedValueSize(type);
         if (fixedSize != 0 && dataSize != 0 && dataSize != fixedSize) {
-            throw SkinError(std::string("Invalid document: ") + KindName(type) + " node record at offset " +
+            throw SkinError(std::string("Invalid document: ") + BTNodeTypeName(type) + " node record at offset " +
                             std::to_string(offset) + " has a value of " + std::to_string(dataSize) + " bytes (" +
                             std::to_string(fixedSize) + " expected)");
         }

@@ -113,6 +113,23 @@ void CheckNotNull(const TBTNode20* node) {
 
 }  // namespace
 
+const char* BTNodeTypeName(BTNodeType type) {
+    switch (type) {
+        case BTNodeType::Directory: return "Directory";
+        case BTNodeType::WideString: return "WideString";
+        case BTNodeType::Int32: return "Int32";
+        case BTNodeType::UInt8: return "UInt8";
+        case BTNodeType::UInt32: return "UInt32";
+        case BTNodeType::Real64: return "Real64";
+        case BTNodeType::DateTime: return "DateTime";
+        case BTNodeType::Bool32: return "Bool32";
+        case BTNodeType::Binary: return "Binary";
+        case BTNodeType::Class: return "Class";
+        case BTNodeType::Color: return "Color";
+    }
+    return "unknown";
+}
+
 bool IsBTNodeTypeCode(uint8_t code) {
     switch (static_cast<BTNodeType>(code)) {
         case BTNodeType::Directory:

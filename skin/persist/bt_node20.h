@@ -35,6 +35,8 @@ inline constexpr size_t kBTMaxTextLength = 80;
 
 // True for the eleven codes of BTNodeType.
 bool IsBTNodeTypeCode(uint8_t code);
+// The kind's name as diagnostics spell it ("Directory", "WideString", ...).
+const char* BTNodeTypeName(BTNodeType type);
 
 class TBTNode20;
 class TBTNode20_Directory;
