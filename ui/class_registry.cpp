@@ -1,5 +1,6 @@
 #include "ui/class_registry.h"
 
+#include "ui/combo_box.h"
 #include "ui/component.h"
 #include "ui/float_animation.h"
 #include "ui/glow_effect.h"
@@ -46,6 +47,7 @@ void RegisterFrameworkClasses(ClassRegistry& registry) {
     registry.Register<FloatAnimation>(u"TFloatAnimation");
     registry.Register<IntAnimation>(u"TIntAnimation");
     registry.Register<GlowEffect>(u"TGlowEffect");
+    registry.Register<ComboBox>(u"TComboBox");
 }
 
 }  // namespace ui

@@ -41,7 +41,7 @@ private:
 // (RegisterFrameworkClasses); the skin library and the application add theirs at start-up.
 ClassRegistry& GlobalClassRegistry();
 
-// Registers TFloatAnimation, TIntAnimation and TGlowEffect.
+// Registers TFloatAnimation, TIntAnimation, TGlowEffect and TComboBox.
 void RegisterFrameworkClasses(ClassRegistry& registry);
 
 }  // namespace ui

@@ -9,6 +9,7 @@ namespace ui {
 class Canvas;
 class Control;
 class GlowEffect;
+class Popup;
 
 // What a form needs from the window that shows it. The Windows host (platform/win32) implements it with a
 // layered window; native tests use HeadlessHost. Coordinates are the form's client coordinates in logical
@@ -34,6 +35,19 @@ public:
     // canvas in the control's coordinates, before the control paints. The host may paint the control's tree
     // off screen with control.PaintTree(canvas, false) to find its shape. Nothing by default.
     virtual void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) {}
+
+    // --- popups (ui/popup.h): forms shown in a top-level window of their own, above this one
+    // Shows popup with its client area at screenRect (screen coordinates, logical pixels), without taking the
+    // activation from this window. While it is open, the popup takes the mouse wherever the pointer is, and
+    // the keyboard and the wheel meant for this window go to it; a press outside the popup, or this window
+    // losing the activation, closes it (Popup::Close). At most one popup is open: opening another closes the
+    // first. Returns false when the host cannot show popups (the default).
+    virtual bool OpenPopup(Popup& popup, const RectF& screenRect) { return false; }
+    // Hides the popup's window and lets go of the popup (Popup::Close calls it).
+    virtual void ClosePopup(Popup& popup) {}
+    // The part of the screen (screen coordinates, logical pixels) that windows near the point may cover: the
+    // work area of the monitor there. Unbounded by default.
+    virtual RectF WorkAreaAt(PointF screenPoint) const { return {-1e6f, -1e6f, 1e6f, 1e6f}; }
 };
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,15 @@ namespace ui {
 
 class Canvas;
 class Form;
+class Popup;
 
 // A form host without a window, for tests: it drives the form with mouse and keyboard input, paints it onto
 // any canvas and records what the form asked of its window.
+//
+// Popups (FormHost::OpenPopup) open in a HeadlessHost of their own (PopupHost) whose client origin is the
+// popup's screen rectangle's top-left. While one is open this host behaves as a window host with a popup
+// does: every mouse event, the wheel and the keys go to the popup (mouse coordinates converted through the
+// screen), and a press outside the popup's rectangle closes it and goes no further.
 class HeadlessHost : public FormHost {
 public:
     // Attaches itself to the form; the form must outlive the host.
@@ -24,7 +31,7 @@ public:
 
     Form& GetForm() { return form_; }
 
-    // Input at client coordinates.
+    // Input at client coordinates (passed to an open popup, see above).
     void MouseDown(float x, float y, MouseButton button = MouseButton::Left, ShiftState shift = {});
     void MouseMove(float x, float y, ShiftState shift = {});
     void MouseUp(float x, float y, MouseButton button = MouseButton::Left, ShiftState shift = {});
@@ -65,8 +72,32 @@ public:
     PointF ScreenToClient(PointF point) const override { return {point.x - screenOrigin.x, point.y - screenOrigin.y}; }
     void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) override;
 
+    // --- popups
+    // The open popup and where it is, or nullptr.
+    Popup* OpenedPopup() const { return popup_; }
+    const RectF& PopupRect() const { return popupRect_; }
+    // The host that shows the open popup (its input and painting), or nullptr.
+    HeadlessHost* PopupHost() const { return popup_ != nullptr ? popupHost_.get() : nullptr; }
+    // How many popups were opened.
+    int popupsOpened = 0;
+    // The screen's work area WorkAreaAt answers (screen coordinates).
+    RectF workArea{-1e6f, -1e6f, 1e6f, 1e6f};
+    bool OpenPopup(Popup& popup, const RectF& screenRect) override;
+    void ClosePopup(Popup& popup) override;
+    RectF WorkAreaAt(PointF screenPoint) const override { return workArea; }
+
 private:
+    // A point of this host's client area in the open popup's client coordinates.
+    PointF ToPopup(float x, float y) const;
+
     Form& form_;
+    // The form let go of this host (a closed popup's host; the popup may be gone).
+    bool detached_ = false;
+    Popup* popup_ = nullptr;
+    RectF popupRect_;
+    std::unique_ptr<HeadlessHost> popupHost_;
+    // The host of a popup that closed while its own input was being handled; freed on the next opening.
+    std::unique_ptr<HeadlessHost> closedHost_;
 };
 
 }  // namespace ui

@@ -10,7 +10,11 @@
 #include "platform/system.h"
 #include "platform/win32/d2d_frame.h"
 #include "platform/win32/d2d_graphics.h"
+#include "platform/win32/popup_window.h"
+#include "platform/win32/window_input.h"
 #include "ui/form.h"
+#include "ui/popup.h"
+#include "ui/text.h"
 
 namespace platform::win32 {
 
@@ -20,27 +24,6 @@ constexpr wchar_t kClassName[] = L"VelnixLayeredWindow";
 constexpr UINT kPaintMessage = WM_APP + 1;
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-ui::ShiftState ShiftFromKeys(WPARAM keys) {
-    ui::ShiftState shift;
-    if (keys & MK_SHIFT) shift.Include(ui::ShiftKey::Shift);
-    if (keys & MK_CONTROL) shift.Include(ui::ShiftKey::Ctrl);
-    if (GetKeyState(VK_MENU) < 0) shift.Include(ui::ShiftKey::Alt);
-    if (keys & MK_LBUTTON) shift.Include(ui::ShiftKey::Left);
-    if (keys & MK_RBUTTON) shift.Include(ui::ShiftKey::Right);
-    if (keys & MK_MBUTTON) shift.Include(ui::ShiftKey::Middle);
-    return shift;
-}
-
-ui::ShiftState ShiftFromKeyboard() {
-    ui::ShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0) shift.Include(ui::ShiftKey::Shift);
-    if (GetKeyState(VK_CONTROL) < 0) shift.Include(ui::ShiftKey::Ctrl);
-    if (GetKeyState(VK_MENU) < 0) shift.Include(ui::ShiftKey::Alt);
-    return shift;
-}
-
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 }  // namespace
 
@@ -58,7 +41,8 @@ void EnablePerMonitorDpiAwareness() {
     SetProcessDPIAware();
 }
 
-LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics) : form_(form), graphics_(graphics) {
+LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
+    : form_(form), graphics_(graphics), surface_(graphics) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{sizeof(windowClass)};
     windowClass.lpfnWndProc = &LayeredWindow::WindowProc;
@@ -103,6 +87,8 @@ LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics) : form_(form
 }
 
 LayeredWindow::~LayeredWindow() {
+    if (ui::Popup* popup = OpenedPopup()) popup->Close();
+    popups_.reset();
     if (form_.Host() == this) form_.SetHost(nullptr);
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -111,11 +97,8 @@ LayeredWindow::~LayeredWindow() {
 }
 
 void LayeredWindow::CreateFrame() {
-    const int width = static_cast<int>(std::ceil(form_.Width() * scale_));
-    const int height = static_cast<int>(std::ceil(form_.Height() * scale_));
-    frame_ = graphics_.CreateFrame(std::max(width, 1), std::max(height, 1), scale_);
+    surface_.Resize(form_.Width(), form_.Height(), scale_);
     glow_.Reset();
-    dirty_ = {0, 0, frame_->Width(), frame_->Height()};
 }
 
 void LayeredWindow::PlaceWindow(const RECT* suggested) {
@@ -129,10 +112,10 @@ void LayeredWindow::PlaceWindow(const RECT* suggested) {
         MONITORINFO monitor{sizeof(monitor)};
         GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
         const RECT& area = monitor.rcMonitor;
-        x = area.left + (area.right - area.left - frame_->Width()) / 2;
-        y = area.top + (area.bottom - area.top - frame_->Height()) / 2;
+        x = area.left + (area.right - area.left - surface_.Width()) / 2;
+        y = area.top + (area.bottom - area.top - surface_.Height()) / 2;
     }
-    SetWindowPos(window_, HWND_TOPMOST, x, y, frame_->Width(), frame_->Height(), SWP_NOACTIVATE);
+    SetWindowPos(window_, HWND_TOPMOST, x, y, surface_.Width(), surface_.Height(), SWP_NOACTIVATE);
 }
 
 void LayeredWindow::Show() {
@@ -143,17 +126,7 @@ void LayeredWindow::Show() {
 }
 
 void LayeredWindow::Invalidate(const ui::RectF& rect) {
-    if (!frame_) return;
-    const RECT device{static_cast<LONG>(std::floor(rect.left * scale_)), static_cast<LONG>(std::floor(rect.top * scale_)),
-                      static_cast<LONG>(std::ceil(rect.right * scale_)),
-                      static_cast<LONG>(std::ceil(rect.bottom * scale_))};
-    if (IsEmpty(device)) return;
-    if (IsEmpty(dirty_)) {
-        dirty_ = device;
-    } else {
-        UnionRect(&dirty_, &dirty_, &device);
-    }
-    if (!paintPosted_ && window_ != nullptr) {
+    if (surface_.Invalidate(rect) && !paintPosted_ && window_ != nullptr) {
         paintPosted_ = PostMessageW(window_, kPaintMessage, 0, 0) != FALSE;
     }
 }
@@ -162,29 +135,13 @@ void LayeredWindow::PaintNow() { Paint(); }
 
 void LayeredWindow::Paint() {
     paintPosted_ = false;
-    if (!frame_) return;
-    RECT area{0, 0, frame_->Width(), frame_->Height()};
-    RECT dirty{};
-    if (!IntersectRect(&dirty, &dirty_, &area)) return;
-    dirty_ = {};
-    ui::Canvas& canvas = frame_->BeginPaint(dirty);
-    form_.PaintTo(canvas);
-    if (frame_->EndPaint()) Present();
-}
-
-void LayeredWindow::Present() {
-    POINT source{0, 0};
-    SIZE size{frame_->Width(), frame_->Height()};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    if (!UpdateLayeredWindow(window_, nullptr, nullptr, &size, frame_->Dc(), &source, 0, &blend, ULW_ALPHA)) {
-        platform::OutputDebugText(u"LayeredWindow: UpdateLayeredWindow failed");
-    }
+    if (window_ != nullptr) surface_.Paint(form_, window_);
 }
 
 void LayeredWindow::CaptionChanged(std::u16string_view caption) { SetWindowTextW(window_, Wide(caption).c_str()); }
 
 void LayeredWindow::ClientSizeChanged(float, float) {
-    if (!frame_) return;
+    if (surface_.Frame() == nullptr) return;
     CreateFrame();
     RECT current{};
     GetWindowRect(window_, &current);
@@ -246,6 +203,31 @@ ui::PointF LayeredWindow::ScreenToClient(ui::PointF point) const {
 void LayeredWindow::PaintGlow(ui::Canvas& canvas, ui::Control& control, const ui::GlowEffect& glow) {
     glow_.Paint(canvas, control, glow, graphics_);
 }
+
+ui::Popup* LayeredWindow::OpenedPopup() const { return popups_ ? popups_->Shown() : nullptr; }
+
+bool LayeredWindow::OpenPopup(ui::Popup& popup, const ui::RectF& screenRect) {
+    if (window_ == nullptr) return false;
+    if (ui::Popup* open = OpenedPopup(); open != nullptr && open != &popup) open->Close();
+    try {
+        if (!popups_) popups_ = std::make_unique<PopupWindow>(window_, graphics_);
+    } catch (const std::exception& error) {
+        platform::OutputDebugText(u"LayeredWindow: " + ui::Utf8ToUtf16(error.what()));
+        return false;
+    }
+    const RECT rect{static_cast<LONG>(std::lround(screenRect.left * scale_)),
+                    static_cast<LONG>(std::lround(screenRect.top * scale_)),
+                    static_cast<LONG>(std::lround(screenRect.right * scale_)),
+                    static_cast<LONG>(std::lround(screenRect.bottom * scale_))};
+    popups_->Show(popup, rect, scale_);
+    return popups_->Shown() == &popup;
+}
+
+void LayeredWindow::ClosePopup(ui::Popup& popup) {
+    if (OpenedPopup() == &popup) popups_->Hide();
+}
+
+ui::RectF LayeredWindow::WorkAreaAt(ui::PointF screenPoint) const { return MonitorWorkArea(screenPoint, scale_); }
 
 void LayeredWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const float x = static_cast<float>(GET_X_LPARAM(lParam)) / scale_;
@@ -309,6 +291,10 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             HandleMouse(message, wParam, lParam);
             return 0;
         case WM_MOUSEWHEEL: {
+            if (OpenedPopup() != nullptr) {
+                popups_->HandleWheel(wParam, lParam);
+                return 0;
+            }
             POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ::ScreenToClient(window_, &point);
             form_.HandleMouseWheel(ShiftFromKeys(GET_KEYSTATE_WPARAM(wParam)), GET_WHEEL_DELTA_WPARAM(wParam),
@@ -323,22 +309,32 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             dragging_ = false;
             return 0;
         case WM_KEYDOWN:
-        case WM_KEYUP: {
-            uint16_t key = static_cast<uint16_t>(wParam);
-            char16_t keyChar = 0;
-            if (message == WM_KEYDOWN) {
-                form_.HandleKeyDown(key, keyChar, ShiftFromKeyboard());
+        case WM_KEYUP:
+        case WM_CHAR:
+            if (OpenedPopup() != nullptr) {
+                popups_->HandleKey(message, wParam);
             } else {
-                form_.HandleKeyUp(key, keyChar, ShiftFromKeyboard());
+                DispatchKey(form_, message, wParam);
             }
             return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP: {
+            // Keys with Alt (Alt+Down opens a drop-down list); the system keeps those the form leaves.
+            const bool consumed = OpenedPopup() != nullptr ? popups_->HandleKey(message, wParam)
+                                                           : DispatchKey(form_, message, wParam);
+            if (consumed) return 0;
+            return DefWindowProcW(window_, message, wParam, lParam);
         }
-        case WM_CHAR: {
-            uint16_t key = 0;
-            char16_t keyChar = static_cast<char16_t>(wParam);
-            form_.HandleKeyDown(key, keyChar, ShiftFromKeyboard());
-            return 0;
-        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (ui::Popup* popup = OpenedPopup()) popup->Close();
+            }
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_ACTIVATEAPP:
+            if (wParam == FALSE) {
+                if (ui::Popup* popup = OpenedPopup()) popup->Close();
+            }
+            return DefWindowProcW(window_, message, wParam, lParam);
         case WM_DPICHANGED: {
             scale_ = static_cast<float>(HIWORD(wParam)) / 96.0f;
             graphics_.SetScreenScale(scale_);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/geometry.h"
+
+namespace ui {
+class Form;
+}
+
+namespace platform::win32 {
+
+class D2DFrame;
+class D2DGraphics;
+
+// The pixels of a per-pixel transparent window: a Direct2D frame of premultiplied pixels at the window's
+// scale, the part of it that needs painting, and the copy onto the screen with UpdateLayeredWindow.
+class LayeredSurface {
+public:
+    explicit LayeredSurface(D2DGraphics& graphics);
+    LayeredSurface(const LayeredSurface&) = delete;
+    LayeredSurface& operator=(const LayeredSurface&) = delete;
+    ~LayeredSurface();
+
+    // A new frame for a client area of width x height logical pixels at the scale; all of it needs painting.
+    void Resize(float width, float height, float scale);
+    // The frame, or nullptr before the first Resize.
+    const D2DFrame* Frame() const { return frame_.get(); }
+    // Device pixels of the frame (0 without one).
+    int Width() const;
+    int Height() const;
+    float Scale() const { return scale_; }
+    // Adds a rectangle (logical pixels) to the part that needs painting; false when it adds nothing (empty, or
+    // no frame yet).
+    bool Invalidate(const ui::RectF& rect);
+    // Paints what needs painting with the form and puts the frame on the window.
+    void Paint(ui::Form& form, HWND window);
+    // Puts the frame on the window as it is.
+    void Present(HWND window);
+
+private:
+    D2DGraphics& graphics_;
+    std::unique_ptr<D2DFrame> frame_;
+    float scale_ = 1;
+    // Device pixels of the frame that need painting.
+    RECT dirty_{};
+};
+
+}  // namespace platform::win32
