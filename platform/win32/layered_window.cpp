@@ -258,18 +258,18 @@ void LayeredWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.HandleMouseDown(ui::MouseButton::Middle, shift, x, y);
             return;
         case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            // A drag started with any button ends with its release.
             if (dragging_) {
                 dragging_ = false;
                 ReleaseCapture();
                 return;
             }
-            form_.HandleMouseUp(ui::MouseButton::Left, shift, x, y);
-            return;
-        case WM_RBUTTONUP:
-            form_.HandleMouseUp(ui::MouseButton::Right, shift, x, y);
-            return;
-        case WM_MBUTTONUP:
-            form_.HandleMouseUp(ui::MouseButton::Middle, shift, x, y);
+            form_.HandleMouseUp(message == WM_LBUTTONUP   ? ui::MouseButton::Left
+                                : message == WM_RBUTTONUP ? ui::MouseButton::Right
+                                                          : ui::MouseButton::Middle,
+                                shift, x, y);
             return;
         default:
             return;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "app/system_services.h"
 
 namespace platform::win32 {
@@ -14,5 +17,11 @@ public:
 private:
     void* ownerWindow_;
 };
+
+// The system's folder picker (IFileOpenDialog with exactly FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM |
+// FOS_PATHMUSTEXIST | FOS_NOREADONLYRETURN), modal over the owner window (an HWND; nullptr for none), with the
+// title. The chosen folder's file-system path; empty when the user cancelled, on systems before Windows Vista
+// and when the dialog cannot be shown (logged to the debugger output). Needs COM on the calling thread.
+std::u16string PickFolder(void* ownerWindow, std::u16string_view title);
 
 }  // namespace platform::win32

@@ -35,7 +35,7 @@ const ui::PropertyTable& StandInButton::StaticProperties() {
             .Color(u"FontColor", &StandInButton::fontColor)
             .Color(u"DownFontColor", &StandInButton::downFontColor)
             .Enumeration<Glyph>(u"Glyph", {u"None", u"Close", u"Folder"}, &StandInButton::glyph)
-            .Single(u"GlyphInsetPercent", &StandInButton::glyphInsetPercent)
+            .Single(u"GlyphInset", &StandInButton::glyphInset)
             .Build();
     return table;
 }
@@ -77,7 +77,7 @@ void StandInButton::Paint(ui::Canvas& canvas) {
     if (opacity <= 0) return;
     const ui::RectF area = LocalRect();
     if (const ui::AlphaColor fill = CurrentFillColor(); fill >> 24 != 0) {
-        canvas.Fill() = {ui::BrushKind::Solid, fill};
+        canvas.Fill() = {ui::BrushKind::Solid, fill, {}};
         canvas.FillRect(area, cornerRadius, cornerRadius, ui::kCornersAll, opacity);
     }
     if (const ui::AlphaColor border = CurrentBorderColor(); border >> 24 != 0 && borderWidth > 0) {
@@ -93,9 +93,7 @@ void StandInButton::Paint(ui::Canvas& canvas) {
 
 void StandInButton::PaintGlyph(ui::Canvas& canvas, float opacity) {
     if (glyph == Glyph::None) return;
-    const float insetX = Width() * glyphInsetPercent / 100;
-    const float insetY = Height() * glyphInsetPercent / 100;
-    const ui::RectF box{insetX, insetY, Width() - insetX, Height() - insetY};
+    const ui::RectF box{glyphInset, glyphInset, Width() - glyphInset, Height() - glyphInset};
     if (box.Width() <= 0 || box.Height() <= 0) return;
     canvas.Stroke() = {kGlyphColor, 1.5f, ui::DashStyle::Solid};
     if (glyph == Glyph::Close) {

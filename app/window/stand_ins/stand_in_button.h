@@ -43,8 +43,8 @@ public:
     ui::AlphaColor fontColor = 0xFFFFFFFF;
     ui::AlphaColor downFontColor = 0;
     stand_ins::Glyph glyph = Glyph::None;
-    // The glyph's inset from the control's edges, in percent of its size.
-    float glyphInsetPercent = 25;
+    // The glyph's inset from the control's edges, in pixels.
+    float glyphInset = 8;
 
     void Paint(ui::Canvas& canvas) override;
     void MouseDown(ui::MouseButton button, ui::ShiftState shift, float x, float y) override;

@@ -114,7 +114,7 @@ void StandInImage::Paint(ui::Canvas& canvas) {
                           false);
     }
     if (!caption_.empty()) {
-        canvas.Fill() = {ui::BrushKind::Solid, 0xFFFFFFFF};
+        canvas.Fill() = {ui::BrushKind::Solid, 0xFFFFFFFF, {}};
         canvas.FillText(LocalRect(), caption_, true, opacity, ui::TextAlign::Center, ui::TextAlign::Center);
     }
 }

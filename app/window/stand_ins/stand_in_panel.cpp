@@ -33,7 +33,7 @@ void StandInPanel::Paint(ui::Canvas& canvas) {
     if (opacity <= 0) return;
     const ui::RectF area = LocalRect();
     if (fillColor >> 24 != 0) {
-        canvas.Fill() = {ui::BrushKind::Solid, fillColor};
+        canvas.Fill() = {ui::BrushKind::Solid, fillColor, {}};
         canvas.FillRect(area, cornerRadius, cornerRadius, CanvasCorners(), opacity);
     }
     if (borderColor >> 24 != 0 && borderWidth > 0) {

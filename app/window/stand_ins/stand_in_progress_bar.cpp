@@ -83,12 +83,12 @@ void StandInProgressBar::Paint(ui::Canvas& canvas) {
     const float opacity = AbsoluteOpacity();
     if (opacity <= 0) return;
     if (trackColor >> 24 != 0) {
-        canvas.Fill() = {ui::BrushKind::Solid, trackColor};
+        canvas.Fill() = {ui::BrushKind::Solid, trackColor, {}};
         canvas.FillRect(LocalRect(), 0, 0, ui::kCornerNone, opacity);
     }
     const ui::RectF filled = FilledRect();
     if (filled.Width() <= 0 || filled.Height() <= 0) return;
-    canvas.Fill() = {ui::BrushKind::Solid, fillColor};
+    canvas.Fill() = {ui::BrushKind::Solid, fillColor, {}};
     canvas.FillRect(filled, 0, 0, ui::kCornerNone, opacity);
 }
 

@@ -54,7 +54,7 @@ void StandInSwitchBar::Paint(ui::Canvas& canvas) {
     const ui::AlphaColor border = checked ? checkedTrackBorderColor : hover ? hoverTrackBorderColor : trackBorderColor;
     const ui::RectF area = LocalRect();
     const float radius = std::min(12.0f, Height() / 2);
-    canvas.Fill() = {ui::BrushKind::Solid, fill};
+    canvas.Fill() = {ui::BrushKind::Solid, fill, {}};
     canvas.FillRect(area, radius, radius, ui::kCornersAll, opacity);
     canvas.Stroke() = {border, 1, ui::DashStyle::Solid};
     canvas.DrawRect({area.left + 0.5f, area.top + 0.5f, area.right - 0.5f, area.bottom - 0.5f}, radius, radius,
@@ -64,7 +64,7 @@ void StandInSwitchBar::Paint(ui::Canvas& canvas) {
     const float insetX = knob.Width() * 0.15f;
     const float insetY = knob.Height() * 0.15f;
     const ui::RectF circle{knob.left + insetX, knob.top + insetY, knob.right - insetX, knob.bottom - insetY};
-    canvas.Fill() = {ui::BrushKind::Solid, IsPressed() ? 0xFFD0D0D0 : 0xFFFFFFFF};
+    canvas.Fill() = {ui::BrushKind::Solid, IsPressed() ? 0xFFD0D0D0 : 0xFFFFFFFF, {}};
     canvas.FillRect(circle, circle.Width() / 2, circle.Height() / 2, ui::kCornersAll, opacity);
 }
 

@@ -11,7 +11,7 @@ void CaptionText::Draw(ui::Canvas& canvas, const ui::RectF& rect, std::u16string
     ui::Graphics* graphics = ui::GetGraphics();
     if (graphics == nullptr) {
         canvas.CanvasFont().size = style.fontSize;
-        canvas.Fill() = {ui::BrushKind::Solid, style.color};
+        canvas.Fill() = {ui::BrushKind::Solid, style.color, {}};
         canvas.FillText(rect, text, style.wordWrap, opacity, style.horizontal, style.vertical);
         return;
     }

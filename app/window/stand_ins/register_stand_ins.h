@@ -1,0 +1,14 @@
+#pragma once
+
+namespace ui {
+class ClassRegistry;
+}
+
+namespace app::stand_ins {
+
+// Registers the stand-in controls under the skin's class names the window layout uses: TSkinFMXImage,
+// TSkinFMXButton, TSkinFMXLabel, TSkinFMXPanel, TSkinFMXSwitchBar, TSkinFMXProgressBar, TSkinFMXComboBox and
+// TSkinImageList.
+void RegisterStandIns(ui::ClassRegistry& registry);
+
+}  // namespace app::stand_ins

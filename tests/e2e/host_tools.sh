@@ -1,0 +1,49 @@
+#!/bin/bash
+# Host-side helpers for the end-to-end tests, which run as Windows programs under Wine and start this script
+# through Wine's support for Unix programs. Everything the command prints goes to OUT; its exit status to
+# OUT.status (Wine does not pass a Unix program's exit status on exactly).
+#   host_tools.sh OUT COMMAND [ARGS...]                  any host command (xdotool, import, ...)
+#   host_tools.sh OUT region-difference SHOT EXPECTED WxH+X+Y +EX+EY
+#        the mean absolute difference (0..1) between the region of SHOT and the same-sized region of EXPECTED
+#        at EX, EY
+#   host_tools.sh OUT mean-colour IMAGE WxH+X+Y          the region's mean colour as R,G,B (0..255)
+#   host_tools.sh OUT expected-window SCALE BG BRAND LOGO LOGO2 RESULT
+#        the window's background after the intro (bg with brand at 50,70, logo and logo2 at 450,90) at SCALE
+#        1 from the plain pictures, or at SCALE 1.5 from the double-size ones (composed, then reduced to 75 %)
+set -u
+out=$1
+shift
+status=0
+{
+  case $1 in
+    region-difference)
+      geometry=$4
+      size=${geometry%%+*}
+      tmp=$(mktemp -d)
+      convert "$2" -crop "$geometry" +repage "$tmp/a.png" &&
+        convert "$3" -crop "$size$5" +repage "$tmp/b.png" &&
+        { compare -metric MAE "$tmp/a.png" "$tmp/b.png" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'; true; }
+      status=$?
+      rm -rf "$tmp"
+      ;;
+    mean-colour)
+      convert "$2" -crop "$3" +repage -resize '1x1!' -format '%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]' info:
+      status=$?
+      ;;
+    expected-window)
+      if [[ $2 == 1 ]]; then
+        convert "$3" "$4" -geometry +50+70 -composite "$5" -geometry +450+90 -composite \
+          "$6" -geometry +450+90 -composite "$7"
+      else
+        convert "$3" "$4" -geometry +100+140 -composite "$5" -geometry +900+180 -composite \
+          "$6" -geometry +900+180 -composite -resize 75% "$7"
+      fi
+      status=$?
+      ;;
+    *)
+      "$@"
+      status=$?
+      ;;
+  esac
+} > "$out" 2>&1
+echo "$status" > "$out.status"

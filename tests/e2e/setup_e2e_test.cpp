@@ -1,0 +1,591 @@
+// End-to-end scenarios with the real installer under Wine: the test variant of VelnixSetup.exe (the product's
+// code, reporting to the statistics test server) is started as a child process in the virtual display, its
+// window is looked at and clicked through the X server, and what it leaves on the machine is checked with the
+// Win32 API: files, shell links, the registry, processes and the requests the statistics server received.
+//
+// The window sits centred in the 1280 x 800 screen: its background (BgImage) at 8, 8 inside the window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/registry_keys.h"
+#include "app/uninstall_sequence.h"
+#include "platform/win32/setup_services.h"
+#include "platform/win32/wide_text.h"
+#include "tests/e2e/e2e_support.h"
+#include "ui/text.h"
+
+namespace e2e {
+namespace {
+
+using platform::win32::Wide;
+
+// Points of the window's background (BgImage coordinates) where the tests press.
+struct BgPoint {
+    int x, y;
+};
+// Over the install button both before and after the intro lifts the control panel by 20 pixels.
+constexpr BgPoint kInstallButton{200, 265};
+// Over the switch both before and after the lift.
+constexpr BgPoint kCustomInstallSwitch{432, 280};
+// The browse button once the folder chooser has slid up (panel at 295).
+constexpr BgPoint kBrowseButton{594, 328};
+constexpr BgPoint kCloseButton{615, 24};
+
+// Time from the window appearing to the end of the intro (install mode: 7 s after loading).
+constexpr int kIntroMs = 7400;
+constexpr int kShortIntroMs = 2400;
+
+app::SetupServices& Services() {
+    static platform::win32::Win32SetupServices services(app::SetupSettings{u"https://127.0.0.1:9", u"x"});
+    return services.Services();
+}
+
+std::string ReadFile(const std::u16string& path) { return ReadWholeFile(path); }
+
+std::set<std::u16string> TempArchives() {
+    std::set<std::u16string> names;
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW(Wide(Services().Files.TempFolder() + u"tmp*.tmp").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.insert(platform::win32::FromWide(entry.cFileName, wcslen(entry.cFileName)));
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+// The window of a running installer: where it is and how to press its controls.
+class SetupWindow {
+public:
+    explicit SetupWindow(HWND handle) : handle_(handle) {
+        if (handle_ != nullptr) GetWindowRect(handle_, &rect_);
+        scale_ = static_cast<double>(rect_.right - rect_.left) / 656;
+    }
+    HWND Handle() const { return handle_; }
+    const RECT& Rect() const { return rect_; }
+    // The screen point of a point of the background.
+    int ScreenX(double x) const { return rect_.left + static_cast<int>((8 + x) * scale_); }
+    int ScreenY(double y) const { return rect_.top + static_cast<int>((8 + y) * scale_); }
+    bool Click(BgPoint at) const { return ClickAt(ScreenX(at.x), ScreenY(at.y)); }
+
+private:
+    HWND handle_;
+    RECT rect_{};
+    double scale_ = 1;
+};
+
+class SetupEndToEndTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CreateDirectoryW(Wide(WorkDirWindows()).c_str(), nullptr);
+        // The pictures the window should show after its intro, composed from the installer's own artwork.
+        const std::string art = VELNIX_ARTWORK_DIR "/";
+        expected1x_ = WorkDirUnix() + "expected-window.png";
+        expected15x_ = WorkDirUnix() + "expected-window-150.png";
+        RunHost({"expected-window", "1", art + "bg.png", art + "brand.png", art + "logo.png", art + "logo2.png", expected1x_});
+        RunHost({"expected-window", "1.5", art + "bg@2x.png", art + "brand@2x.png", art + "logo@2x.png",
+                 art + "logo2@2x.png", expected15x_});
+    }
+
+    void SetUp() override {
+        ASSERT_FALSE(EnvironmentText(L"VELNIX_TEST_STATS_URL").empty()) << "run through tests/app/stats_server.py";
+        CleanMachine();
+        tempArchivesBefore_ = TempArchives();
+    }
+    void TearDown() override { CleanMachine(); }
+
+    static app::SetupServices& services() { return Services(); }
+
+    static std::u16string AppData() { return services().Shell.FolderPath(app::ShellFolder::RoamingAppData).value_or(u""); }
+    static std::u16string DefaultFolder() { return AppData() + u"\\Velnix\\"; }
+    static std::u16string DesktopLink() {
+        return services().Shell.FolderPath(app::ShellFolder::Desktop).value_or(u"") + u"\\Velnix.lnk";
+    }
+    static std::u16string StartMenuLink() { return AppData() + u"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk"; }
+    static std::u16string ScratchRoot() { return u"C:\\velnix-e2e\\"; }
+
+    static void EndApplication() {
+        uint32_t exitCode = 0;
+        std::u16string output;
+        for (const char16_t* image : {u"Velnix.exe", u"vlxd.exe"}) {
+            services().Processes.RunCommand(u"taskkill.exe /f /im " + std::u16string(image), exitCode, u"C:\\", false,
+                                            0, output);
+        }
+        WaitUntil([] { return !AppRunning(); }, 10000);
+    }
+
+    static void CleanMachine() {
+        EndApplication();
+        services().Registry.DeleteKey(app::kUninstallKey);
+        services().Registry.DeleteKey(app::kProductKey);
+        for (const std::u16string& folder : {DefaultFolder(), ScratchRoot()}) {
+            if (services().Files.DirectoryExists(folder)) {
+                WaitUntil([&] { return services().Files.DeleteTree(folder); }, 10000);
+            }
+        }
+        services().Files.RemoveFile(DesktopLink());
+        services().Files.RemoveFile(StartMenuLink());
+    }
+
+    // A copy of the installer's test variant under the file name given (which carries the channel tag).
+    std::u16string Installer(const std::u16string& fileName) {
+        const std::u16string path = WorkDirWindows() + fileName;
+        CopyFileW(Wide(WindowsPathOfUnix(VELNIX_SETUP_EXE)).c_str(), Wide(path).c_str(), FALSE);
+        return path;
+    }
+
+    // The installer's window, once shown (a failed expectation when it does not come).
+    SetupWindow WaitForWindow(const wchar_t* caption) {
+        const HWND handle = WaitForSetupWindow(caption, 30000);
+        EXPECT_NE(handle, nullptr) << "no window \"" << U8(platform::win32::FromWide(caption)) << "\"";
+        return SetupWindow(handle);
+    }
+
+    // Waits for the installer to end the process after the installation and for the application it opened.
+    void ExpectInstallationEnds(ChildProcess& installer, int timeoutMs = 60000) {
+        const std::optional<uint32_t> exitCode = installer.Wait(timeoutMs);
+        ASSERT_TRUE(exitCode.has_value()) << "the installer did not end";
+        EXPECT_EQ(*exitCode, 0u);
+    }
+
+    std::vector<std::u16string> PayloadFiles(const std::u16string& folder) const {
+        std::vector<std::u16string> paths;
+        for (std::u16string_view name : app::kInstalledFiles) paths.push_back(folder + std::u16string(name));
+        for (std::u16string_view language : app::kLanguageFiles) {
+            paths.push_back(folder + u"lang\\" + std::u16string(language) + u".lang");
+        }
+        paths.push_back(folder + u"wizard\\wizard.txt");
+        paths.push_back(folder + u"driver\\x64\\driver.inf");
+        return paths;
+    }
+
+    // What a finished installation leaves, installed by the given installer into folder.
+    void ExpectInstalled(const std::u16string& folder, const std::u16string& installer) {
+        for (const std::u16string& path : PayloadFiles(folder)) {
+            EXPECT_TRUE(services().Files.FileExists(path)) << U8(path);
+        }
+        EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
+        EXPECT_EQ(TempArchives(), tempArchivesBefore_) << "the archive's temporary file stayed";
+        const std::string uninstaller = ReadFile(folder + u"Uninstall.exe");
+        EXPECT_FALSE(uninstaller.empty());
+        EXPECT_TRUE(uninstaller == ReadFile(installer)) << "Uninstall.exe is not a copy of the installer";
+        for (const std::u16string& link : {DesktopLink(), StartMenuLink()}) {
+            const Shortcut shortcut = ReadShortcut(link);
+            EXPECT_EQ(U8(shortcut.target), U8(folder + u"Velnix.exe")) << U8(link);
+            EXPECT_EQ(U8(shortcut.workDir), U8(folder)) << U8(link);
+        }
+        std::unique_ptr<app::IRegistryKey> entry = services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly);
+        ASSERT_TRUE(entry);
+        EXPECT_EQ(U8(entry->ReadString(u"DisplayIcon").value_or(u"-")), U8(folder + u"Velnix.exe"));
+        EXPECT_EQ(U8(entry->ReadString(u"DisplayName").value_or(u"-")), "Velnix");
+        EXPECT_EQ(U8(entry->ReadString(u"DisplayVersion").value_or(u"-")), "2.0");
+        EXPECT_FALSE(entry->ReadString(u"Publisher").value_or(u"").empty());
+        EXPECT_EQ(U8(entry->ReadString(u"UninstallString").value_or(u"-")), U8(u"\"" + folder + u"Uninstall.exe\""));
+        EXPECT_TRUE(WaitUntil(AppRunning, 20000)) << "the installed Velnix.exe did not start";
+    }
+
+    // What an uninstallation leaves of an installation in folder: the user's own files only.
+    void ExpectUninstalled(const std::u16string& folder) {
+        EXPECT_FALSE(AppRunning()) << "the application still runs";
+        for (const std::u16string& path : PayloadFiles(folder)) {
+            EXPECT_FALSE(services().Files.FileExists(path)) << U8(path);
+        }
+        EXPECT_FALSE(services().Files.DirectoryExists(folder + u"wizard"));
+        EXPECT_FALSE(services().Files.DirectoryExists(folder + u"driver"));
+        EXPECT_FALSE(services().Files.FileExists(DesktopLink()));
+        EXPECT_FALSE(services().Files.FileExists(StartMenuLink()));
+        EXPECT_FALSE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+        EXPECT_TRUE(services().Registry.OpenKey(app::kProductKey, app::KeyAccess::ReadOnly));
+        EXPECT_TRUE(WaitUntil([&] { return !services().Files.FileExists(folder + u"Uninstall.exe"); }, 20000))
+            << "Uninstall.exe stayed";
+        EXPECT_TRUE(WaitUntil([&] { return !services().Files.FileExists(services().Files.TempFolder() + u"_deleteme.bat"); },
+                              20000))
+            << "the removal script stayed";
+    }
+
+    // Requests to a path the statistics server received since the test began (or since a count taken before).
+    static std::vector<StatsRequest> RequestsTo(const std::string& path, size_t skip = 0) {
+        std::vector<StatsRequest> found;
+        const std::vector<StatsRequest> all = ReadStatsLog();
+        for (size_t i = skip; i < all.size(); ++i) {
+            if (all[i].path == path) found.push_back(all[i]);
+        }
+        return found;
+    }
+    static size_t StatsCount() { return ReadStatsLog().size(); }
+
+    // Runs Uninstall.exe from folder, answers its question (IDYES or IDNO) and waits for it to end.
+    void RunUninstallerAnswering(const std::u16string& folder, int answer) {
+        ChildProcess uninstaller(folder + u"Uninstall.exe");
+        ASSERT_TRUE(uninstaller.Started());
+        const HWND box = WaitForMessageBox(L"Velnix", 30000);
+        ASSERT_NE(box, nullptr) << "no confirmation";
+        wchar_t text[64] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 64);
+        EXPECT_STREQ(text, L"Uninstall Velnix?");
+        // The answer is a click on the button, as a person would give it.
+        RECT button{};
+        ASSERT_TRUE(GetWindowRect(GetDlgItem(box, answer), &button));
+        ASSERT_TRUE(ClickAt((button.left + button.right) / 2, (button.top + button.bottom) / 2));
+        const std::optional<uint32_t> exitCode = uninstaller.Wait(60000);
+        ASSERT_TRUE(exitCode.has_value()) << "the uninstaller did not end";
+        EXPECT_EQ(*exitCode, 0u);
+    }
+
+    // Installs with the default folder through a click on the install button as soon as the window shows.
+    void QuickInstall(const std::u16string& installer) {
+        ChildProcess setup(installer);
+        const SetupWindow window = WaitForWindow(L"Install Velnix");
+        ASSERT_NE(window.Handle(), nullptr);
+        ASSERT_TRUE(window.Click(kInstallButton));
+        ExpectInstallationEnds(setup);
+    }
+
+    static inline std::string expected1x_;
+    static inline std::string expected15x_;
+    std::set<std::u16string> tempArchivesBefore_;
+};
+
+TEST_F(SetupEndToEndTest, FreshInstallUpdateAndUninstallThroughTheRealWindow) {
+    const std::u16string installer = Installer(u"VelnixSetup.e2e.exe");
+    const std::u16string folder = DefaultFolder();
+
+    // ---- fresh install: the window as the user sees it after the intro, then a click on "Install Now"
+    {
+        SCOPED_TRACE("fresh install");
+        ChildProcess setup(installer);
+        ASSERT_TRUE(setup.Started());
+        const SetupWindow window = WaitForWindow(L"Install Velnix");
+        ASSERT_NE(window.Handle(), nullptr);
+        const RECT& rect = window.Rect();
+        EXPECT_EQ(rect.right - rect.left, 656);
+        EXPECT_EQ(rect.bottom - rect.top, 376);
+        EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 656) / 2);
+        EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 376) / 2);
+        EXPECT_TRUE(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_TRUE(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+
+        Sleep(kIntroMs);
+        const std::string shot = CaptureScreen("install-mode");
+        ASSERT_FALSE(shot.empty());
+        const int left = window.ScreenX(0);
+        const int top = window.ScreenY(0);
+        // The pictures where the intro leaves them, and bare background where nothing else lies.
+        const struct {
+            const char* what;
+            int x, y, width, height;
+        } pictures[] = {
+            {"logo at 450, 90", 450, 90, 100, 158},
+            {"brand at 50, 70", 50, 70, 300, 78},
+            {"background above the text", 20, 10, 560, 50},
+            {"background below the install button", 20, 300, 380, 45},
+        };
+        for (const auto& p : pictures) {
+            EXPECT_LT(RegionDifference(shot, left + p.x, top + p.y, p.width, p.height, expected1x_, p.x, p.y), 0.03)
+                << p.what;
+        }
+        // The install button's fill and the screen outside the window.
+        const Rgb button = MeanColour(shot, left + 130, top + 238, 20, 8);
+        EXPECT_NEAR(button.r, 0x00, 12);
+        EXPECT_NEAR(button.g, 0x92, 12);
+        EXPECT_NEAR(button.b, 0xCA, 12);
+        EXPECT_GT(RegionDifference(shot, left + 120, top + 233, 160, 50, expected1x_, 120, 233), 0.1);
+        const Rgb outside = MeanColour(shot, 0, 0, 200, 200);
+        EXPECT_EQ(outside.r + outside.g + outside.b, 0);
+
+        ASSERT_TRUE(window.Click(kInstallButton));
+        ExpectInstallationEnds(setup);
+        ExpectInstalled(folder, installer);
+        // The report runs beside the installation, which ends the process without waiting for it: a report still
+        // in flight then is cut off. One that arrived is whole and carries the installer's channel.
+        const std::vector<StatsRequest> reports = RequestsTo("/stat/install/");
+        EXPECT_LE(reports.size(), 1u);
+        for (const StatsRequest& report : reports) {
+            EXPECT_TRUE(report.hashOk) << report.body;
+            EXPECT_NE(report.body.find("\"fl\":\"e2e\""), std::string::npos) << report.body;
+        }
+        std::unique_ptr<app::IRegistryKey> product = services().Registry.OpenKey(app::kProductKey, app::KeyAccess::ReadOnly);
+        ASSERT_TRUE(product);
+        EXPECT_EQ(U8(product->ReadString(u"fl").value_or(u"")), "e2e");
+        EXPECT_EQ(product->ReadString(u"uuid").value_or(u"").size(), 38u);
+    }
+
+    // ---- update over it: the earlier uninstaller runs silently, the same folder is used again
+    {
+        SCOPED_TRACE("update");
+        ASSERT_TRUE(services().Files.WriteFile(folder + u"bridge.dll", "from the earlier version"));
+        ASSERT_TRUE(services().Files.WriteFile(folder + u"my notes.txt", "the user's own"));
+        // The running application's window, which the earlier uninstaller asks to quit.
+        HWND oldApp = FindWindowW(L"VelnixFixtureWindow", nullptr);
+        ASSERT_NE(oldApp, nullptr);
+        const size_t statsBefore = StatsCount();
+
+        ChildProcess setup(installer);
+        const SetupWindow window = WaitForWindow(L"Update Velnix");
+        ASSERT_NE(window.Handle(), nullptr);
+        Sleep(kShortIntroMs);
+        const std::string shot = CaptureScreen("update-mode");
+        const int left = window.ScreenX(0);
+        const int top = window.ScreenY(0);
+        // The short intro leaves the logo at 450, 50; the switch and its label are hidden.
+        EXPECT_LT(RegionDifference(shot, left + 450, top + 50, 100, 30, expected1x_, 450, 90), 0.05) << "logo top";
+        EXPECT_LT(RegionDifference(shot, left + 400, top + 250, 220, 40, expected1x_, 400, 250), 0.05)
+            << "no switch in update mode";
+
+        const ULONGLONG start = GetTickCount64();
+        ASSERT_TRUE(window.Click(kInstallButton));
+        ExpectInstallationEnds(setup);
+        EXPECT_LT(GetTickCount64() - start, 15000u) << "the earlier uninstaller waited for something";
+        EXPECT_FALSE(IsWindow(oldApp)) << "the earlier application was not asked to quit";
+        ExpectInstalled(folder, installer);
+        EXPECT_EQ(ReadFile(folder + u"bridge.dll").find("earlier"), std::string::npos);
+        EXPECT_TRUE(services().Files.FileExists(folder + u"my notes.txt"));
+        const std::vector<StatsRequest> updates = RequestsTo("/stat/updateinstall/", statsBefore);
+        ASSERT_EQ(updates.size(), 1u);
+        EXPECT_TRUE(updates[0].hashOk);
+        EXPECT_TRUE(RequestsTo("/stat/uninstall/", statsBefore).empty()) << "the silent uninstaller reported";
+        EXPECT_EQ(StatsCount(), statsBefore + 1);
+    }
+
+    // ---- uninstall answered No: nothing changes
+    {
+        SCOPED_TRACE("uninstall, No");
+        const size_t statsBefore = StatsCount();
+        RunUninstallerAnswering(folder, IDNO);
+        EXPECT_TRUE(AppRunning());
+        EXPECT_TRUE(services().Files.FileExists(folder + u"Velnix.exe"));
+        EXPECT_TRUE(services().Files.FileExists(folder + u"Uninstall.exe"));
+        EXPECT_TRUE(services().Files.FileExists(DesktopLink()));
+        EXPECT_TRUE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+        EXPECT_EQ(StatsCount(), statsBefore);
+    }
+
+    // ---- uninstall answered Yes while the application runs
+    {
+        SCOPED_TRACE("uninstall, Yes");
+        ASSERT_TRUE(services().Files.WriteFile(folder + u"lang\\Deutsch.lang", "an extra language"));
+        const size_t statsBefore = StatsCount();
+        RunUninstallerAnswering(folder, IDYES);
+        ExpectUninstalled(folder);
+        EXPECT_TRUE(services().Files.FileExists(folder + u"my notes.txt"));
+        EXPECT_TRUE(services().Files.FileExists(folder + u"lang\\Deutsch.lang"));
+        const std::vector<StatsRequest> reports = RequestsTo("/stat/uninstall/", statsBefore);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_TRUE(reports[0].hashOk);
+    }
+}
+
+TEST_F(SetupEndToEndTest, AFolderWithBlanksLettersPercentAndAmpersandInstallsAndUninstallsCompletely) {
+    const std::u16string installer = Installer(u"VelnixSetup.exe");
+    const std::u16string chosen = ScratchRoot() + u"Apps Jos\u00E9 \u65E5\u672C 100% & R&D";
+    ASSERT_TRUE(services().Files.CreateDirectories(chosen));
+    const std::u16string folder = chosen + u"\\";
+    {
+        // The folder picker answers with the folder (the dialog itself is the system's).
+        EnvironmentOverride pick(L"VELNIX_TEST_PICK_FOLDER", chosen);
+        ChildProcess setup(installer);
+        const SetupWindow window = WaitForWindow(L"Install Velnix");
+        ASSERT_NE(window.Handle(), nullptr);
+        Sleep(kIntroMs);
+        ASSERT_TRUE(window.Click(kCustomInstallSwitch));
+        Sleep(1300);  // the folder chooser slides up
+        const std::string shot = CaptureScreen("folder-chooser");
+        // The panel now covers the background's bottom strip.
+        EXPECT_GT(RegionDifference(shot, window.ScreenX(20), window.ScreenY(300), 60, 50, expected1x_, 20, 300), 0.05);
+        ASSERT_TRUE(window.Click(kBrowseButton));
+        Sleep(300);
+        ASSERT_TRUE(window.Click(kInstallButton));
+        ExpectInstallationEnds(setup);
+    }
+    ExpectInstalled(folder, installer);
+    EXPECT_FALSE(services().Files.DirectoryExists(DefaultFolder()));
+
+    RunUninstallerAnswering(folder, IDYES);
+    ExpectUninstalled(folder);
+    EXPECT_TRUE(services().Files.DirectoryExists(chosen));
+}
+
+TEST_F(SetupEndToEndTest, TheBrowseButtonOpensTheSystemFolderPickerAndInstallsIntoThePickedFolder) {
+    const std::u16string installer = Installer(u"VelnixSetup.exe");
+    const std::u16string picked = ScratchRoot() + u"Picked Folder";
+    ASSERT_TRUE(services().Files.CreateDirectories(picked));
+    ChildProcess setup(installer);
+    const SetupWindow window = WaitForWindow(L"Install Velnix");
+    ASSERT_NE(window.Handle(), nullptr);
+    ASSERT_TRUE(window.Click(kCustomInstallSwitch));
+    Sleep(1300);
+    ASSERT_TRUE(window.Click(kBrowseButton));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Select Folder of Installtion")) != nullptr; }, 20000))
+        << "no folder picker with the window's title";
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), window.Handle());
+    EXPECT_FALSE(IsWindowEnabled(window.Handle())) << "the picker is not modal";
+    // Typed into the name box, the folder is entered; the dialog's button then chooses it.
+    ASSERT_TRUE(RunHost({"xdotool", "type", "--delay", "20", U8(picked)}).Ok());
+    ASSERT_TRUE(PressKeys({"Return"}));
+    Sleep(800);
+    RECT choose{};
+    ASSERT_TRUE(GetWindowRect(GetDlgItem(dialog, IDOK), &choose));
+    ASSERT_TRUE(ClickAt((choose.left + choose.right) / 2, (choose.top + choose.bottom) / 2));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10000));
+    ASSERT_TRUE(window.Click(kInstallButton));
+    ExpectInstallationEnds(setup);
+    ExpectInstalled(picked + u"\\", installer);
+}
+
+TEST_F(SetupEndToEndTest, TheInstallationFinishesWhateverTheStatisticsServerDoes) {
+    const std::u16string installer = Installer(u"VelnixSetup.exe");
+    const std::u16string server = EnvironmentText(L"VELNIX_TEST_STATS_URL");
+    QuickInstall(installer);
+    // Updates over it: the earlier uninstaller runs before the installation, so the report has the time to
+    // finish before the installation ends the process.
+    const struct {
+        const char* what;
+        std::u16string url;
+        const char* loggedPath;  // nullptr: nothing reaches the server
+    } cases[] = {
+        {"server down", EnvironmentText(L"VELNIX_TEST_STATS_DOWN_URL"), nullptr},
+        {"HTML with status 502", server + u"/html502", "/html502/stat/updateinstall/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t statsBefore = StatsCount();
+        {
+            EnvironmentOverride url(L"VELNIX_TEST_STATS_URL", c.url);
+            ChildProcess setup(installer);
+            const SetupWindow window = WaitForWindow(L"Update Velnix");
+            ASSERT_NE(window.Handle(), nullptr);
+            ASSERT_TRUE(window.Click(kInstallButton));
+            ExpectInstallationEnds(setup);
+        }
+        ExpectInstalled(DefaultFolder(), installer);
+        EXPECT_TRUE(RequestsTo("/stat/updateinstall/", statsBefore).empty());
+        if (c.loggedPath != nullptr) EXPECT_EQ(RequestsTo(c.loggedPath, statsBefore).size(), 1u);
+    }
+}
+
+TEST_F(SetupEndToEndTest, TheUninstallerEndsAnApplicationThatIgnoresOrHangsOnTheQuitRequest) {
+    const std::u16string installer = Installer(u"VelnixSetup.exe");
+    const std::u16string folder = DefaultFolder();
+    for (const char16_t* behaviour : {u"--ignore-quit", u"--hang"}) {
+        SCOPED_TRACE(U8(behaviour));
+        CleanMachine();
+        QuickInstall(installer);
+        ASSERT_TRUE(WaitUntil(AppRunning, 20000));
+        EndApplication();
+        ChildProcess app(folder + u"Velnix.exe", behaviour);
+        ASSERT_TRUE(WaitUntil(AppRunning, 20000));
+        ChildProcess uninstaller(folder + u"Uninstall.exe", u"update");
+        const std::optional<uint32_t> exitCode = uninstaller.Wait(60000);
+        ASSERT_TRUE(exitCode.has_value()) << "the uninstaller did not end";
+        EXPECT_TRUE(WaitUntil([&] { return !app.Running(); }, 10000)) << "the application still runs";
+        ExpectUninstalled(folder);
+    }
+}
+
+TEST_F(SetupEndToEndTest, ACorruptArchiveLeavesEverythingButTheListedStepsAlone) {
+    const std::u16string installer = Installer(u"VelnixSetup.corrupt.exe");
+    ASSERT_TRUE(ReplaceResource(installer, L"pak", "7z but not really an archive"));
+    // The user's files around and inside the target folder.
+    const std::u16string folder = DefaultFolder();
+    ASSERT_TRUE(services().Files.CreateDirectories(folder));
+    ASSERT_TRUE(services().Files.WriteFile(AppData() + u"\\velnix-e2e-neighbour.txt", "next to it"));
+    ASSERT_TRUE(services().Files.WriteFile(folder + u"keep.txt", "inside it"));
+
+    QuickInstall(installer);
+
+    // The extractor found nothing to extract; the rest of the sequence ran as it always does.
+    EXPECT_FALSE(services().Files.FileExists(folder + u"Velnix.exe"));
+    EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
+    EXPECT_EQ(TempArchives(), tempArchivesBefore_);
+    EXPECT_TRUE(ReadFile(folder + u"Uninstall.exe") == ReadFile(installer));
+    EXPECT_EQ(U8(ReadShortcut(DesktopLink()).target), U8(folder + u"Velnix.exe"));
+    EXPECT_TRUE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+    EXPECT_EQ(ReadFile(folder + u"keep.txt"), "inside it");
+    EXPECT_EQ(ReadFile(AppData() + u"\\velnix-e2e-neighbour.txt"), "next to it");
+    services().Files.RemoveFile(AppData() + u"\\velnix-e2e-neighbour.txt");
+}
+
+// Keeps the display scale of the Wine session at a value for the programs started in the scope.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+    ~DisplayScale() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
+};
+
+TEST_F(SetupEndToEndTest, AtOneAndAHalfTimesTheScaleTheWindowIsSharpDragsAndCloses) {
+    const std::u16string installer = Installer(u"VelnixSetup.exe");
+    ChildProcess setup;
+    {
+        DisplayScale scale(144);
+        setup = ChildProcess(installer);
+        ASSERT_TRUE(setup.Started());
+        ASSERT_NE(WaitForSetupWindow(L"Install Velnix", 30000), nullptr);
+    }
+    SetupWindow window = WaitForWindow(L"Install Velnix");
+    const RECT& rect = window.Rect();
+    EXPECT_EQ(rect.right - rect.left, 984);
+    EXPECT_EQ(rect.bottom - rect.top, 564);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 984) / 2);
+    Sleep(kIntroMs);
+    const std::string shot = CaptureScreen("install-mode-150");
+    // The double-size pictures, reduced to 150 %: the logo and the wordmark's detail match closely.
+    EXPECT_LT(RegionDifference(shot, window.ScreenX(450), window.ScreenY(90), 150, 237, expected15x_, 675, 135), 0.04)
+        << "logo";
+    EXPECT_LT(RegionDifference(shot, window.ScreenX(50), window.ScreenY(70), 450, 117, expected15x_, 75, 105), 0.04)
+        << "brand";
+
+    // Dragging the background moves the window, with either button; a press on the logo drags as well.
+    const struct {
+        const char* what;
+        BgPoint from;
+        const char* button;
+    } drags[] = {{"left button", {20, 320}, "1"}, {"right button", {20, 320}, "3"}, {"on the logo", {500, 150}, "1"}};
+    for (const auto& d : drags) {
+        SCOPED_TRACE(d.what);
+        RECT before{};
+        GetWindowRect(window.Handle(), &before);
+        const SetupWindow current(window.Handle());
+        const int x = current.ScreenX(d.from.x);
+        const int y = current.ScreenY(d.from.y);
+        ASSERT_TRUE(RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "mousedown",
+                             d.button, "sleep", "0.1", "mousemove", std::to_string(x - 30), std::to_string(y - 20),
+                             "sleep", "0.1", "mousemove", std::to_string(x - 40), std::to_string(y - 25), "sleep", "0.1",
+                             "mouseup", d.button})
+                        .Ok());
+        Sleep(200);
+        RECT after{};
+        GetWindowRect(window.Handle(), &after);
+        EXPECT_EQ(after.left - before.left, -40);
+        EXPECT_EQ(after.top - before.top, -25);
+        // Released: moving the pointer further leaves the window where it is.
+        ASSERT_TRUE(RunHost({"xdotool", "mousemove", std::to_string(x - 100), std::to_string(y - 80)}).Ok());
+        Sleep(200);
+        RECT later{};
+        GetWindowRect(window.Handle(), &later);
+        EXPECT_EQ(later.left, after.left);
+        EXPECT_EQ(later.top, after.top);
+    }
+
+    // The close button ends the process at once with exit code 0.
+    window = SetupWindow(window.Handle());
+    ASSERT_TRUE(window.Click(kCloseButton));
+    const std::optional<uint32_t> exitCode = setup.Wait(10000);
+    ASSERT_TRUE(exitCode.has_value());
+    EXPECT_EQ(*exitCode, 0u);
+    EXPECT_FALSE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+}
+
+}  // namespace
+}  // namespace e2e
