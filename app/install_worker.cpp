@@ -168,6 +168,8 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
     if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", /*show=*/true)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }
+    // The application runs now; the report of this installation still gets its moment to arrive.
+    WaitForUsageReports(services);
     services.Process.EndProcess(0);
     return InstallOutcome::Finished;
 }

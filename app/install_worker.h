@@ -60,7 +60,8 @@ enum class InstallOutcome {
 };
 
 // Pool thread. Extracts the payload into InstallDir, leaves Uninstall.exe, the shortcuts and the uninstall
-// entry, opens the installed application and ends the process (services.Process.EndProcess(0)).
+// entry, opens the installed application, gives a usage report still in flight a few seconds to arrive and ends
+// the process (services.Process.EndProcess(0)).
 InstallOutcome RunInstallation(TSetupState& state, SetupServices& services);
 
 }  // namespace app

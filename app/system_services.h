@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/reports_in_flight.h"
+
 // The boundary between the setup sequences and the operating system. The sequences in app/ reach the system
 // only through these interfaces; platform/win32/ implements them with the Win32 API and the tests give them
 // recording fakes. Paths are full UTF-16 paths; folders carry a trailing backslash where a step says so.
@@ -235,6 +237,8 @@ struct SetupServices {
     IResources& Resources;
     ITaskPool& Pool;
     IProcessContext& Process;
+    // The usage reports not finished yet.
+    ReportsInFlight Reports{};
 };
 
 }  // namespace app

@@ -103,6 +103,7 @@ void RunUninstall(TSetupState& state, SetupServices& services) {
     DeleteShortcuts(services);
     if (!services.Registry.DeleteKey(kUninstallKey)) services.Log.Log(u"Setup: no uninstall entry was deleted");
     ScheduleSelfRemoval(services);
+    WaitForUsageReports(services);
     services.Process.EndProcess(0);
 }
 

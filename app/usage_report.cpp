@@ -1,6 +1,7 @@
 #include "app/usage_report.h"
 
 #include <exception>
+#include <memory>
 
 #include <nlohmann/json.hpp>
 
@@ -118,9 +119,19 @@ void StartUsageReport(ReportKind kind, const TSetupState& state, SetupServices& 
     identity.InstallId = state.InstallId;
     identity.SetupVersion = state.SetupVersion;
     SetupServices* shared = &services;
-    const bool queued = services.Pool.Submit(
-        [kind, identity = std::move(identity), shared] { SendUsageReport(kind, identity, *shared); });
+    // The ticket goes with the task: when it has run, or when the pool drops it unrun.
+    auto ticket = std::make_shared<ReportsInFlight::Ticket>(services.Reports.Start());
+    const bool queued = services.Pool.Submit([kind, identity = std::move(identity), shared, ticket] {
+        SendUsageReport(kind, identity, *shared);
+    });
     if (!queued) services.Log.Log(u"Setup: the usage report could not be queued");
+}
+
+void WaitForUsageReports(SetupServices& services) {
+    for (int poll = 0; poll < kReportGracePolls && services.Reports.Count() > 0; ++poll) {
+        services.Process.Sleep(kReportGracePollMs);
+    }
+    if (services.Reports.Count() > 0) services.Log.Log(u"Setup: a usage report is still in flight and is cut off");
 }
 
 }  // namespace app

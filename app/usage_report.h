@@ -36,7 +36,16 @@ int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json&
 // Builds the report from the identity values at this moment and posts it; the answer is ignored. Never throws.
 void SendUsageReport(ReportKind kind, const TSetupState& identity, SetupServices& services) noexcept;
 
-// Queues SendUsageReport on the shared pool with a copy of the identity values taken now; nobody waits for it.
+// Queues SendUsageReport on the shared pool with a copy of the identity values taken now, counted in
+// services.Reports until it has run.
 void StartUsageReport(ReportKind kind, const TSetupState& state, SetupServices& services);
+
+// How long a sequence that ends the process waits at most for the reports still in flight: 50 polls of 100 ms.
+constexpr int kReportGracePolls = 50;
+constexpr uint32_t kReportGracePollMs = 100;
+
+// Waits, polling with services.Process.Sleep, until no report is in flight or the grace time is over; a report
+// still running then is cut off by the process end (and logged).
+void WaitForUsageReports(SetupServices& services);
 
 }  // namespace app

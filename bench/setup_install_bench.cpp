@@ -37,6 +37,20 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Seconds from the click to each point of an installation; -1 when it was not seen.
+struct Phases {
+    double extractorWritten = -1;
+    double extractorGone = -1;
+    double uninstallerWhole = -1;
+    double applicationStarted = -1;
+};
+
+long long FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
 std::string ReadFile(const std::wstring& path) {
@@ -178,7 +192,10 @@ int main(int argc, char** argv) {
 
     // The installer: click on the install button to the installed application's start.
     const std::wstring folder = KnownFolder(0x001a /* CSIDL_APPDATA */) + L"\\Velnix";
+    const std::wstring tempExtractor = temp + L"7za.exe";
+    const std::wstring uninstaller = folder + L"\\Uninstall.exe";
     std::vector<double> installs;
+    std::vector<Phases> allPhases;
     for (int run = 0; run < runs; ++run) {
         EndApplication();
         RemoveTree(folder);
@@ -205,12 +222,29 @@ int main(int argc, char** argv) {
         const auto start = Clock::now();
         PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(window, WM_LBUTTONUP, 0, at);
-        while (!AppRunning() && Seconds(start) < 600) Sleep(5);
+        // The phases as the files show them: the extractor appears in the temporary folder before the archive is
+        // written and goes right after the extraction; Uninstall.exe is whole when it has the installer's size.
+        Phases phases;
+        while (!AppRunning() && Seconds(start) < 600) {
+            const bool extractorThere = FileSize(tempExtractor) >= 0;
+            if (extractorThere && phases.extractorWritten < 0) phases.extractorWritten = Seconds(start);
+            if (!extractorThere && phases.extractorWritten >= 0 && phases.extractorGone < 0) {
+                phases.extractorGone = Seconds(start);
+            }
+            if (phases.uninstallerWhole < 0 && FileSize(uninstaller) == static_cast<long long>(fileSize)) {
+                phases.uninstallerWhole = Seconds(start);
+            }
+            Sleep(2);
+        }
         installs.push_back(Seconds(start));
+        phases.applicationStarted = installs.back();
+        allPhases.push_back(phases);
         WaitForSingleObject(info.hProcess, 60000);
         CloseHandle(info.hProcess);
         CloseHandle(info.hThread);
-        std::printf("install, run %d: %.2f s from the click to the application's start\n", run + 1, installs.back());
+        std::printf("install, run %d: %.2f s from the click to the application's start (extractor written at %.2f s, "
+                    "extraction ended at %.2f s, Uninstall.exe whole at %.2f s)\n",
+                    run + 1, installs.back(), phases.extractorWritten, phases.extractorGone, phases.uninstallerWhole);
     }
     EndApplication();
     RemoveTree(folder);
@@ -218,8 +252,18 @@ int main(int argc, char** argv) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velnix");
     DeleteFileW((KnownFolder(0) + L"\\Velnix.lnk").c_str());
     DeleteFileW((KnownFolder(0x001a) + L"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk").c_str());
-    RemoveTree(work);
+    if (GetEnvironmentVariableW(L"VELNIX_BENCH_KEEP", nullptr, 0) == 0) RemoveTree(work);
 
+    const auto medianOf = [&](double Phases::*point) {
+        std::vector<double> values;
+        for (const Phases& phases : allPhases) values.push_back(phases.*point);
+        return Median(values);
+    };
+    std::printf("install phases (medians): click to extractor written %.2f s; archive written and extracted %.2f s; "
+                "then Uninstall.exe whole after %.2f s; application started after %.2f s more\n",
+                medianOf(&Phases::extractorWritten), medianOf(&Phases::extractorGone) - medianOf(&Phases::extractorWritten),
+                medianOf(&Phases::uninstallerWhole) - medianOf(&Phases::extractorGone),
+                medianOf(&Phases::applicationStarted) - medianOf(&Phases::uninstallerWhole));
     const double ratio = Median(installs) / std::max(Median(extractOnly), 1e-6);
     std::printf("install %.2f s against 7za x alone %.2f s (medians of %d): ratio %.2f\n", Median(installs),
                 Median(extractOnly), runs, ratio);

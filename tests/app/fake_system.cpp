@@ -267,7 +267,10 @@ std::u16string FakeSystem::LowerCase(std::u16string_view text) {
     return lower;
 }
 
-void FakeSystem::Sleep(uint32_t milliseconds) { Event("sleep " + std::to_string(milliseconds)); }
+void FakeSystem::Sleep(uint32_t milliseconds) {
+    Event("sleep " + std::to_string(milliseconds));
+    if (onSleep) onSleep();
+}
 
 std::optional<std::string> FakeSystem::ToConsoleCodePage(std::u16string_view text) {
     std::string bytes;

@@ -67,6 +67,8 @@ public:
     std::set<std::u16string> unopenableKeys;
     bool tempFileFails = false;
     bool shortcutFails = false;
+    // Runs on every Sleep after its event is recorded: time passing for the other threads.
+    std::function<void()> onSleep;
 
     // ---- what the test looks at ----
     std::vector<std::string> events;

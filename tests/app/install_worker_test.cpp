@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/install_worker.h"
 #include "app/registry_keys.h"
+#include "app/usage_report.h"
 #include "tests/app/fake_system.h"
 
 namespace app {
@@ -218,6 +220,41 @@ TEST_F(InstallWorkerTest, AnUnopenableUninstallKeyWritesNothingAndTheAppStillSta
     ASSERT_GE(count, 2u);
     EXPECT_EQ(system.events[count - 2], "open " + U8(kTarget) + "Velnix.exe shown");
     EXPECT_EQ(system.events[count - 1], "end 0");
+}
+
+TEST_F(InstallWorkerTest, TheProcessEndsWhenTheReportInFlightHasArrivedOrAfterFiveSeconds) {
+    // After how many 100 ms pauses the queued report gets to run; -1: it never does; 0: it has run already.
+    const struct {
+        int runsAfterSleeps;
+        size_t sleeps;
+        bool cutOff;
+    } cases[] = {{0, 0, false}, {3, 3, false}, {50, 50, false}, {-1, 50, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.runsAfterSleeps);
+        FakeSystem fake;
+        fake.executablePath = kSetupPath;
+        TSetupState installing = state;
+        installing.InstallDir = kTarget;
+        StartUsageReport(ReportKind::Install, installing, fake.Services());
+        if (c.runsAfterSleeps == 0) fake.RunQueuedTasks();
+        int sleeps = 0;
+        fake.onSleep = [&] {
+            if (++sleeps == c.runsAfterSleeps) fake.RunQueuedTasks();
+        };
+        RunInstallation(installing, fake.Services());
+
+        EXPECT_EQ(fake.EventsStartingWith("sleep 100").size(), c.sleeps);
+        // The application was opened before the wait, the report (when it came) before the end.
+        const auto open = std::find(fake.events.begin(), fake.events.end(), "open " + U8(kTarget) + "Velnix.exe shown");
+        const auto firstSleep = std::find(fake.events.begin(), fake.events.end(), "sleep 100");
+        EXPECT_TRUE(open < firstSleep || c.sleeps == 0);
+        EXPECT_EQ(fake.events.back(), "end 0");
+        EXPECT_EQ(fake.EventsStartingWith("post").size(), c.cutOff ? 0u : 1u);
+        EXPECT_EQ(fake.Services().Reports.Count(), c.cutOff ? 1 : 0);
+        const bool logged = std::find(fake.logLines.begin(), fake.logLines.end(),
+                                      u"Setup: a usage report is still in flight and is cut off") != fake.logLines.end();
+        EXPECT_EQ(logged, c.cutOff);
+    }
 }
 
 TEST(InstallCommandTest, ExtractorCommandLineQuotesEveryPath) {

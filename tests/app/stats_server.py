@@ -8,6 +8,9 @@ the command's exit code:
 
     VELNIX_TEST_STATS_URL       https://127.0.0.1:<port>   (the server)
     VELNIX_TEST_STATS_DOWN_URL  https://127.0.0.1:<port>   (a port nobody listens on)
+    VELNIX_TEST_STATS_SILENT_URL https://127.0.0.1:<port>  (a port whose full listen queue drops every new
+                                                            connection attempt: connecting waits until the
+                                                            client's connection time-out)
     VELNIX_TEST_STATS_LOG       the request log as a Windows path (Z:\\...), one JSON object a line
 
 Every request is logged with its method, path, headers, body and, for the report paths, whether the hash in the
@@ -96,6 +99,24 @@ def free_port():
         return probe.getsockname()[1]
 
 
+def silent_listener():
+    """A listening socket whose accept queue is full and never served: the kernel drops further SYNs, so a
+    client's connect neither succeeds nor fails until its own time-out."""
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(0)
+    fillers = []
+    for _ in range(4):
+        filler = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        filler.setblocking(False)
+        try:
+            filler.connect(listener.getsockname())
+        except BlockingIOError:
+            pass
+        fillers.append(filler)
+    return listener, fillers
+
+
 def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -126,11 +147,16 @@ def main():
     environment["VELNIX_TEST_STATS_URL"] = "https://127.0.0.1:%d" % server.server_address[1]
     environment["VELNIX_TEST_STATS_DOWN_URL"] = "https://127.0.0.1:%d" % free_port()
     environment["VELNIX_TEST_STATS_LOG"] = windows_path(log_path)
+    silent, fillers = silent_listener()
+    environment["VELNIX_TEST_STATS_SILENT_URL"] = "https://127.0.0.1:%d" % silent.getsockname()[1]
     try:
         return subprocess.call(command, env=environment)
     finally:
         server.shutdown()
         server.server_close()
+        for filler in fillers:
+            filler.close()
+        silent.close()
 
 
 if __name__ == "__main__":

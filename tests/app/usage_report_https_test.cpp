@@ -94,6 +94,20 @@ TEST_F(UsageReportHttpsTest, AServerThatIsDownGivesZeroWithinTheConnectionTimeOu
     EXPECT_LT(GetTickCount64() - start, 20000u);
 }
 
+TEST_F(UsageReportHttpsTest, AServerThatNeverAnswersTheConnectionGivesZeroAtTheConnectionTimeOut) {
+    // Connecting there neither succeeds nor fails: only the 15 s connection time-out ends the attempt (the
+    // client's own default would wait 60 s).
+    const std::u16string silent = TestEnvironment(L"VELNIX_TEST_STATS_SILENT_URL");
+    ASSERT_FALSE(silent.empty());
+    JsonObject request;
+    nlohmann::json answer = nlohmann::json::object();
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(PostJson(silent + u"/stat/install/", request, answer, sandbox->Services()), 0);
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    EXPECT_GE(elapsed, 10000u) << "the connection did not hang: the fixture does not hold connections back";
+    EXPECT_LT(elapsed, 40000u);
+}
+
 TEST(HttpsClientBuildTest, OnlyLiteralLoopbackHostsAreLoopback) {
     EXPECT_TRUE(platform::win32::WinHttpClient::AcceptsLoopbackTestCertificate());
     const struct {
