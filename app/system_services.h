@@ -221,7 +221,8 @@ struct SetupSettings {
     std::u16string Publisher;
 };
 
-// Everything a sequence may use, borrowed from whoever owns the implementations.
+// Everything a sequence may use: the system services, borrowed from whoever owns the implementations, and the
+// count of usage reports still running, which the sequences share.
 struct SetupServices {
     SetupSettings Settings;
     ISetupLog& Log;
@@ -237,7 +238,7 @@ struct SetupServices {
     IResources& Resources;
     ITaskPool& Pool;
     IProcessContext& Process;
-    // The usage reports not finished yet.
+    // The usage reports queued and not finished yet.
     ReportsInFlight Reports{};
 };
 
