@@ -4,6 +4,9 @@
 #include <dwrite.h>
 #include <wrl/client.h>
 
+#include <optional>
+
+#include "platform/win32/d2d_pixels.h"
 #include "ui/geometry.h"
 
 namespace platform::win32 {
@@ -32,15 +35,27 @@ public:
     int RenderCount() const { return renders_; }
 
 private:
-    // Renders the layout in the colour at the scale, starting at (fractionX, fractionY) of a device pixel.
+    // Renders the layout in the colour at the scale, starting at (fractionX, fractionY) of a device pixel, and
+    // keeps the part of the bitmap its ink covers.
     bool Render(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::AlphaColor color, float scale, float fractionX,
                 float fractionY);
+    // Makes sure there is a bitmap of at least width x height that nothing still reads (logged when not).
+    bool Prepare(D2DCanvas& canvas, int width, int height);
+    // Clears the bitmap and draws the layout at its origin through the transform.
+    bool Rasterise(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::AlphaColor color,
+                   const D2D1_MATRIX_3X2_F& transform);
+    // The part of the bitmap's top-left width x height pixels that is not transparent; nothing when the pixels
+    // cannot be read (logged).
+    std::optional<PixelRect> FindInk(int width, int height);
 
     Microsoft::WRL::ComPtr<ID2D1Bitmap1> bitmap_;
+    // The CPU-readable copy the ink is found in.
+    Microsoft::WRL::ComPtr<ID2D1Bitmap1> readback_;
     // The device the bitmap was made on: a bitmap of another device cannot be drawn.
     Microsoft::WRL::ComPtr<ID2D1Device> device_;
-    // The rendered part of the bitmap (from its top-left corner) and where it lies relative to the whole device
-    // pixel the text starts in.
+    // The inked part of the bitmap and where it lies relative to the whole device pixel the text starts in.
+    int sourceX_ = 0;
+    int sourceY_ = 0;
     int width_ = 0;
     int height_ = 0;
     int offsetX_ = 0;
