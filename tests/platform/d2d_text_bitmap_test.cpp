@@ -221,6 +221,42 @@ TEST(TextBitmaps, EverySettingChangeShowsAfterAKeptDraw) {
     }
 }
 
+TEST(TextBitmaps, OneLayoutDrawnInTurnOnCanvasesOfDifferentScales) {
+    // A text parameter's layout painted on the window's frame and on an off-screen bitmap (a glow's shape) of
+    // another scale, in turn: each canvas gets the text at its own scale every time.
+    auto owned = Graphics().CreateTextLayout();
+    TextSetup t;
+    auto offscreen = Graphics().CreateBitmap(kWidth * 2, kHeight * 2, 2);
+    auto& offscreenCanvas = dynamic_cast<D2DCanvas&>(offscreen->GetCanvas());
+    auto paintOffscreen = [&](ui::TextLayout& layout, bool keep) {
+        offscreenCanvas.SetTextBitmaps(keep);
+        EXPECT_TRUE(offscreenCanvas.BeginScene());
+        offscreenCanvas.Fill().kind = ui::BrushKind::Solid;
+        offscreenCanvas.Fill().color = 0xFF000000;
+        offscreenCanvas.FillRect({0, 0, kWidth, kHeight}, 0, 0, ui::kCornerNone, 1);
+        Apply(layout, t);
+        layout.RenderLayout(offscreenCanvas);
+        offscreenCanvas.EndScene();
+        const ui::BitmapPixels px = offscreen->Map(false);
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < px.height; ++y) {
+            for (int x = 0; x < px.width; ++x) pixels.push_back(px.At(x, y));
+        }
+        offscreen->Unmap();
+        return pixels;
+    };
+    auto reference = Graphics().CreateTextLayout();
+    const std::vector<uint32_t> frameDirect = PaintLayout(*reference, t, false);
+    const std::vector<uint32_t> offscreenDirect = paintOffscreen(*reference, false);
+    for (int i = 0; i < 3; ++i) {
+        const Comparison onFrame = Compare(PaintLayout(*owned, t, true), frameDirect, kWidth, kTolerance);
+        EXPECT_EQ(onFrame.different, 0) << "frame, round " << i << ": first at " << onFrame.first;
+        const Comparison onBitmap = Compare(paintOffscreen(*owned, true), offscreenDirect, kWidth * 2, kTolerance);
+        EXPECT_GT(onBitmap.painted, 1000);
+        EXPECT_EQ(onBitmap.different, 0) << "bitmap, round " << i << ": first at " << onBitmap.first;
+    }
+}
+
 // The canvas's own fill-text keeps its texts by text, font, box, alignment and colour.
 TEST(TextBitmaps, FillTextFollowsEveryChange) {
     struct Setup {
