@@ -14,6 +14,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/win32/d2d_canvas.h"
 #include "platform/win32/d2d_frame.h"
 #include "platform/win32/d2d_graphics.h"
 #include "ui/bitmap.h"
@@ -290,6 +291,10 @@ int main() {
         window.text = false;
         const double noText = MedianMilliseconds(paint);
         window.text = true;
+        auto& canvas = dynamic_cast<platform::win32::D2DCanvas&>(frame->GetCanvas());
+        canvas.SetTextBitmaps(false);
+        const double directText = MedianMilliseconds(paint);
+        canvas.SetTextBitmaps(true);
         window.shadowEdges = true;
         const double shadowEdges = MedianMilliseconds(paint);
         window.shadowEdges = false;
@@ -308,6 +313,7 @@ int main() {
         std::printf("  paint + read back, no present         %8.3f ms\n", paintOnly);
         std::printf("  empty frame (clear + read back)       %8.3f ms\n", empty);
         std::printf("  paint + read back without the texts   %8.3f ms\n", noText);
+        std::printf("  paint + read back, texts not kept     %8.3f ms\n", directText);
         std::printf("  paint + read back, shadow edges only  %8.3f ms\n", shadowEdges);
         std::printf("  progress strip (dirty 656x20) + ULW   %8.3f ms\n", progressOnly);
         std::printf("  heap allocations per frame (warm)     %8lld\n", perPaint);

@@ -40,6 +40,7 @@ D2DFactories::D2DFactories() {
         ThrowIfFailed(d3d_.As(&dxgi), "IDXGIDevice query");
         ThrowIfFailed(d2d_->CreateDevice(dxgi.Get(), &device_), "ID2D1Factory1::CreateDevice");
         resourceContext_ = CreateDeviceContext();
+        textContext_ = CreateDeviceContext();
         ThrowIfFailed(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
                                           reinterpret_cast<IUnknown**>(dwrite_.GetAddressOf())),
                       "DWriteCreateFactory");
@@ -60,6 +61,7 @@ void D2DFactories::Release() noexcept {
     dash_.Reset();
     wic_.Reset();
     dwrite_.Reset();
+    textContext_.Reset();
     resourceContext_.Reset();
     device_.Reset();
     d3d_.Reset();

@@ -27,6 +27,8 @@ public:
     IWICImagingFactory* Wic() const { return wic_.Get(); }
     // The device context that makes bitmaps and copies their pixels; it never draws.
     ID2D1DeviceContext* ResourceContext() const { return resourceContext_.Get(); }
+    // The device context that renders texts into their bitmaps (D2DTextBitmap); no canvas draws through it.
+    ID2D1DeviceContext* TextContext() const { return textContext_.Get(); }
     // The stroke style of dashed outlines.
     ID2D1StrokeStyle* DashStyle() const { return dash_.Get(); }
 
@@ -42,6 +44,7 @@ private:
     ComPtr<ID3D11Device> d3d_;
     ComPtr<ID2D1Device> device_;
     ComPtr<ID2D1DeviceContext> resourceContext_;
+    ComPtr<ID2D1DeviceContext> textContext_;
     ComPtr<IDWriteFactory> dwrite_;
     ComPtr<IWICImagingFactory> wic_;
     ComPtr<ID2D1StrokeStyle> dash_;

@@ -18,8 +18,8 @@ D2DFrame::D2DFrame(D2DFactories& factories, DWriteTextFormats& formats, int widt
     target_ = CreateDeviceBitmap(factories_.ResourceContext(), width_, height_, D2D1_BITMAP_OPTIONS_TARGET, nullptr);
     readback_ = CreateDeviceBitmap(factories_.ResourceContext(), width_, height_,
                                    D2D1_BITMAP_OPTIONS_CPU_READ | D2D1_BITMAP_OPTIONS_CANNOT_DRAW, nullptr);
+    transparent_ = CreateDeviceBitmap(factories_.ResourceContext(), width_, height_, D2D1_BITMAP_OPTIONS_NONE, nullptr);
     canvas_ = std::make_unique<D2DCanvas>(factories_, formats, target_.Get(), scale_);
-    transparent_.assign(static_cast<size_t>(width_) * height_, 0u);
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -62,14 +62,20 @@ ui::Canvas& D2DFrame::BeginPaint(const RECT& dirty) {
               std::clamp<LONG>(dirty.right, 0, width_), std::clamp<LONG>(dirty.bottom, 0, height_)};
     dirty_.right = std::max(dirty_.right, dirty_.left);
     dirty_.bottom = std::max(dirty_.bottom, dirty_.top);
+    bool cleared = false;
     if (dirty_.right > dirty_.left && dirty_.bottom > dirty_.top) {
         const D2D1_RECT_U area = D2D1::RectU(static_cast<UINT32>(dirty_.left), static_cast<UINT32>(dirty_.top),
                                              static_cast<UINT32>(dirty_.right), static_cast<UINT32>(dirty_.bottom));
-        LogIfFailed(target_->CopyFromMemory(&area, transparent_.data(), static_cast<UINT32>(width_) * 4),
-                    u"ID2D1Bitmap::CopyFromMemory");
+        const D2D1_POINT_2U at = D2D1::Point2U(area.left, area.top);
+        cleared = LogIfFailed(target_->CopyFromBitmap(&at, transparent_.Get(), &area), u"ID2D1Bitmap::CopyFromBitmap");
     }
     painting_ = canvas_->BeginScene();
     if (!painting_) return *canvas_;
+    // Bitmaps drawn first onto the cleared pixels (a window's shadow or background) are copied there.
+    if (cleared) {
+        canvas_->SetTransparentArea(D2D1::RectF(static_cast<float>(dirty_.left), static_cast<float>(dirty_.top),
+                                                static_cast<float>(dirty_.right), static_cast<float>(dirty_.bottom)));
+    }
     const bool whole = dirty_.left == 0 && dirty_.top == 0 && dirty_.right == width_ && dirty_.bottom == height_;
     if (!whole) {
         canvas_->IntersectClipRect({dirty_.left / scale_, dirty_.top / scale_, dirty_.right / scale_,

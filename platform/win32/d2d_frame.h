@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
@@ -63,9 +62,9 @@ private:
     HBITMAP dib_ = nullptr;
     HGDIOBJ previousBitmap_ = nullptr;
     uint32_t* bits_ = nullptr;
-    // Transparent pixels the size of the frame: clearing copies them in, which costs far less than a drawn clear
-    // on a software rasteriser.
-    std::vector<uint32_t> transparent_;
+    // Transparent pixels the size of the frame on the device: clearing copies them in there, which costs far less
+    // than a drawn clear on a software rasteriser or an upload from memory.
+    Microsoft::WRL::ComPtr<ID2D1Bitmap1> transparent_;
     RECT dirty_{};
     bool painting_ = false;
 };

@@ -14,18 +14,18 @@ constexpr size_t kMaxLayouts = 64;
 
 DWriteLayoutCache::DWriteLayoutCache(DWriteTextFormats& formats) : formats_(formats) { entries_.reserve(kMaxLayouts); }
 
-IDWriteTextLayout* DWriteLayoutCache::Get(const Request& r) {
+DWriteLayoutCache::Layout DWriteLayoutCache::Get(const Request& r) {
     ++clock_;
     for (Entry& e : entries_) {
         if (e.layout && e.maxWidth == r.maxWidth && e.maxHeight == r.maxHeight && e.wordWrap == r.wordWrap &&
             e.horizontal == r.horizontal && e.vertical == r.vertical && e.font.size == r.font->size &&
             e.font.style == r.font->style && e.text == r.text && e.font.family == r.font->family) {
             e.lastUse = clock_;
-            return e.layout.Get();
+            return {e.layout.Get(), &e.bitmap};
         }
     }
     Microsoft::WRL::ComPtr<IDWriteTextLayout> layout = formats_.CreateLayout(r.text, *r.font, r.maxWidth, r.maxHeight);
-    if (!layout) return nullptr;
+    if (!layout) return {};
     DWriteTextFormats::SetOptions(layout.Get(), nullptr, r.horizontal, r.vertical, r.wordWrap, ui::TextTrimming::None);
 
     Entry* slot = nullptr;
@@ -43,8 +43,10 @@ IDWriteTextLayout* DWriteLayoutCache::Get(const Request& r) {
     slot->horizontal = r.horizontal;
     slot->vertical = r.vertical;
     slot->layout = std::move(layout);
+    // A replaced entry's bitmap shows another text.
+    slot->bitmap.Invalidate();
     slot->lastUse = clock_;
-    return slot->layout.Get();
+    return {slot->layout.Get(), &slot->bitmap};
 }
 
 }  // namespace platform::win32

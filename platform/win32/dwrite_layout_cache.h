@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/d2d_text_bitmap.h"
 #include "ui/text_format.h"
 
 namespace platform::win32 {
@@ -15,7 +16,8 @@ namespace platform::win32 {
 class DWriteTextFormats;
 
 // The text layouts a canvas fills and measures its texts with, kept by text, font, box and options so that a
-// text drawn again on the next paint is not laid out again. The least recently used is replaced when full.
+// text drawn again on the next paint is not laid out again, each with the bitmap its text is drawn from. The least
+// recently used is replaced when full.
 class DWriteLayoutCache {
 public:
     explicit DWriteLayoutCache(DWriteTextFormats& formats);
@@ -30,8 +32,13 @@ public:
         ui::TextAlign vertical = ui::TextAlign::Leading;
     };
 
-    // The layout for the request (valid until the next call); nullptr (logged) on failure.
-    IDWriteTextLayout* Get(const Request& request);
+    struct Layout {
+        IDWriteTextLayout* layout = nullptr;
+        D2DTextBitmap* bitmap = nullptr;
+    };
+
+    // The layout for the request and its text bitmap (valid until the next call); no layout (logged) on failure.
+    Layout Get(const Request& request);
 
 private:
     struct Entry {
@@ -43,6 +50,7 @@ private:
         ui::TextAlign horizontal = ui::TextAlign::Leading;
         ui::TextAlign vertical = ui::TextAlign::Leading;
         Microsoft::WRL::ComPtr<IDWriteTextLayout> layout;
+        D2DTextBitmap bitmap;
         uint64_t lastUse = 0;
     };
 

@@ -27,7 +27,9 @@ bool DWriteTextLayout::Update() {
         return layout_ != nullptr;
     }
     const ui::TextLayoutSettings& s = Settings();
+    bool options = false;
     if (!layout_ || s.text != builtText_ || !SameFont(s.font, builtFont_)) {
+        bitmap_.Invalidate();
         layout_ = formats_.CreateLayout(s.text, s.font, s.maxSize.width, s.maxSize.height);
         const DWriteTextFormats::Format* format = formats_.Get(s.font);
         ellipsis_ = format ? format->ellipsis : nullptr;
@@ -35,11 +37,25 @@ bool DWriteTextLayout::Update() {
         builtFont_ = s.font;
         ++builds_;
         if (!layout_) return false;
+        options = true;
     }
-    layout_->SetMaxWidth(std::max(s.maxSize.width, 0.0f));
-    layout_->SetMaxHeight(std::max(s.maxSize.height, 0.0f));
-    DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign, s.wordWrap,
-                                  s.trimming);
+    // Set only what changed: the rendered text is kept as long as the layout stays the same.
+    if (options || s.maxSize.width != builtMaxSize_.width || s.maxSize.height != builtMaxSize_.height) {
+        layout_->SetMaxWidth(std::max(s.maxSize.width, 0.0f));
+        layout_->SetMaxHeight(std::max(s.maxSize.height, 0.0f));
+        builtMaxSize_ = s.maxSize;
+        bitmap_.Invalidate();
+    }
+    if (options || s.horizontalAlign != builtHorizontal_ || s.verticalAlign != builtVertical_ ||
+        s.wordWrap != builtWordWrap_ || s.trimming != builtTrimming_) {
+        DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign,
+                                      s.wordWrap, s.trimming);
+        builtHorizontal_ = s.horizontalAlign;
+        builtVertical_ = s.verticalAlign;
+        builtWordWrap_ = s.wordWrap;
+        builtTrimming_ = s.trimming;
+        bitmap_.Invalidate();
+    }
     return true;
 }
 
@@ -51,7 +67,7 @@ void DWriteTextLayout::RenderLayout(ui::Canvas& canvas) {
     }
     const ui::TextLayoutSettings& s = Settings();
     if (s.text.empty() || !Update()) return;
-    target->DrawTextLayout(layout_.Get(), s.topLeft, s.color, s.opacity);
+    target->DrawTextLayout(layout_.Get(), s.topLeft, s.color, s.opacity, &bitmap_);
 }
 
 float DWriteTextLayout::TextWidth() {
