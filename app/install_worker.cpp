@@ -20,18 +20,47 @@ void RemoveIfPresent(SetupServices& services, const std::u16string& path, bool& 
     if (!ok) services.Log.Log(u"Setup: cannot delete " + path);
 }
 
-// Extractor, archive and an old Uninstall.exe go, then the running executable is copied as Uninstall.exe. The
-// first failure skips the rest of the block.
-void CleanUpAndCopyUninstaller(SetupServices& services, const std::u16string& extractor,
-                               const std::u16string& archive, const std::u16string& uninstaller) {
+// The copy of the running executable that becomes Uninstall.exe is made in the temporary folder while the
+// archive is written and extracted, and moved in place in its turn, so that it costs the installation no time.
+struct StagedUninstaller {
+    std::optional<std::u16string> Path;
+    std::unique_ptr<IFileCopy> Copy;
+};
+
+StagedUninstaller StageUninstaller(SetupServices& services, const std::u16string& tempFolder) {
+    StagedUninstaller staged;
+    staged.Path = services.Files.CreateTempFile(tempFolder, u"tmp");
+    if (staged.Path) staged.Copy = services.Files.StartCopy(services.Process.ExecutablePath(), *staged.Path);
+    if (!staged.Copy) services.Log.Log(u"Setup: the uninstaller is copied after the extraction");
+    return staged;
+}
+
+// The staged copy as Uninstall.exe; without one (or when it cannot be moved) a copy of the running executable.
+bool PlaceUninstaller(SetupServices& services, StagedUninstaller& staged, const std::u16string& uninstaller) {
+    if (staged.Copy && staged.Copy->Wait() && services.Files.MoveFileNoReplace(*staged.Path, uninstaller)) return true;
+    return services.Files.CopyFileNoReplace(services.Process.ExecutablePath(), uninstaller);
+}
+
+// Whatever became of it, the staged copy does not stay in the temporary folder.
+void DiscardStaged(SetupServices& services, StagedUninstaller& staged) {
+    if (staged.Copy) staged.Copy->Wait();
+    if (staged.Path && services.Files.FileExists(*staged.Path) && !services.Files.RemoveFile(*staged.Path)) {
+        services.Log.Log(u"Setup: cannot delete " + *staged.Path);
+    }
+}
+
+// Extractor, archive and an old Uninstall.exe go, then the copy of the running executable becomes Uninstall.exe.
+// The first failure skips the rest of the block.
+void CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
+                                const std::u16string& uninstaller, StagedUninstaller& staged) {
     bool ok = true;
     RemoveIfPresent(services, extractor, ok);
     RemoveIfPresent(services, archive, ok);
     RemoveIfPresent(services, uninstaller, ok);
-    if (!ok) return;
-    if (!services.Files.CopyFileNoReplace(services.Process.ExecutablePath(), uninstaller)) {
+    if (ok && !PlaceUninstaller(services, staged, uninstaller)) {
         services.Log.Log(u"Setup: cannot copy the uninstaller to " + uninstaller);
     }
+    DiscardStaged(services, staged);
 }
 
 void CreateShortcuts(SetupServices& services, const std::u16string& installDir) {
@@ -151,6 +180,7 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
         return InstallOutcome::NoArchiveFile;
     }
     services.Log.Log(u"Setup: installing into " + state.InstallDir);
+    StagedUninstaller staged = StageUninstaller(services, tempFolder);
     if (!services.Resources.WriteToFile(u"7za", extractor)) services.Log.Log(u"Setup: cannot write " + extractor);
     if (!services.Resources.WriteToFile(u"pak", *archive)) services.Log.Log(u"Setup: cannot write " + *archive);
     if (!services.Files.DirectoryExists(state.InstallDir) && !services.Files.CreateDirectories(state.InstallDir)) {
@@ -162,7 +192,7 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
     services.Processes.RunCommand(ExtractorCommandLine(extractor, *archive, state.InstallDir), exitCode,
                                   FolderOf(extractor), /*useUtf8=*/true, /*timeLimitSeconds=*/0, output);
 
-    CleanUpAndCopyUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe");
+    CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
     CreateShortcuts(services, state.InstallDir);
     WriteUninstallEntry(state, services);
     if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", /*show=*/true)) {

@@ -54,6 +54,15 @@ public:
     virtual bool DeleteKey(std::u16string_view subKey) = 0;
 };
 
+// A file copy running in the background.
+class IFileCopy {
+public:
+    // Waits for the copy when it still runs.
+    virtual ~IFileCopy() = default;
+    // Waits until the copy has ended; whether it succeeded. Later calls give the same answer at once.
+    virtual bool Wait() = 0;
+};
+
 class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
@@ -65,6 +74,10 @@ public:
     virtual bool RemoveFile(std::u16string_view path) = 0;
     // Copies a file; fails when the target exists.
     virtual bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) = 0;
+    // Starts copying a file in the background, replacing the target; nothing when the copy cannot start.
+    virtual std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) = 0;
+    // Moves a file, to another volume too; fails when the target exists.
+    virtual bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) = 0;
     // Creates the folder with all missing parents.
     virtual bool CreateDirectories(std::u16string_view path) = 0;
     // Removes an empty folder.

@@ -3,10 +3,13 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <exception>
+#include <thread>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
+#include "ui/text.h"
 
 namespace platform::win32 {
 
@@ -105,6 +108,60 @@ bool Win32FileSystem::RemoveFile(std::u16string_view path) {
 bool Win32FileSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
     const bool ok = CopyFileW(Wide(from).c_str(), Wide(to).c_str(), TRUE);
     log_.Log(u"Files: copy " + std::u16string(from) + u" to " + std::u16string(to) +
+             (ok ? u"" : u" failed" + ErrorText(GetLastError())));
+    return ok;
+}
+
+namespace {
+
+// CopyFileW on a thread of its own, joined by Wait or at the latest by the destructor.
+class Win32FileCopy final : public app::IFileCopy {
+public:
+    Win32FileCopy(std::u16string_view from, std::u16string_view to, app::ISetupLog& log)
+        : from_(from), to_(to), log_(log) {}
+    ~Win32FileCopy() override { Wait(); }
+
+    void Start() {
+        thread_ = std::thread([this] {
+            ok_ = CopyFileW(Wide(from_).c_str(), Wide(to_).c_str(), FALSE) != FALSE;
+            error_ = ok_ ? 0 : GetLastError();
+        });
+    }
+
+    bool Wait() override {
+        if (thread_.joinable()) {
+            thread_.join();
+            log_.Log(u"Files: copy " + from_ + u" to " + to_ + u" in the background" +
+                     (ok_ ? u"" : u" failed" + ErrorText(error_)));
+        }
+        return ok_;
+    }
+
+private:
+    std::u16string from_;
+    std::u16string to_;
+    app::ISetupLog& log_;
+    bool ok_ = false;
+    DWORD error_ = 0;
+    std::thread thread_;
+};
+
+}  // namespace
+
+std::unique_ptr<app::IFileCopy> Win32FileSystem::StartCopy(std::u16string_view from, std::u16string_view to) {
+    auto copy = std::make_unique<Win32FileCopy>(from, to, log_);
+    try {
+        copy->Start();
+    } catch (const std::exception& error) {
+        log_.Log(u"Files: cannot start copying " + std::u16string(from) + u" (" + ui::Utf8ToUtf16(error.what()) + u")");
+        return nullptr;
+    }
+    return copy;
+}
+
+bool Win32FileSystem::MoveFileNoReplace(std::u16string_view from, std::u16string_view to) {
+    const bool ok = MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_COPY_ALLOWED);
+    log_.Log(u"Files: move " + std::u16string(from) + u" to " + std::u16string(to) +
              (ok ? u"" : u" failed" + ErrorText(GetLastError())));
     return ok;
 }

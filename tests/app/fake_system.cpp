@@ -126,6 +126,42 @@ bool FakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view
     return true;
 }
 
+namespace {
+
+class FakeFileCopy final : public IFileCopy {
+public:
+    FakeFileCopy(std::vector<std::string>& events, bool ok) : events_(events), ok_(ok) {}
+    bool Wait() override {
+        if (!waited_) events_.push_back(std::string("copy waited") + (ok_ ? "" : ", failed"));
+        waited_ = true;
+        return ok_;
+    }
+
+private:
+    std::vector<std::string>& events_;
+    bool ok_;
+    bool waited_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<IFileCopy> FakeSystem::StartCopy(std::u16string_view from, std::u16string_view to) {
+    if (backgroundCopyUnavailable) return nullptr;
+    Event("start copy " + U8(from) + " -> " + U8(to));
+    const std::u16string source(from);
+    if (!backgroundCopyFails) files[std::u16string(to)] = files.count(source) ? files[source] : std::string("running executable");
+    return std::make_unique<FakeFileCopy>(events, !backgroundCopyFails);
+}
+
+bool FakeSystem::MoveFileNoReplace(std::u16string_view from, std::u16string_view to) {
+    Event("move " + U8(from) + " -> " + U8(to));
+    const std::u16string source(from), target(to);
+    if (!files.count(source) || files.count(target)) return false;
+    files[target] = files[source];
+    files.erase(source);
+    return true;
+}
+
 bool FakeSystem::CreateDirectories(std::u16string_view path) {
     Event("create folder " + U8(path));
     AddFolder(std::u16string(path));
@@ -167,7 +203,9 @@ bool FakeSystem::WriteFile(std::u16string_view path, std::string_view bytes) {
 
 std::optional<std::u16string> FakeSystem::CreateTempFile(std::u16string_view folder, std::u16string_view prefix) {
     if (tempFileFails) return std::nullopt;
-    const std::u16string path = std::u16string(folder) + std::u16string(prefix) + u"1A2B.tmp";
+    // tmp1A2B.tmp, then tmp1A2C.tmp, ...: unique like the system's names.
+    std::u16string path = std::u16string(folder) + std::u16string(prefix) + u"1A2B.tmp";
+    for (char16_t last = u'B'; files.count(path) && last < u'Z'; ) path[path.size() - 5] = ++last;
     Event("temp file " + U8(path));
     AddFile(path, "");
     return path;

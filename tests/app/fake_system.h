@@ -67,6 +67,9 @@ public:
     std::set<std::u16string> unopenableKeys;
     bool tempFileFails = false;
     bool shortcutFails = false;
+    // Background copies: none can start, or they start and fail.
+    bool backgroundCopyUnavailable = false;
+    bool backgroundCopyFails = false;
     // Runs on every Sleep after its event is recorded: time passing for the other threads.
     std::function<void()> onSleep;
 
@@ -99,6 +102,9 @@ public:
     bool IsDirectoryEmpty(std::u16string_view path) override;
     bool RemoveFile(std::u16string_view path) override;
     bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override;
+    // The copy is made at once; "start copy" and, at the first Wait, "copy waited" are recorded.
+    std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) override;
+    bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) override;
     bool CreateDirectories(std::u16string_view path) override;
     bool RemoveEmptyDirectory(std::u16string_view path) override;
     bool DeleteTree(std::u16string_view path) override;

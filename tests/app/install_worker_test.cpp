@@ -40,6 +40,8 @@ protected:
         const std::string dir = U8(target);
         return {
             "temp file " + kTemp + "tmp1A2B.tmp",
+            "temp file " + kTemp + "tmp1A2C.tmp",
+            "start copy " + U8(kSetupPath) + " -> " + kTemp + "tmp1A2C.tmp",
             "resource 7za -> " + kTemp + "7za.exe",
             "resource pak -> " + kTemp + "tmp1A2B.tmp",
             "create folder " + dir,
@@ -47,7 +49,8 @@ protected:
                 " | utf8 | limit 0",
             "delete " + kTemp + "7za.exe",
             "delete " + kTemp + "tmp1A2B.tmp",
-            "copy " + U8(kSetupPath) + " -> " + dir + "Uninstall.exe",
+            "copy waited",
+            "move " + kTemp + "tmp1A2C.tmp -> " + dir + "Uninstall.exe",
             "shortcut " + kDesktopLink + " -> " + dir + "Velnix.exe in " + dir,
             "shortcut " + kStartMenuLink + " -> " + dir + "Velnix.exe in " + dir,
             "registry create " + U8(kUninstallKey),
@@ -164,7 +167,7 @@ TEST_F(InstallWorkerTest, FailedResourceWritesDoNotStopTheSequence) {
     EXPECT_EQ(RunInstallation(state, system.Services()), InstallOutcome::Finished);
     // Nothing was written to the temporary folder, so only the archive file made by the system is deleted.
     std::vector<std::string> expected = InstallationEvents(kTarget);
-    expected.erase(expected.begin() + 5);
+    expected.erase(expected.begin() + 7);
     EXPECT_EQ(system.events, expected);
 }
 
@@ -174,9 +177,12 @@ TEST_F(InstallWorkerTest, TheCleanUpBlockStopsAtItsFirstFailureAndTheRestGoesOn)
     system.AddFile(kTarget + u"Uninstall.exe", "old uninstaller");
     RunInstallation(state, system.Services());
 
-    EXPECT_TRUE(system.EventsStartingWith("delete " + kTemp + "tmp").empty());
-    EXPECT_TRUE(system.EventsStartingWith("copy").empty());
+    EXPECT_TRUE(system.EventsStartingWith("delete " + kTemp + "tmp1A2B.tmp").empty());
+    EXPECT_TRUE(system.EventsStartingWith("move").empty());
+    EXPECT_TRUE(system.EventsStartingWith("copy " + U8(kSetupPath)).empty());
     EXPECT_EQ(system.files[kTarget + u"Uninstall.exe"], "old uninstaller");
+    // The copy made for the uninstaller meanwhile does not stay behind.
+    EXPECT_FALSE(system.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2C.tmp"));
     EXPECT_EQ(system.EventsStartingWith("shortcut").size(), 2u);
     EXPECT_EQ(system.EventsStartingWith("registry set").size(), 5u);
     EXPECT_EQ(system.events.back(), "end 0");
@@ -190,6 +196,34 @@ TEST_F(InstallWorkerTest, AnOldUninstallerIsReplacedByACopyOfTheRunningExecutabl
     ASSERT_EQ(deletes.size(), 3u);
     EXPECT_EQ(deletes[2], "delete " + U8(kTarget) + "Uninstall.exe");
     EXPECT_EQ(system.files[kTarget + u"Uninstall.exe"], "running executable");
+}
+
+TEST_F(InstallWorkerTest, WithoutAUsableBackgroundCopyTheRunningExecutableIsCopiedInItsTurn) {
+    const struct {
+        const char* what;
+        bool unavailable;
+        bool fails;
+    } cases[] = {
+        {"no background copy", true, false},
+        {"the background copy fails", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSystem fake;
+        fake.executablePath = kSetupPath;
+        fake.backgroundCopyUnavailable = c.unavailable;
+        fake.backgroundCopyFails = c.fails;
+        TSetupState installing = state;
+        installing.InstallDir = kTarget;
+        EXPECT_EQ(RunInstallation(installing, fake.Services()), InstallOutcome::Finished);
+        EXPECT_TRUE(fake.EventsStartingWith("move").empty());
+        EXPECT_EQ(fake.EventsStartingWith("copy " + U8(kSetupPath) + " -> " + U8(kTarget) + "Uninstall.exe").size(), 1u);
+        EXPECT_EQ(fake.files[kTarget + u"Uninstall.exe"], "running executable");
+        // The empty file made for the staged copy goes with the rest of the temporary files.
+        EXPECT_FALSE(fake.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2C.tmp"));
+        EXPECT_EQ(fake.EventsStartingWith("delete " + kTemp + "tmp1A2C.tmp").size(), 1u);
+        EXPECT_EQ(fake.events.back(), "end 0");
+    }
 }
 
 TEST_F(InstallWorkerTest, AnExistingShortcutIsLeftAloneAndFailuresAreGuardedPerFolder) {

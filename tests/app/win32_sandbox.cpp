@@ -18,6 +18,12 @@ public:
     bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override {
         return real_.CopyFileNoReplace(from, to);
     }
+    std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) override {
+        return real_.StartCopy(from, to);
+    }
+    bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) override {
+        return real_.MoveFileNoReplace(from, to);
+    }
     bool CreateDirectories(std::u16string_view path) override { return real_.CreateDirectories(path); }
     bool RemoveEmptyDirectory(std::u16string_view path) override { return real_.RemoveEmptyDirectory(path); }
     bool DeleteTree(std::u16string_view path) override { return real_.DeleteTree(path); }

@@ -32,6 +32,18 @@ using wine_testing::Sandbox;
 
 std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
 
+// The file's bytes; empty when it cannot be read.
+std::string FileText(const std::u16string& path) {
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
 std::string Pattern(size_t size) {
     std::string bytes(size, '\0');
     for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('0' + i % 10);
@@ -217,6 +229,33 @@ TEST_F(Win32ServicesTest, FilesAndFolders) {
 
     EXPECT_TRUE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
     EXPECT_FALSE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
+
+    // A background copy of a large file replaces the (empty) target; one of a missing file fails; a copy that is
+    // never waited for is finished by its owner's end.
+    const std::string large = Pattern(3 * 1024 * 1024 + 17);
+    ASSERT_TRUE(files.WriteFile(root + u"large.bin", large));
+    ASSERT_TRUE(files.WriteFile(root + u"staged.tmp", ""));
+    {
+        std::unique_ptr<IFileCopy> copy = files.StartCopy(root + u"large.bin", root + u"staged.tmp");
+        ASSERT_TRUE(copy);
+        EXPECT_TRUE(copy->Wait());
+        EXPECT_TRUE(copy->Wait());
+    }
+    EXPECT_TRUE(FileText(root + u"staged.tmp") == large);
+    {
+        std::unique_ptr<IFileCopy> missing = files.StartCopy(root + u"missing.bin", root + u"never.tmp");
+        ASSERT_TRUE(missing);
+        EXPECT_FALSE(missing->Wait());
+        EXPECT_FALSE(files.FileExists(root + u"never.tmp"));
+        std::unique_ptr<IFileCopy> unwaited = files.StartCopy(root + u"large.bin", root + u"unwaited.tmp");
+    }
+    EXPECT_TRUE(FileText(root + u"unwaited.tmp") == large);
+    // Moving never replaces, and the source goes.
+    EXPECT_FALSE(files.MoveFileNoReplace(root + u"staged.tmp", root + u"unwaited.tmp"));
+    EXPECT_TRUE(files.FileExists(root + u"staged.tmp"));
+    EXPECT_TRUE(files.MoveFileNoReplace(root + u"staged.tmp", deep + u"Uninstall.exe"));
+    EXPECT_FALSE(files.FileExists(root + u"staged.tmp"));
+    EXPECT_TRUE(FileText(deep + u"Uninstall.exe") == large);
 
     EXPECT_FALSE(files.RemoveEmptyDirectory(root + u"a b"));
     EXPECT_TRUE(files.DeleteTree(root + u"a b"));
