@@ -604,9 +604,14 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
         // enlarged, as a window that did not pick the double-size pictures would show it.
         const std::string* expected;
         const std::string* enlarged;
+        // The largest difference to the expected pictures, absolute and as a share of the difference to the
+        // enlarged ones. At 200 % the double-size pictures are drawn pixel for pixel; at 150 % they are reduced,
+        // by the window and by ImageMagick in slightly different ways.
+        double maxDifference;
+        double maxShareOfSoft;
     } scales[] = {
-        {"150 %", 144, 1.5, &expected15x_, &enlarged15x_},
-        {"200 %", 192, 2.0, &expected2x_, &enlarged2x_},
+        {"150 %", 144, 1.5, &expected15x_, &enlarged15x_, 0.04, 0.7},
+        {"200 %", 192, 2.0, &expected2x_, &enlarged2x_, 0.002, 0.25},
     };
     EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
     for (const auto& at : scales) {
@@ -644,8 +649,8 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
             const int y = window.ScreenY(p.y);
             const double sharp = RegionDifference(shot, x, y, px(p.width), px(p.height), *at.expected, px(p.x), px(p.y));
             const double soft = RegionDifference(shot, x, y, px(p.width), px(p.height), *at.enlarged, px(p.x), px(p.y));
-            EXPECT_LT(sharp, 0.04);
-            EXPECT_LT(sharp, soft / 2) << "the picture is not sharp";
+            EXPECT_LT(sharp, at.maxDifference);
+            EXPECT_LT(sharp, soft * at.maxShareOfSoft) << "the picture is not sharp";
         }
         // The install button's fill at its place.
         const Rgb button = MeanColour(shot, window.ScreenX(130), window.ScreenY(238), px(20), px(8));
