@@ -73,6 +73,8 @@ void Form::StartWindowDrag() {
 void Form::HandleMouseDown(MouseButton button, ShiftState shift, float x, float y) {
     const PointF point{x, y};
     if (captured_ == nullptr) UpdateHovered(point);
+    // A press puts the tool tip away: what the press starts (a menu, a dialog, a drag) must not sit under it.
+    DismissHint();
     Control* target = captured_ != nullptr ? captured_ : ControlAt(point);
     if (target == nullptr) return;
     const PointF local = target->AbsoluteToLocal(point);
@@ -113,6 +115,8 @@ void Form::HandleMouseLeave() {
     if (captured_ == nullptr) SetHovered(nullptr);
 }
 
+void Form::HandleDeactivate() { DismissHint(); }
+
 void Form::HandleKeyDown(uint16_t& key, char16_t& keyChar, ShiftState shift) {
     Control* target = focused_ != nullptr ? focused_ : this;
     target->KeyDown(key, keyChar, shift);
@@ -149,14 +153,21 @@ void Form::SetHovered(Control* control) {
     if (control == hovered_) return;
     Control* old = hovered_;
     hovered_ = control;
+    hintDismissed_ = false;
     if (old != nullptr) old->DoMouseLeave();
     if (control != nullptr && hovered_ == control) control->DoMouseEnter();
     UpdateHint();
 }
 
+void Form::DismissHint() {
+    if (hintDismissed_) return;
+    hintDismissed_ = true;
+    UpdateHint();
+}
+
 void Form::UpdateHint() {
     if (host_ == nullptr) return;
-    if (hovered_ != nullptr && hovered_->ShowHint()) {
+    if (hovered_ != nullptr && hovered_->ShowHint() && !hintDismissed_) {
         host_->HintChanged(hovered_->Hint());
     } else {
         host_->HintChanged(u"");

@@ -62,6 +62,9 @@ public:
     void HandleMouseWheel(ShiftState shift, int wheelDelta, float x, float y);
     // The pointer left the window.
     void HandleMouseLeave();
+    // The window lost the activation or stopped taking input (a modal dialog opened over it): the tool tip
+    // hides, as after a press, until the pointer moves onto another control.
+    void HandleDeactivate();
     // To the focused control, then (unless consumed) to the form.
     void HandleKeyDown(uint16_t& key, char16_t& keyChar, ShiftState shift);
     void HandleKeyUp(uint16_t& key, char16_t& keyChar, ShiftState shift);
@@ -89,12 +92,17 @@ private:
     void UpdateHovered(PointF point);
     void SetHovered(Control* control);
     void UpdateHint();
+    // Hides the tool tip until the pointer moves onto another control.
+    void DismissHint();
 
     std::u16string caption_;
     FormHost* host_ = nullptr;
     Control* hovered_ = nullptr;
     Control* captured_ = nullptr;
     Control* focused_ = nullptr;
+    // The hovered control's tool tip was put away (a press, the window deactivated); it shows again once the
+    // pointer has moved onto another control.
+    bool hintDismissed_ = false;
 };
 
 }  // namespace ui

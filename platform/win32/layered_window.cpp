@@ -328,13 +328,19 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 if (ui::Popup* popup = OpenedPopup()) popup->Close();
+                form_.HandleDeactivate();
             }
             return DefWindowProcW(window_, message, wParam, lParam);
         case WM_ACTIVATEAPP:
             if (wParam == FALSE) {
                 if (ui::Popup* popup = OpenedPopup()) popup->Close();
+                form_.HandleDeactivate();
             }
             return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_ENABLE:
+            // A modal dialog disables its owner before it shows: the tool tip must not stay over the dialog.
+            if (wParam == FALSE) form_.HandleDeactivate();
+            return 0;
         case WM_DPICHANGED: {
             scale_ = static_cast<float>(HIWORD(wParam)) / 96.0f;
             graphics_.SetScreenScale(scale_);

@@ -24,7 +24,9 @@ class PopupWindow;
 // its caption shows in the task bar, and it renders at the monitor's scale (per-monitor DPI aware). Mouse and
 // keys go to the form; repaint requests are gathered and painted once per message-loop turn. The form's popups
 // show in a PopupWindow owned by this window; while one is open, keys and the wheel go to it, and the popup
-// closes when this window loses the activation.
+// closes when this window loses the activation. The hovered control's hint shows as a tool tip at the pointer;
+// it goes when the pointer leaves the control, on a press, and when the window loses the activation or is
+// disabled (a modal dialog opens over it).
 class LayeredWindow final : public ui::FormHost {
 public:
     LayeredWindow(ui::Form& form, D2DGraphics& graphics);

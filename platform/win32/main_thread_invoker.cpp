@@ -4,6 +4,8 @@
 
 #include <exception>
 
+#include "platform/win32/process_end.h"
+#include "platform/win32/wide_text.h"
 #include "ui/text.h"
 
 namespace platform::win32 {
@@ -11,6 +13,7 @@ namespace platform::win32 {
 namespace {
 
 constexpr UINT kInvokeMessage = WM_APP + 0x56;
+constexpr UINT kEndProcessMessage = WM_APP + 0x57;
 constexpr wchar_t kWindowClass[] = L"VelnixMainThreadInvoker";
 
 struct Invocation {
@@ -33,6 +36,7 @@ LRESULT CALLBACK InvokerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         RunInvocation(*reinterpret_cast<const Invocation*>(lParam));
         return 1;
     }
+    if (message == kEndProcessMessage) EndProcessNow(static_cast<uint32_t>(wParam));
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -61,6 +65,15 @@ void MainThreadInvoker::InvokeAndWait(const std::function<void()>& function) {
         return;
     }
     SendMessageW(static_cast<HWND>(window_), kInvokeMessage, 0, reinterpret_cast<LPARAM>(&invocation));
+}
+
+bool MainThreadInvoker::OnInvokerThread() const { return GetCurrentThreadId() == threadId_; }
+
+bool MainThreadInvoker::PostEndProcess(uint32_t exitCode) {
+    if (!window_) return false;
+    if (PostMessageW(static_cast<HWND>(window_), kEndProcessMessage, exitCode, 0)) return true;
+    log_.Log(u"Main thread: cannot ask it to end the process (error " + DecimalText(GetLastError()) + u")");
+    return false;
 }
 
 }  // namespace platform::win32

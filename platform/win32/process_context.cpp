@@ -5,9 +5,18 @@
 
 #include "app/local_unix_seconds.h"
 #include "platform/system.h"
+#include "platform/win32/main_thread_invoker.h"
+#include "platform/win32/process_end.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
+
+namespace {
+
+// How long a pool thread that asked the main thread to end the process lets it take.
+constexpr DWORD kMainThreadEndMilliseconds = 2000;
+
+}  // namespace
 
 std::u16string Win32ProcessContext::ExecutablePath() { return platform::ExecutablePath().u16string(); }
 
@@ -60,7 +69,14 @@ std::optional<std::string> Win32ProcessContext::ToConsoleCodePage(std::u16string
 
 void Win32ProcessContext::EndProcess(uint32_t exitCode) {
     log_.Log(u"Setup: process ends with exit code " + DecimalText(exitCode));
-    ExitProcess(exitCode);
+    // Ended from a pool thread, the process would kill the main thread and the drawing threads in the middle of
+    // a frame, and Wine then crashes on the way out now and then. The main thread ends it between two messages
+    // instead; should it not come round to it, this thread ends it.
+    if (endThrough_ != nullptr && !endThrough_->OnInvokerThread() && endThrough_->PostEndProcess(exitCode)) {
+        ::Sleep(kMainThreadEndMilliseconds);
+        log_.Log(u"Setup: the main thread did not end the process in time");
+    }
+    EndProcessNow(exitCode);
 }
 
 }  // namespace platform::win32

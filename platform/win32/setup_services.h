@@ -27,6 +27,7 @@ public:
 
     app::SetupServices& Services() { return services_; }
     Win32Dialogs& Dialogs() { return dialogs_; }
+    Win32ProcessContext& Process() { return process_; }
 
 private:
     app::DebugLogSink log_;

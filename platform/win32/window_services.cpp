@@ -1,6 +1,7 @@
 #include "platform/win32/window_services.h"
 
 #include "platform/win32/main_thread_invoker.h"
+#include "platform/win32/process_end.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win_dialogs.h"
 
@@ -14,7 +15,7 @@ void Win32WindowServices::RunOnMainThread(const std::function<void()>& function)
 
 void Win32WindowServices::EndProcess(uint32_t exitCode) {
     log_.Log(u"Window: the process ends with exit code " + DecimalText(exitCode));
-    ExitProcess(exitCode);
+    EndProcessNow(exitCode);
 }
 
 }  // namespace platform::win32

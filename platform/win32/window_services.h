@@ -10,7 +10,7 @@ namespace platform::win32 {
 class MainThreadInvoker;
 
 // The main window's system services on Windows: the folder picker owned by the window, the main-thread
-// hand-over through the invoker, and ExitProcess.
+// hand-over through the invoker, and the immediate end of the process (EndProcessNow).
 class Win32WindowServices final : public app::IWindowServices {
 public:
     Win32WindowServices(MainThreadInvoker& invoker, app::ISetupLog& log) : invoker_(invoker), log_(log) {}

@@ -122,7 +122,7 @@ app::SetupSettings Settings() {
 }
 
 // The window from its layout and the message loop; the exit code.
-int RunWindow(Win32SetupServices& system) {
+int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker) {
     app::SetupServices& services = system.Services();
     // The window needs Direct2D; without it uninstall mode still runs (its window is never shown).
     std::unique_ptr<D2DGraphics> graphics;
@@ -136,7 +136,6 @@ int RunWindow(Win32SetupServices& system) {
     TimerClockScope timerClock(clock);
     app::stand_ins::RegisterStandIns(ui::GlobalClassRegistry());
 
-    MainThreadInvoker invoker(services.Log);
     Win32WindowServices realWindowServices(invoker, services.Log);
     app::IWindowServices* windowServices = &realWindowServices;
 #if VELNIX_TEST_ENTRY
@@ -192,9 +191,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::ComScope com;
     // The setup services live until the process ends: pool tasks started by a click keep using them.
     Win32SetupServices system(Settings());
+    // The main thread's hand-over lives as long as the process too; a pool task that ends the process has the
+    // main thread do it through it.
+    MainThreadInvoker invoker(system.Services().Log);
+    system.Process().EndThrough(invoker);
     int exitCode = 1;
     try {
-        exitCode = RunWindow(system);
+        exitCode = RunWindow(system, invoker);
     } catch (const std::exception& error) {
         system.Services().Log.Log(u"Setup: " + ui::Utf8ToUtf16(error.what()));
     }

@@ -58,36 +58,47 @@ std::string ReadWholeFile(const std::u16string& path) {
     return text.str();
 }
 
-HostResult RunHost(const std::vector<std::string>& arguments, int timeoutMs) {
+HostCommand::HostCommand(const std::vector<std::string>& arguments) {
     static std::atomic<int> counter{0};
     const std::string name = "host-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".out";
     const std::string outUnix = WorkDirUnix() + name;
-    const std::u16string outWindows = WorkDirWindows() + ui::Utf8ToUtf16(name);
-    DeleteFileW(Wide(outWindows).c_str());
-    DeleteFileW(Wide(outWindows + u".status").c_str());
+    outWindows_ = WorkDirWindows() + ui::Utf8ToUtf16(name);
+    DeleteFileW(Wide(outWindows_).c_str());
+    DeleteFileW(Wide(outWindows_ + u".status").c_str());
 
     std::u16string command = u"Z:\\bin\\bash " + QuoteArgument(VELNIX_E2E_HOST_TOOLS) + u" " + QuoteArgument(outUnix);
     for (const std::string& argument : arguments) command += u" " + QuoteArgument(argument);
-    HostResult result;
     ChildProcess host(u"", command);
+}
+
+HostResult HostCommand::Finish(int timeoutMs) {
+    HostResult result;
     // Wine starts a Unix program without a process handle to wait on (CreateProcess reports failure then):
     // the status file tells when it has finished.
     // The status file is written last: once it is there, the output is complete.
-    const std::u16string statusPath = outWindows + u".status";
+    const std::u16string statusPath = outWindows_ + u".status";
     if (!WaitUntil([&] { return GetFileAttributesW(Wide(statusPath).c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs)) {
         return result;
     }
     result.finished = true;
     result.status = std::atoi(ReadWholeFile(statusPath).c_str());
-    result.output = ReadWholeFile(outWindows);
-    DeleteFileW(Wide(outWindows).c_str());
+    result.output = ReadWholeFile(outWindows_);
+    DeleteFileW(Wide(outWindows_).c_str());
     DeleteFileW(Wide(statusPath).c_str());
     return result;
+}
+
+HostResult RunHost(const std::vector<std::string>& arguments, int timeoutMs) {
+    return HostCommand(arguments).Finish(timeoutMs);
 }
 
 bool ClickAt(int x, int y) {
     // (mousemove --sync would wait for ever when the pointer is already there.)
     return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "click", "1"}).Ok();
+}
+
+bool MovePointer(int x, int y) {
+    return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y)}).Ok();
 }
 
 bool PressKeys(const std::vector<std::string>& keys) {
@@ -181,6 +192,45 @@ HWND WaitForMessageBox(const wchar_t* caption, int timeoutMs) {
     HWND box = nullptr;
     WaitUntil([&] { return (box = FindWindowW(L"#32770", caption)) != nullptr && IsWindowVisible(box); }, timeoutMs);
     return box;
+}
+
+int VisibleToolTips(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        int count;
+    } search{processId, 0};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == search.processId && lstrcmpiW(name, L"tooltips_class32") == 0 && IsWindowVisible(window)) {
+                ++search.count;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+std::vector<std::string> LogLines(const std::u16string& folder) {
+    std::vector<std::string> lines;
+    const std::u16string logFolder = folder + u"log\\";
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW(Wide(logFolder + u"*.log").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return lines;
+    do {
+        std::istringstream text(ReadWholeFile(logFolder + FromWide(entry.cFileName, wcslen(entry.cFileName))));
+        std::string line;
+        while (std::getline(text, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+        }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return lines;
 }
 
 bool AppRunning() {

@@ -31,9 +31,20 @@ struct HostResult {
     bool Ok() const { return finished && status == 0; }
 };
 HostResult RunHost(const std::vector<std::string>& arguments, int timeoutMs = 30000);
+// The same, started without waiting for it: Finish waits.
+class HostCommand {
+public:
+    explicit HostCommand(const std::vector<std::string>& arguments);
+    HostResult Finish(int timeoutMs);
+
+private:
+    std::u16string outWindows_;
+};
 
 // Moves the pointer to the screen point and clicks the left button, through the X server.
 bool ClickAt(int x, int y);
+// Moves the pointer to the screen point, through the X server.
+bool MovePointer(int x, int y);
 // Presses keys (xdotool key names) on the window that has the keyboard focus.
 bool PressKeys(const std::vector<std::string>& keys);
 // The whole screen as a PNG file in the work folder; its Unix path.
@@ -87,6 +98,12 @@ std::u16string EnvironmentText(const wchar_t* name);
 HWND WaitForSetupWindow(const wchar_t* caption, int timeoutMs);
 // A message box (dialog class) with that caption, once it exists.
 HWND WaitForMessageBox(const wchar_t* caption, int timeoutMs);
+
+// How many tool tip windows of the process are on screen.
+int VisibleToolTips(DWORD processId);
+
+// The lines of the diagnostic log files (log\*.log) in the folder (ending in a backslash), file after file.
+std::vector<std::string> LogLines(const std::u16string& folder);
 
 // Whether the installed application holds its file mapping "Velnix" (it runs).
 bool AppRunning();

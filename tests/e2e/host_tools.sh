@@ -9,7 +9,12 @@
 #   host_tools.sh OUT mean-colour IMAGE WxH+X+Y          the region's mean colour as R,G,B (0..255)
 #   host_tools.sh OUT expected-window SCALE BG BRAND LOGO LOGO2 RESULT
 #        the window's background after the intro (bg with brand at 50,70, logo and logo2 at 450,90) at SCALE
-#        1 from the plain pictures, or at SCALE 1.5 from the double-size ones (composed, then reduced to 75 %)
+#        1 from the plain pictures, or at a higher SCALE from the double-size ones (composed at twice the size,
+#        then reduced to SCALE: 75 % of it for 1.5, unchanged for 2)
+#   host_tools.sh OUT wine-program PROGRAM [ARGS...]
+#        runs a Windows program of this Wine session in a Wine process of its own, with Wine's error messages on;
+#        OUT gets its error output, then the line "unix-status N" with the status the Wine process ended with
+#        (128 + the signal's number when a signal such as SIGSEGV ended it)
 set -u
 out=$1
 shift
@@ -36,9 +41,16 @@ status=0
           "$6" -geometry +450+90 -composite "$7"
       else
         convert "$3" "$4" -geometry +100+140 -composite "$5" -geometry +900+180 -composite \
-          "$6" -geometry +900+180 -composite -resize 75% "$7"
+          "$6" -geometry +900+180 -composite -resize "$(awk -v s="$2" 'BEGIN { print s * 50 }')%" "$7"
       fi
       status=$?
+      ;;
+    wine-program)
+      shift
+      wine=/usr/lib/wine/wine64
+      [[ -x $wine ]] || wine=$(command -v wine64 || command -v wine)
+      WINEDEBUG=fixme-all "$wine" "$@" 2>&1 >/dev/null
+      echo "unix-status $?"
       ;;
     *)
       "$@"

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "platform/system.h"
@@ -46,6 +48,21 @@ void PumpMessages() {
 }
 
 uint32_t PixelAt(const D2DFrame& frame, int x, int y) { return frame.Pixels().At(x, y); }
+
+// How many tool tip windows of this thread are on screen.
+int VisibleToolTips() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window)) ++*reinterpret_cast<int*>(found);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
 
 class LayeredWindowTest : public ::testing::Test {
 protected:
@@ -156,6 +173,49 @@ TEST_F(LayeredWindowTest, ClicksArriveInLogicalCoordinates) {
     SendMessageW(window->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(window->Handle(), WM_LBUTTONUP, 0, outside);
     EXPECT_EQ(button->clicks, 1) << "released elsewhere: no click";
+}
+
+TEST_F(LayeredWindowTest, TheToolTipGoesOnPressLeaveDeactivationAndAModalDialog) {
+    button->SetHint(u"Install");
+    button->SetShowHint(true);
+    window->Show();
+    PumpMessages();
+    const HWND handle = window->Handle();
+    const float s = window->Scale();
+    const LPARAM onButton = MAKELPARAM(static_cast<int>(200 * s), static_cast<int>(258 * s));
+    const LPARAM onBackground = MAKELPARAM(static_cast<int>(300 * s), static_cast<int>(100 * s));
+    const LPARAM elsewhereOnButton = MAKELPARAM(static_cast<int>(210 * s), static_cast<int>(260 * s));
+    const struct {
+        const char* what;
+        std::function<void()> event;
+        // Whether the tool tip shows again when the pointer then moves on the button.
+        bool showsAgain;
+    } cases[] = {
+        {"a press",
+         [&] {
+             SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, onButton);
+             SendMessageW(handle, WM_LBUTTONUP, 0, onButton);
+         },
+         false},
+        {"the pointer leaves the window", [&] { SendMessageW(handle, WM_MOUSELEAVE, 0, 0); }, true},
+        {"the window loses the activation", [&] { SendMessageW(handle, WM_ACTIVATE, WA_INACTIVE, 0); }, false},
+        {"another application is activated", [&] { SendMessageW(handle, WM_ACTIVATEAPP, FALSE, 0); }, false},
+        {"a modal dialog disables the window", [&] { EnableWindow(handle, FALSE); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SendMessageW(handle, WM_MOUSEMOVE, 0, onBackground);
+        SendMessageW(handle, WM_MOUSEMOVE, 0, onButton);
+        ASSERT_EQ(VisibleToolTips(), 1) << "no tool tip on the button";
+        c.event();
+        EXPECT_EQ(VisibleToolTips(), 0);
+        // The pointer still on the button afterwards (the dialog closed, the window enabled again): the tool tip
+        // stays away until the pointer has been elsewhere.
+        EnableWindow(handle, TRUE);
+        SendMessageW(handle, WM_MOUSEMOVE, 0, elsewhereOnButton);
+        EXPECT_EQ(VisibleToolTips(), c.showsAgain ? 1 : 0);
+        PumpMessages();
+    }
 }
 
 TEST(Win32AnimationClockTest, TicksOnTheMainThreadUntilStopped) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,70 @@ TEST_F(ControlTest, EnterLeaveAndHintFollowThePointer) {
     EXPECT_FALSE(close->IsMouseOver());
     EXPECT_EQ(journal, (std::vector<std::string>{"Browse enter", "Browse move 13,4", "Browse leave", "Close enter",
                                                  "Close move 11,12", "Close move 12,13", "Close leave"}));
+}
+
+TEST_F(ControlTest, APressOrADeactivationPutsTheHintAwayUntilThePointerMovesToAnotherControl) {
+    browse->SetHint(u"Browse");
+    browse->SetShowHint(true);
+    panel->Position().SetY(295);
+    const PointF onBrowse{8 + 590, 8 + 295 + 20};
+    const PointF elsewhereOnBrowse{8 + 595, 8 + 295 + 25};
+    const PointF onClose{8 + 610, 8 + 20};
+    // A click handler that opens a modal dialog: the window loses the activation while the dialog is up.
+    browse->OnClick = [&](Object*) { form.HandleDeactivate(); };
+
+    const struct {
+        const char* what;
+        std::function<void()> steps;
+        const char16_t* hint;
+    } cases[] = {
+        {"resting on the button", [] {}, u"Browse"},
+        {"pressed", [&] { host.MouseDown(onBrowse.x, onBrowse.y); }, u""},
+        {"pressed and released", [&] { host.Click(onBrowse.x, onBrowse.y); }, u""},
+        {"clicked, moving on the button",
+         [&] {
+             host.Click(onBrowse.x, onBrowse.y);
+             host.MouseMove(elsewhereOnBrowse.x, elsewhereOnBrowse.y);
+         },
+         u""},
+        {"clicked, the hint text changed", [&] {
+             host.Click(onBrowse.x, onBrowse.y);
+             browse->SetHint(u"Browse for a folder");
+         },
+         u""},
+        {"window deactivated", [&] { form.HandleDeactivate(); }, u""},
+        {"window deactivated, moving on the button",
+         [&] {
+             form.HandleDeactivate();
+             host.MouseMove(elsewhereOnBrowse.x, elsewhereOnBrowse.y);
+         },
+         u""},
+        {"pointer left the window", [&] { host.MouseLeave(); }, u""},
+        {"clicked, then to another control and back",
+         [&] {
+             host.Click(onBrowse.x, onBrowse.y);
+             host.MouseMove(onClose.x, onClose.y);
+             host.MouseMove(onBrowse.x, onBrowse.y);
+         },
+         u"Browse"},
+        {"deactivated, left the window and came back",
+         [&] {
+             form.HandleDeactivate();
+             host.MouseLeave();
+             host.MouseMove(onBrowse.x, onBrowse.y);
+         },
+         u"Browse"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        browse->SetHint(u"Browse");
+        host.MouseMove(onClose.x, onClose.y);
+        host.MouseMove(onBrowse.x, onBrowse.y);
+        ASSERT_EQ(host.hint, u"Browse");
+        c.steps();
+        EXPECT_EQ(Utf16ToUtf8(host.hint), Utf16ToUtf8(c.hint));
+        if (form.Captured() != nullptr) host.MouseUp(onClose.x, onClose.y);  // a press the case left
+    }
 }
 
 TEST_F(ControlTest, WheelBubblesToParentsUntilHandled) {
