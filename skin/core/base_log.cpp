@@ -37,6 +37,7 @@ TBaseLog::TBaseLog(std::u16string_view logFileName)
 TBaseLog::~TBaseLog() = default;
 
 void TBaseLog::SetLogDir(std::filesystem::path dir) {
+    const std::lock_guard lock(fileMutex_);
     file_.close();
     fileOpenDate_.clear();
     logDir_ = std::move(dir);
@@ -77,6 +78,7 @@ bool TBaseLog::MakeFileReady() {
 
 void TBaseLog::WriteLog(std::u16string_view text) {
     if (!IsWriteLog) return;
+    const std::lock_guard lock(fileMutex_);
     try {
         if (!MakeFileReady()) return;
         const std::string bytes = platform::ToAnsiCodePage(text);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,8 @@ private:
     std::u16string logFileName_;
     std::filesystem::path logFilePath_;
     std::ofstream file_;
+    // The setup sequences log from pool threads while the window logs from the main thread: one writer at a time.
+    std::mutex fileMutex_;
     // Date ("YYYY-MM-DD") of the moment the file was opened or created; empty while none was.
     std::string fileOpenDate_;
 };

@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cstdio>
 #include <stdexcept>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/text.h"
@@ -103,6 +106,38 @@ TEST_F(BaseLogTest, KeepsWritingTheOpenFileWhenTheNewDaysFileAlreadyExists) {
 
     EXPECT_EQ(ReadFile(dir_ / "Tessera 2026-12-09.log"), "day one\r\nday two\r\n");
     EXPECT_EQ(ReadFile(dir_ / "Tessera 2026-12-10.log"), "someone else\r\n");
+}
+
+TEST_F(BaseLogTest, LinesFromSeveralThreadsReachTheFileWhole) {
+    TestLog log(dir_ / "log");
+    log.IsWriteLog = true;
+    log.IsOutputLog = false;
+    constexpr int kThreads = 4;
+    constexpr int kLines = 1500;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < kThreads; ++t) {
+        writers.emplace_back([&log, t] {
+            for (int n = 0; n < kLines; ++n) {
+                log.Debug(ui::Utf8ToUtf16("thread " + std::to_string(t) + " line " + std::to_string(n) + " ....."));
+            }
+        });
+    }
+    for (std::thread& writer : writers) writer.join();
+
+    std::istringstream lines(ReadFile(log.LogFilePath()));
+    std::vector<int> next(kThreads, 0);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        int t = -1, n = -1;
+        char dots[8] = {};
+        ASSERT_EQ(std::sscanf(line.c_str(), "thread %d line %d %5s\r", &t, &n, dots), 3) << line;
+        ASSERT_TRUE(t >= 0 && t < kThreads) << line;
+        EXPECT_EQ(n, next[t]++) << line;  // each thread's lines whole and in order
+        EXPECT_STREQ(dots, ".....");
+        ++count;
+    }
+    EXPECT_EQ(count, kThreads * kLines);
 }
 
 TEST_F(BaseLogTest, DebugWithoutOutputLogWritesOnlyTheFile) {
