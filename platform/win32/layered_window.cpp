@@ -44,7 +44,8 @@ void EnablePerMonitorDpiAwareness() {
 LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
     : form_(form), graphics_(graphics), surface_(graphics) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &LayeredWindow::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -64,7 +65,8 @@ LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                instance, nullptr);
     if (tooltip_ != nullptr) {
-        TOOLINFOW tool{sizeof(tool)};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
         tool.hwnd = window_;
         tool.lpszText = const_cast<wchar_t*>(L"");
@@ -109,7 +111,8 @@ void LayeredWindow::PlaceWindow(const RECT* suggested) {
         y = suggested->top;
     } else {
         // Centred on the monitor the window is on (the primary one at first).
-        MONITORINFO monitor{sizeof(monitor)};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
         GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
         const RECT& area = monitor.rcMonitor;
         x = area.left + (area.right - area.left - surface_.Width()) / 2;
@@ -174,7 +177,8 @@ void LayeredWindow::HintChanged(std::u16string_view hint) {
 
 void LayeredWindow::ShowHint() {
     if (tooltip_ == nullptr) return;
-    TOOLINFOW tool{sizeof(tool)};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
     tool.hwnd = window_;
     if (hint_.empty()) {
         SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));

@@ -26,7 +26,8 @@ class Swatch : public ui::Control {
 public:
     explicit Swatch(ui::AlphaColor color) : color_(color) {}
     void Paint(ui::Canvas& canvas) override {
-        canvas.Fill() = {ui::BrushKind::Solid, color_};
+        canvas.Fill().kind = ui::BrushKind::Solid;
+        canvas.Fill().color = color_;
         canvas.FillRect(LocalRect(), 0, 0, ui::kCornerNone, AbsoluteOpacity());
     }
     int clicks = 0;
