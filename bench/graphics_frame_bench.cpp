@@ -110,6 +110,8 @@ struct Window {
     bool text = true;
     // Draws only the shadow's edges that the opaque picture leaves visible.
     bool shadowEdges = false;
+    // Whether every control clips to its bounds, as the framework does; off only to see what the clips cost.
+    bool clips = true;
 };
 
 // What a text parameter does on every draw: rewrite every setting inside an update, then render.
@@ -141,7 +143,7 @@ void Control(ui::Canvas& canvas, const Window& w, const ui::RectF& bounds, F&& p
         return;
     }
     const auto state = canvas.SaveState();
-    canvas.IntersectClipRect(bounds);
+    if (w.clips) canvas.IntersectClipRect(bounds);
     canvas.SetMatrix(ui::Matrix::Translation(bounds.left, bounds.top));
     paint(ui::RectF{0, 0, bounds.Width(), bounds.Height()});
     canvas.RestoreState(state);
@@ -298,6 +300,39 @@ int main() {
         window.shadowEdges = true;
         const double shadowEdges = MedianMilliseconds(paint);
         window.shadowEdges = false;
+        window.clips = false;
+        const double noClips = MedianMilliseconds(paint);
+        window.clips = true;
+        // A control's own state, clip and offset with nothing drawn, many times in one scene: what the state
+        // changes cost by themselves.
+        constexpr int kControls = 1000;
+        ui::Canvas& scene = frame->BeginPaint();
+        auto states = [&] {
+            for (int i = 0; i < kControls; ++i) Control(scene, window, {40, 150, 330, 180}, [](const ui::RectF&) {});
+        };
+        const double stateChanges = MedianMilliseconds(states) * 1000 / kControls;
+        window.clips = false;
+        const double stateChangesNoClip = MedianMilliseconds(states) * 1000 / kControls;
+        window.clips = true;
+        // The same with a combo box's two shapes drawn: whether a clip makes the drawing itself dearer.
+        constexpr int kShapes = 20;
+        auto shapes = [&] {
+            for (int i = 0; i < kShapes; ++i) {
+                Control(scene, window, {40, 150, 330, 180}, [&](const ui::RectF& r) {
+                    scene.Fill().color = 0xFF2F2F2F;
+                    scene.FillRect(r, 6, 6, ui::kCornerTopRight | ui::kCornerBottomRight, 1);
+                    scene.Stroke().color = 0xFF5A5A5A;
+                    scene.Stroke().thickness = 1;
+                    scene.DrawRect({0.5f, 0.5f, r.right - 0.5f, r.bottom - 0.5f}, 6, 6,
+                                   ui::kCornerTopRight | ui::kCornerBottomRight, 1);
+                });
+            }
+        };
+        const double shapesClipped = MedianMilliseconds(shapes) * 1000 / kShapes;
+        window.clips = false;
+        const double shapesUnclipped = MedianMilliseconds(shapes) * 1000 / kShapes;
+        window.clips = true;
+        frame->EndPaint();
         window.dirty = {0, 356, kWidth, kHeight};
         const double progressOnly = MedianMilliseconds([&] {
             window.progress = 0.2f + 0.01f * (step++ % 50);
@@ -315,6 +350,11 @@ int main() {
         std::printf("  paint + read back without the texts   %8.3f ms\n", noText);
         std::printf("  paint + read back, texts not kept     %8.3f ms\n", directText);
         std::printf("  paint + read back, shadow edges only  %8.3f ms\n", shadowEdges);
+        std::printf("  paint + read back, no control clips   %8.3f ms\n", noClips);
+        std::printf("  one control: state + clip, no drawing %8.2f us\n", stateChanges);
+        std::printf("  one control: state only, no drawing   %8.2f us\n", stateChangesNoClip);
+        std::printf("  one control: 2 shapes, clipped        %8.2f us\n", shapesClipped);
+        std::printf("  one control: 2 shapes, not clipped    %8.2f us\n", shapesUnclipped);
         std::printf("  progress strip (dirty 656x20) + ULW   %8.3f ms\n", progressOnly);
         std::printf("  heap allocations per frame (warm)     %8lld\n", perPaint);
         return 0;
