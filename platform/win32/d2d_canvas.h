@@ -65,7 +65,6 @@ public:
     // Whether texts are drawn through their rendered bitmaps (on by default); off, every text is rasterised on
     // every draw, which tests compare against.
     void SetTextBitmaps(bool on) { textBitmaps_ = on; }
-    bool TextBitmaps() const { return textBitmaps_; }
     // The transform from logical to device pixels: the canvas's matrix, then the scale.
     ui::Matrix DeviceMatrix() const;
     D2DFactories& Factories() const { return factories_; }
