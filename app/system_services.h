@@ -123,7 +123,7 @@ public:
 class IProcesses {
 public:
     virtual ~IProcesses() = default;
-    // Runs the command line hidden with captured output; see platform/win32/run_command.h.
+    // Runs the command line hidden with captured output; see platform/win32/services/run_command.h.
     virtual void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
                             bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) = 0;
 };

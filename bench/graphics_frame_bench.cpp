@@ -14,9 +14,9 @@
 #include <new>
 #include <vector>
 
-#include "platform/win32/d2d_canvas.h"
-#include "platform/win32/d2d_frame.h"
-#include "platform/win32/d2d_graphics.h"
+#include "platform/win32/graphics/d2d_canvas.h"
+#include "platform/win32/graphics/d2d_frame.h"
+#include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 #include "ui/text_layout.h"

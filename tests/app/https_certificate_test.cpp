@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/usage_report.h"
-#include "platform/win32/win_http_client.h"
+#include "platform/win32/https/win_http_client.h"
 #include "tests/app/stats_log.h"
 #include "tests/app/win32_sandbox.h"
 

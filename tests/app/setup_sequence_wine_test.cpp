@@ -29,7 +29,7 @@
 #include "app/startup.h"
 #include "app/uninstall_sequence.h"
 #include "platform/system.h"
-#include "platform/win32/com_scope.h"
+#include "platform/win32/services/com_scope.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "tests/app/win32_sandbox.h"

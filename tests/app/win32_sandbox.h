@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/system_services.h"
-#include "platform/win32/setup_services.h"
+#include "platform/win32/services/setup_services.h"
 
 // Test support for the Windows build: the real Win32 services, with the user's folders (desktop, application
 // data, temporary folder) moved into a sandbox folder and the process's identity, its end, the message box

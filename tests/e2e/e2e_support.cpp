@@ -12,7 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "platform/win32/com_scope.h"
+#include "platform/win32/services/com_scope.h"
 #include "platform/win32/wide_text.h"
 #include "ui/text.h"
 

@@ -19,7 +19,7 @@
 
 #include "app/registry_keys.h"
 #include "app/uninstall_sequence.h"
-#include "platform/win32/setup_services.h"
+#include "platform/win32/services/setup_services.h"
 #include "platform/win32/wide_text.h"
 #include "tests/e2e/e2e_support.h"
 #include "ui/text.h"

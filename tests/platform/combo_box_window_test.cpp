@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "platform/system.h"
-#include "platform/win32/d2d_frame.h"
-#include "platform/win32/d2d_graphics.h"
-#include "platform/win32/layered_window.h"
-#include "platform/win32/popup_window.h"
+#include "platform/win32/graphics/d2d_frame.h"
+#include "platform/win32/graphics/d2d_graphics.h"
+#include "platform/win32/window/layered_window.h"
+#include "platform/win32/window/popup_window.h"
 #include "ui/combo_box.h"
 #include "ui/dark_style.h"
 #include "ui/form.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphics_test_support.h"
-#include "platform/win32/d2d_frame.h"
+#include "platform/win32/graphics/d2d_frame.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 

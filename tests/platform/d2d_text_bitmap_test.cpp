@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "graphics_test_support.h"
-#include "platform/win32/d2d_canvas.h"
-#include "platform/win32/dwrite_text_layout.h"
+#include "platform/win32/graphics/d2d_canvas.h"
+#include "platform/win32/graphics/dwrite_text_layout.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 #include "ui/text_layout.h"

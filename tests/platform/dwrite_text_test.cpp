@@ -3,7 +3,7 @@
 #include <string>
 
 #include "graphics_test_support.h"
-#include "platform/win32/dwrite_text_layout.h"
+#include "platform/win32/graphics/dwrite_text_layout.h"
 #include "ui/canvas.h"
 #include "ui/text_layout.h"
 

@@ -9,8 +9,8 @@
 
 #include <windows.h>
 
-#include "platform/win32/d2d_frame.h"
-#include "platform/win32/d2d_graphics.h"
+#include "platform/win32/graphics/d2d_frame.h"
+#include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/stream.h"
 
 // What the drawing-services tests share: one set of drawing services for the whole executable (starting

@@ -1,4 +1,4 @@
-#include "platform/win32/layered_window.h"
+#include "platform/win32/window/layered_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "platform/system.h"
-#include "platform/win32/d2d_frame.h"
-#include "platform/win32/d2d_graphics.h"
-#include "platform/win32/win32_animation_clock.h"
+#include "platform/win32/graphics/d2d_frame.h"
+#include "platform/win32/graphics/d2d_graphics.h"
+#include "platform/win32/window/win32_animation_clock.h"
 #include "ui/animation_timer.h"
 #include "ui/form.h"
 #include "ui/glow_effect.h"

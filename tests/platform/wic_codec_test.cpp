@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "graphics_test_support.h"
-#include "platform/win32/program_resource.h"
-#include "platform/win32/wic_codec.h"
+#include "platform/win32/graphics/program_resource.h"
+#include "platform/win32/graphics/wic_codec.h"
 #include "ui/stream.h"
 
 namespace {

@@ -1,0 +1,99 @@
+#include "platform/win32/graphics/d2d_graphics.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/win32/graphics/d2d_bitmap.h"
+#include "platform/win32/graphics/dwrite_text_layout.h"
+#include "platform/win32/graphics/hresult_log.h"
+#include "platform/win32/graphics/program_resource.h"
+#include "platform/win32/graphics/wic_codec.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// The message font at 96 DPI, in logical pixels; 12 when the system does not say.
+ui::Font SystemDefaultFont(DWriteFontResolver& fonts) {
+    ui::Font font;
+    const std::wstring& family = fonts.Resolve(
+        std::u16string_view(reinterpret_cast<const char16_t*>(fonts.MessageFontFamily().c_str()),
+                            fonts.MessageFontFamily().size()));
+    font.family.assign(family.begin(), family.end());
+    font.size = 12;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, 96)) {
+        if (metrics.lfMessageFont.lfHeight != 0) font.size = static_cast<float>(std::abs(metrics.lfMessageFont.lfHeight));
+        if (metrics.lfMessageFont.lfWeight >= FW_SEMIBOLD) font.style |= ui::fsBold;
+        if (metrics.lfMessageFont.lfItalic) font.style |= ui::fsItalic;
+    } else {
+        LogIfFailed(HRESULT_FROM_WIN32(GetLastError()), u"SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS)");
+    }
+    return font;
+}
+
+float SystemScale() {
+    const UINT dpi = GetDpiForSystem();
+    return dpi > 0 ? static_cast<float>(dpi) / 96.0f : 1.0f;
+}
+
+}  // namespace
+
+D2DGraphics::D2DGraphics()
+    : fonts_(factories_.DWrite()),
+      formats_(factories_.DWrite(), fonts_),
+      defaultFont_(SystemDefaultFont(fonts_)),
+      screenScale_(SystemScale()) {}
+
+D2DGraphics::~D2DGraphics() = default;
+
+void D2DGraphics::SetScreenScale(float scale) {
+    if (scale > 0) screenScale_ = scale;
+}
+
+std::unique_ptr<D2DFrame> D2DGraphics::CreateFrame(int width, int height, float scale) {
+    return std::make_unique<D2DFrame>(factories_, formats_, width, height, scale);
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::CreateBitmap(int width, int height, float scale) {
+    return std::make_unique<D2DBitmap>(factories_, formats_, width, height, scale);
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::DecodeBitmap(std::span<const std::byte> encoded) {
+    std::optional<DecodedImage> image = DecodeImage(factories_.Wic(), encoded);
+    if (!image) return nullptr;
+    return std::make_unique<D2DBitmap>(factories_, formats_, image->width, image->height, 1.0f, image->pixels.data());
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        LogGraphics(u"cannot open the picture file " + path.u16string());
+        return nullptr;
+    }
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        LogGraphics(u"cannot read the picture file " + path.u16string());
+        return nullptr;
+    }
+    return DecodeBitmap(std::as_bytes(std::span(bytes)));
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromResource(std::u16string_view name) {
+    const std::span<const std::byte> bytes = FindProgramResource(name);
+    if (bytes.empty()) {
+        LogGraphics(u"no picture resource named " + std::u16string(name));
+        return nullptr;
+    }
+    return DecodeBitmap(bytes);
+}
+
+std::unique_ptr<ui::TextLayout> D2DGraphics::CreateTextLayout() { return std::make_unique<DWriteTextLayout>(formats_); }
+
+}  // namespace platform::win32
