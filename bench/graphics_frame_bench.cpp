@@ -19,6 +19,7 @@
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
+#include "ui/canvas_state_saver.h"
 #include "ui/text_layout.h"
 
 // Every allocation of the process goes through these, so a paint's allocations can be counted.
@@ -138,15 +139,11 @@ void DrawText(ui::Canvas& canvas, ui::TextLayout& layout, const char16_t* text, 
 // One control as the framework paints it: its own state, clip and offset; only when it meets the dirty part.
 template <typename F>
 void Control(ui::Canvas& canvas, const Window& w, const ui::RectF& bounds, F&& paint) {
-    if (bounds.right <= w.dirty.left || bounds.left >= w.dirty.right || bounds.bottom <= w.dirty.top ||
-        bounds.top >= w.dirty.bottom) {
-        return;
-    }
-    const auto state = canvas.SaveState();
+    if (bounds.Intersect(w.dirty).IsEmpty()) return;
+    const ui::CanvasStateSaver saver(canvas);
     if (w.clips) canvas.IntersectClipRect(bounds);
     canvas.SetMatrix(ui::Matrix::Translation(bounds.left, bounds.top));
     paint(ui::RectF{0, 0, bounds.Width(), bounds.Height()});
-    canvas.RestoreState(state);
 }
 
 void Paint(ui::Canvas& c, Window& w) {

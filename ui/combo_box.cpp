@@ -7,6 +7,7 @@
 
 #include "platform/system.h"
 #include "ui/canvas.h"
+#include "ui/canvas_state_saver.h"
 #include "ui/dark_style.h"
 #include "ui/form.h"
 #include "ui/form_host.h"
@@ -336,7 +337,7 @@ void ComboBox::PaintSelectedItem(Canvas& canvas, const RectF& rect) {
     if (fontFamily_.empty()) {
         if (const Graphics* graphics = GetGraphics()) fontFamily_ = graphics->DefaultFont().family;
     }
-    const Canvas::StateId state = canvas.SaveState();
+    const CanvasStateSaver saver(canvas);
     canvas.IntersectClipRect(text);
     canvas.CanvasFont().family = fontFamily_;
     canvas.CanvasFont().size = dark_style::kFontSize;
@@ -344,7 +345,6 @@ void ComboBox::PaintSelectedItem(Canvas& canvas, const RectF& rect) {
     canvas.Fill() = {BrushKind::Solid, AbsoluteEnabled() ? dark_style::kText : dark_style::kDisabledText, {}};
     canvas.FillText(text, items_[static_cast<size_t>(itemIndex_)], false, AbsoluteOpacity(), TextAlign::Leading,
                     TextAlign::Center);
-    canvas.RestoreState(state);
 }
 
 // --- framework callbacks

@@ -3,34 +3,13 @@
 #include <algorithm>
 
 #include "ui/canvas.h"
+#include "ui/canvas_state_saver.h"
 #include "ui/form.h"
 #include "ui/form_host.h"
 #include "ui/glow_effect.h"
 #include "ui/property_table.h"
 
 namespace ui {
-
-namespace {
-
-bool IsEmpty(const RectF& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-RectF Union(const RectF& a, const RectF& b) {
-    if (IsEmpty(a)) return b;
-    if (IsEmpty(b)) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
-RectF Intersect(const RectF& a, const RectF& b) {
-    RectF r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
-    if (IsEmpty(r)) return {};
-    return r;
-}
-
-RectF Inflate(const RectF& r, float by) { return {r.left - by, r.top - by, r.right + by, r.bottom + by}; }
-
-}  // namespace
 
 Control::Control() {
     position_.OnChange = [this](Object*) { PositionChanged(); };
@@ -149,7 +128,7 @@ void Control::PositionChanged() {
     if (!RepaintSuppressed()) {
         // The area the control covered before the move.
         const RectF rect = UpdateRectShifted(old.x - placed_.x, old.y - placed_.y);
-        if (!IsEmpty(rect)) RootForm()->Invalidate(rect);
+        if (!rect.IsEmpty()) RootForm()->Invalidate(rect);
     }
     Repaint();
     if (align_ != AlignLayout::None) ParentRealign();
@@ -346,15 +325,15 @@ bool Control::RepaintSuppressed() const {
 void Control::Repaint() {
     if (RepaintSuppressed() || !IsVisibleInTree()) return;
     const RectF rect = AbsoluteUpdateRect();
-    if (!IsEmpty(rect)) RootForm()->Invalidate(rect);
+    if (!rect.IsEmpty()) RootForm()->Invalidate(rect);
 }
 
 RectF Control::LocalUpdateRect() const {
     RectF rect = LocalRect();
-    if (const GlowEffect* glow = GlowEffect::Find(*this)) rect = Inflate(rect, glow->Extent());
+    if (const GlowEffect* glow = GlowEffect::Find(*this)) rect = rect.Inflate(glow->Extent());
     if (!clipChildren_) {
         for (const Control* child : controls_) {
-            if (child->visible_) rect = Union(rect, child->LocalUpdateRect().Offset(child->X(), child->Y()));
+            if (child->visible_) rect = rect.Union(child->LocalUpdateRect().Offset(child->X(), child->Y()));
         }
     }
     return rect;
@@ -370,7 +349,7 @@ RectF Control::UpdateRectShifted(float dx, float dy) const {
         if (a == this && !isRoot) continue;
         if (a->clipChildren_ || isRoot) {
             const PointF o = a->LocalToAbsolute({0, 0});
-            rect = Intersect(rect, a->LocalRect().Offset(o.x, o.y));
+            rect = rect.Intersect(a->LocalRect().Offset(o.x, o.y));
         }
     }
     return rect;
@@ -389,7 +368,7 @@ void Control::PaintTree(Canvas& canvas, bool withEffects) {
     Paint(canvas);
     if (OnPaint) OnPaint(this, canvas, local);
     if (controls_.empty()) return;
-    const Canvas::StateId state = canvas.SaveState();
+    const CanvasStateSaver saver(canvas);
     if (clipChildren_) canvas.IntersectClipRect(local);
     const Matrix base = canvas.GetMatrix();
     for (Control* child : controls_) {
@@ -397,7 +376,6 @@ void Control::PaintTree(Canvas& canvas, bool withEffects) {
         canvas.SetMatrix(Matrix::Translation(child->X(), child->Y()).Then(base));
         child->PaintTree(canvas, withEffects);
     }
-    canvas.RestoreState(state);
 }
 
 // --- framework callbacks

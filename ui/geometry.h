@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ui {
@@ -26,11 +27,38 @@ struct RectF {
     float right = 0;
     float bottom = 0;
 
+    // The rectangle with the two points as opposite corners, in either order.
+    static RectF FromCorners(PointF a, PointF b) {
+        return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+    }
+
     float Width() const { return right - left; }
     float Height() const { return bottom - top; }
     PointF TopLeft() const { return {left, top}; }
+    // Whether it covers no area: no width, no height, edges the wrong way round or not numbers.
+    bool IsEmpty() const { return !(left < right && top < bottom); }
     bool Contains(PointF p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    // Whether the other rectangle lies inside this one (edges may coincide).
+    bool Contains(const RectF& inner) const {
+        return inner.left >= left && inner.top >= top && inner.right <= right && inner.bottom <= bottom;
+    }
     RectF Offset(float dx, float dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    // Grown by the amount on every side (shrunk when it is negative).
+    RectF Inflate(float by) const { return Inflate(by, by); }
+    RectF Inflate(float dx, float dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    // The area both cover; an empty rectangle ({}) when they do not overlap.
+    RectF Intersect(const RectF& other) const {
+        const RectF r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                      std::min(bottom, other.bottom)};
+        return r.IsEmpty() ? RectF{} : r;
+    }
+    // The smallest rectangle covering both; an empty one adds nothing.
+    RectF Union(const RectF& other) const {
+        if (IsEmpty()) return other;
+        if (other.IsEmpty()) return *this;
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
+    }
     friend bool operator==(const RectF&, const RectF&) = default;
 };
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/canvas.h"
+#include "ui/canvas_state_saver.h"
 #include "ui/dark_style.h"
 #include "ui/graphics.h"
 #include "ui/virtual_keys.h"
@@ -197,9 +198,15 @@ void PopupList::Paint(Canvas& canvas) {
     const float border = dark_style::kListBorderWidth;
     canvas.Fill() = {BrushKind::Solid, dark_style::kListBackground, {}};
     canvas.FillRect(client, 0, 0, kCornerNone, opacity);
+    PaintItems(canvas, client.Inflate(-border), opacity);
 
-    const Canvas::StateId state = canvas.SaveState();
-    const RectF inner{border, border, client.right - border, client.bottom - border};
+    canvas.Stroke() = {dark_style::kListBorder, border, DashStyle::Solid};
+    const float half = border / 2;
+    canvas.DrawRect(client.Inflate(-half), 0, 0, kCornerNone, opacity);
+}
+
+void PopupList::PaintItems(Canvas& canvas, const RectF& inner, float opacity) {
+    const CanvasStateSaver saver(canvas);
     canvas.IntersectClipRect(inner);
     if (fontFamily_.empty()) {
         if (const Graphics* graphics = GetGraphics()) fontFamily_ = graphics->DefaultFont().family;
@@ -221,20 +228,14 @@ void PopupList::Paint(Canvas& canvas) {
         }
         const RectF text{row.left + dark_style::kListItemTextInset, row.top, row.right - textRight, row.bottom};
         if (text.right <= text.left) continue;
-        const Canvas::StateId rowState = canvas.SaveState();
+        const CanvasStateSaver rowSaver(canvas);
         canvas.IntersectClipRect(text);
         canvas.Fill() = {BrushKind::Solid,
                          highlighted ? dark_style::kListItemHighlightText : dark_style::kListItemText, {}};
         canvas.FillText(text, items_[static_cast<size_t>(index)], false, opacity, TextAlign::Leading,
                         TextAlign::Center);
-        canvas.RestoreState(rowState);
     }
     if (scrolls) PaintScrollThumb(canvas, opacity);
-    canvas.RestoreState(state);
-
-    canvas.Stroke() = {dark_style::kListBorder, border, DashStyle::Solid};
-    const float half = border / 2;
-    canvas.DrawRect({half, half, client.right - half, client.bottom - half}, 0, 0, kCornerNone, opacity);
 }
 
 void PopupList::PaintScrollThumb(Canvas& canvas, float opacity) {

@@ -63,6 +63,8 @@ private:
     void Choose(int index);
     void MoveHighlight(int index);
     int MaxTopIndex() const;
+    // The rows and the scroll thumb, clipped to the inside of the border.
+    void PaintItems(Canvas& canvas, const RectF& inner, float opacity);
     void PaintScrollThumb(Canvas& canvas, float opacity);
 
     std::vector<std::u16string> items_;

@@ -109,8 +109,7 @@ void RecordingCanvas::IntersectClipRect(const RectF& rect) {
     // Clips are kept in canvas coordinates; with a transform only translation and scaling are honoured.
     const PointF a = matrix_.Apply(rect.TopLeft());
     const PointF b = matrix_.Apply({rect.right, rect.bottom});
-    clip = {std::max(clip.left, std::min(a.x, b.x)), std::max(clip.top, std::min(a.y, b.y)),
-            std::min(clip.right, std::max(a.x, b.x)), std::min(clip.bottom, std::max(a.y, b.y))};
+    clip = clip.Intersect(RectF::FromCorners(a, b));
     calls.push_back("Clip " + Rect(rect));
 }
 

@@ -65,7 +65,7 @@ void StyleElement::Paint(Canvas& canvas) {
             if ((strokeColor_ >> 24) != 0) {
                 canvas.Stroke() = {strokeColor_, 1, DashStyle::Solid};
                 // Inside the element, so the outline is not cut by its edges.
-                const RectF inner{rect.left + 0.5f, rect.top + 0.5f, rect.right - 0.5f, rect.bottom - 0.5f};
+                const RectF inner = rect.Inflate(-0.5f);
                 canvas.DrawRect(inner, cornerRadius_, cornerRadius_, kCornersAll, opacity);
             }
             return;

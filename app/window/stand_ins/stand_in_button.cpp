@@ -83,8 +83,7 @@ void StandInButton::Paint(ui::Canvas& canvas) {
     if (const ui::AlphaColor border = CurrentBorderColor(); border >> 24 != 0 && borderWidth > 0) {
         canvas.Stroke() = {border, borderWidth, ui::DashStyle::Solid};
         const float half = borderWidth / 2;
-        canvas.DrawRect({area.left + half, area.top + half, area.right - half, area.bottom - half}, cornerRadius,
-                        cornerRadius, ui::kCornersAll, opacity);
+        canvas.DrawRect(area.Inflate(-half), cornerRadius, cornerRadius, ui::kCornersAll, opacity);
     }
     PaintGlyph(canvas, opacity);
     text_.Draw(canvas, area, caption_,
@@ -93,8 +92,8 @@ void StandInButton::Paint(ui::Canvas& canvas) {
 
 void StandInButton::PaintGlyph(ui::Canvas& canvas, float opacity) {
     if (glyph == Glyph::None) return;
-    const ui::RectF box{glyphInset, glyphInset, Width() - glyphInset, Height() - glyphInset};
-    if (box.Width() <= 0 || box.Height() <= 0) return;
+    const ui::RectF box = LocalRect().Inflate(-glyphInset);
+    if (box.IsEmpty()) return;
     canvas.Stroke() = {kGlyphColor, 1.5f, ui::DashStyle::Solid};
     if (glyph == Glyph::Close) {
         const float pad = std::min(box.Width(), box.Height()) * 0.2f;

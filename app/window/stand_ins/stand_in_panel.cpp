@@ -39,8 +39,7 @@ void StandInPanel::Paint(ui::Canvas& canvas) {
     if (borderColor >> 24 != 0 && borderWidth > 0) {
         canvas.Stroke() = {borderColor, borderWidth, ui::DashStyle::Solid};
         const float half = borderWidth / 2;
-        canvas.DrawRect({area.left + half, area.top + half, area.right - half, area.bottom - half}, cornerRadius,
-                        cornerRadius, CanvasCorners(), opacity);
+        canvas.DrawRect(area.Inflate(-half), cornerRadius, cornerRadius, CanvasCorners(), opacity);
     }
 }
 

@@ -87,7 +87,7 @@ void StandInProgressBar::Paint(ui::Canvas& canvas) {
         canvas.FillRect(LocalRect(), 0, 0, ui::kCornerNone, opacity);
     }
     const ui::RectF filled = FilledRect();
-    if (filled.Width() <= 0 || filled.Height() <= 0) return;
+    if (filled.IsEmpty()) return;
     canvas.Fill() = {ui::BrushKind::Solid, fillColor, {}};
     canvas.FillRect(filled, 0, 0, ui::kCornerNone, opacity);
 }

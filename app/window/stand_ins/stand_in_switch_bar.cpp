@@ -57,13 +57,12 @@ void StandInSwitchBar::Paint(ui::Canvas& canvas) {
     canvas.Fill() = {ui::BrushKind::Solid, fill, {}};
     canvas.FillRect(area, radius, radius, ui::kCornersAll, opacity);
     canvas.Stroke() = {border, 1, ui::DashStyle::Solid};
-    canvas.DrawRect({area.left + 0.5f, area.top + 0.5f, area.right - 0.5f, area.bottom - 0.5f}, radius, radius,
-                    ui::kCornersAll, opacity);
+    canvas.DrawRect(area.Inflate(-0.5f), radius, radius, ui::kCornersAll, opacity);
     // The knob: a circle in the knob rectangle inset by 15 percent of its size.
     const ui::RectF knob = KnobRect();
     const float insetX = knob.Width() * 0.15f;
     const float insetY = knob.Height() * 0.15f;
-    const ui::RectF circle{knob.left + insetX, knob.top + insetY, knob.right - insetX, knob.bottom - insetY};
+    const ui::RectF circle = knob.Inflate(-insetX, -insetY);
     canvas.Fill() = {ui::BrushKind::Solid, IsPressed() ? 0xFFD0D0D0 : 0xFFFFFFFF, {}};
     canvas.FillRect(circle, circle.Width() / 2, circle.Height() / 2, ui::kCornersAll, opacity);
 }

@@ -18,19 +18,14 @@ constexpr size_t kSavedStates = 64;
 constexpr float kUnbounded = 1e6f;
 
 D2D1_RECT_F ToD2D(const ui::RectF& r) { return D2D1::RectF(r.left, r.top, r.right, r.bottom); }
+ui::RectF FromD2D(const D2D1_RECT_F& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Whether the value lies on a whole pixel (within what float arithmetic leaves over).
 bool Whole(float v) { return std::fabs(v - std::round(v)) < 1e-3f; }
 
-bool Empty(const D2D1_RECT_F& r) { return !(r.right > r.left && r.bottom > r.top); }
-
-D2D1_RECT_F Intersection(const D2D1_RECT_F& a, const D2D1_RECT_F& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-}
-
-bool Contains(const D2D1_RECT_F& outer, const D2D1_RECT_F& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
+// The target's pixels in device coordinates.
+ui::RectF PixelArea(D2D1_SIZE_U size) {
+    return {0, 0, static_cast<float>(size.width), static_cast<float>(size.height)};
 }
 
 }  // namespace
@@ -136,16 +131,14 @@ void D2DCanvas::IntersectClipRect(const ui::RectF& rect) {
     context_->PushAxisAlignedClip(clip, D2D1_ANTIALIAS_MODE_ALIASED);
 
     const ui::Matrix m = DeviceMatrix();
-    const ui::PointF a = m.Apply({clip.left, clip.top}), b = m.Apply({clip.right, clip.bottom});
     const bool unrotated = m.m12 == 0 && m.m21 == 0;
-    DeviceClip device{{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}, unrotated,
-                      unrotated};
+    DeviceClip device{ui::RectF::FromCorners(m.Apply({clip.left, clip.top}), m.Apply({clip.right, clip.bottom})),
+                      unrotated, unrotated};
     device.exact = device.exact && Whole(device.rect.left) && Whole(device.rect.top) && Whole(device.rect.right) &&
                    Whole(device.rect.bottom);
     if (!clips_.empty()) {
         const DeviceClip& outer = clips_.back();
-        device.rect = {std::max(device.rect.left, outer.rect.left), std::max(device.rect.top, outer.rect.top),
-                       std::min(device.rect.right, outer.rect.right), std::min(device.rect.bottom, outer.rect.bottom)};
+        device.rect = device.rect.Intersect(outer.rect);
         device.exact = device.exact && outer.exact;
         if (!device.bounded) device.rect = outer.rect;
         device.bounded = device.bounded || outer.bounded;
@@ -163,39 +156,34 @@ void D2DCanvas::SetTransparentArea(const D2D1_RECT_F& device) {
         LogGraphics(u"SetTransparentArea outside the outermost scene; ignored");
         return;
     }
-    transparent_ = device;
+    transparent_ = FromD2D(device);
     touched_ = {};
 }
 
 void D2DCanvas::Touch(const ui::RectF* bounds, float margin) {
-    if (Empty(transparent_)) return;
+    if (transparent_.IsEmpty()) return;
     const ui::Matrix m = DeviceMatrix();
     if (!bounds || m.m12 != 0 || m.m21 != 0) {
         TouchDevice(nullptr);
         return;
     }
-    const ui::PointF a = m.Apply({bounds->left - margin, bounds->top - margin});
-    const ui::PointF b = m.Apply({bounds->right + margin, bounds->bottom + margin});
-    const D2D1_RECT_F device = D2D1::RectF(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                                           std::max(a.y, b.y));
+    const ui::RectF widened = bounds->Inflate(margin);
+    const ui::RectF device =
+        ui::RectF::FromCorners(m.Apply(widened.TopLeft()), m.Apply({widened.right, widened.bottom}));
     TouchDevice(&device);
 }
 
-void D2DCanvas::TouchDevice(const D2D1_RECT_F* device) {
-    if (Empty(transparent_)) return;
-    const D2D1_SIZE_U size = target_->GetPixelSize();
-    D2D1_RECT_F area = D2D1::RectF(0, 0, static_cast<float>(size.width), static_cast<float>(size.height));
-    if (!clips_.empty() && clips_.back().bounded) area = Intersection(area, clips_.back().rect);
+void D2DCanvas::TouchDevice(const ui::RectF* device) {
+    if (transparent_.IsEmpty()) return;
+    ui::RectF area = PixelArea(target_->GetPixelSize());
+    if (!clips_.empty() && clips_.back().bounded) area = area.Intersect(clips_.back().rect);
     if (device) {
         // A pixel partly covered (antialiased edges) is drawn on as well.
-        area = Intersection(area, D2D1::RectF(std::floor(device->left), std::floor(device->top),
-                                              std::ceil(device->right), std::ceil(device->bottom)));
+        area = area.Intersect({std::floor(device->left), std::floor(device->top), std::ceil(device->right),
+                               std::ceil(device->bottom)});
     }
-    if (Empty(area)) return;
-    touched_ = Empty(touched_) ? area
-                               : D2D1::RectF(std::min(touched_.left, area.left), std::min(touched_.top, area.top),
-                                             std::max(touched_.right, area.right),
-                                             std::max(touched_.bottom, area.bottom));
+    if (area.IsEmpty()) return;
+    touched_ = touched_.Union(area);
 }
 
 ID2D1Brush* D2DCanvas::StrokeBrush(float opacity) { return brushes_.Solid(Stroke().color, opacity); }
@@ -205,7 +193,7 @@ ID2D1StrokeStyle* D2DCanvas::StrokeStyle() const {
 }
 
 void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
-    if (!Drawing(u"FillRect") || r.Width() <= 0 || r.Height() <= 0) return;
+    if (!Drawing(u"FillRect") || r.IsEmpty()) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = brushes_.Fill(Fill(), rect, opacity);
     if (!brush) return;
@@ -285,7 +273,7 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
                            bool highSpeed) {
     if (!Drawing(u"DrawBitmap")) return;
     // Pieces of no or negative size (a stretch margin wider than the picture) draw nothing.
-    if (source.Width() <= 0 || source.Height() <= 0 || dest.Width() <= 0 || dest.Height() <= 0) return;
+    if (source.IsEmpty() || dest.IsEmpty()) return;
     const auto* picture = dynamic_cast<const D2DBitmap*>(&bitmap);
     if (!picture) {
         LogGraphics(u"DrawBitmap of a bitmap that was not made by the Direct2D drawing services");
@@ -309,7 +297,7 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
 }
 
 bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest) {
-    if (!opaque && Empty(transparent_)) return false;
+    if (!opaque && transparent_.IsEmpty()) return false;
     const ui::Matrix m = DeviceMatrix();
     if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return false;
     if (!clips_.empty() && !clips_.back().exact) return false;
@@ -328,7 +316,7 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     const D2D1_SIZE_U bounds = target_->GetPixelSize();
     long clipLeft = 0, clipTop = 0, clipRight = static_cast<long>(bounds.width), clipBottom = static_cast<long>(bounds.height);
     if (!clips_.empty()) {
-        const D2D1_RECT_F& c = clips_.back().rect;
+        const ui::RectF& c = clips_.back().rect;
         clipLeft = std::max(clipLeft, std::lround(c.left));
         clipTop = std::max(clipTop, std::lround(c.top));
         clipRight = std::min(clipRight, std::lround(c.right));
@@ -340,9 +328,9 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     left += cutLeft;
     top += cutTop;
     if (right <= left || bottom <= top) return true;  // wholly clipped away
-    const D2D1_RECT_F area = D2D1::RectF(static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
-                                         static_cast<float>(bottom));
-    if (!opaque && (!Contains(transparent_, area) || !Empty(Intersection(touched_, area)))) return false;
+    const ui::RectF area{static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
+                         static_cast<float>(bottom)};
+    if (!opaque && (!transparent_.Contains(area) || !touched_.Intersect(area).IsEmpty())) return false;
     Touch(&dest);
 
     // What was drawn before must be in the target before the copy lands on it.
@@ -403,10 +391,9 @@ void D2DCanvas::DrawDeviceBitmap(ID2D1Bitmap* bitmap, const D2D1_RECT_F& dest, c
     if (!Drawing(u"DrawBitmap") || !bitmap) return;
     // Only the part on the target is drawn, the source cut along (a scaled draw cuts by the same ratio):
     // Direct2D need not sample a bitmap whose destination reaches past the target's edge the same way.
-    const D2D1_SIZE_U size = target_->GetPixelSize();
-    const D2D1_RECT_F to = Intersection(
-        dest, D2D1::RectF(0, 0, static_cast<float>(size.width), static_cast<float>(size.height)));
-    if (Empty(to) || dest.right <= dest.left || dest.bottom <= dest.top) return;
+    // A part on the target means the destination has a size: the ratios below divide by it.
+    const ui::RectF to = FromD2D(dest).Intersect(PixelArea(target_->GetPixelSize()));
+    if (to.IsEmpty()) return;
     const float sx = (source.right - source.left) / (dest.right - dest.left);
     const float sy = (source.bottom - source.top) / (dest.bottom - dest.top);
     const D2D1_RECT_F from = D2D1::RectF(source.left + (to.left - dest.left) * sx, source.top + (to.top - dest.top) * sy,
@@ -416,8 +403,8 @@ void D2DCanvas::DrawDeviceBitmap(ID2D1Bitmap* bitmap, const D2D1_RECT_F& dest, c
     context_->SetTransform(D2D1::Matrix3x2F::Identity());
     // Whole pixels onto whole pixels: nearest neighbour copies them exactly.
     static_cast<ID2D1RenderTarget*>(context_.Get())
-        ->DrawBitmap(bitmap, to, std::clamp(opacity, 0.0f, 1.0f), D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR,
-                     &from);
+        ->DrawBitmap(bitmap, ToD2D(to), std::clamp(opacity, 0.0f, 1.0f),
+                     D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR, &from);
     ApplyTransform();
 }
 

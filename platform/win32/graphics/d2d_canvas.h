@@ -88,7 +88,7 @@ private:
     // rotation (then nothing is drawn outside the rectangle), exact when it also lies on whole pixels (then it
     // is exactly what Direct2D clips to).
     struct DeviceClip {
-        D2D1_RECT_F rect;
+        ui::RectF rect;
         bool exact = true;
         bool bounded = true;
     };
@@ -105,7 +105,7 @@ private:
     // (logical pixels). Only kept while a transparent area is known.
     void Touch(const ui::RectF* bounds = nullptr, float margin = 0);
     // The same with bounds in device pixels.
-    void TouchDevice(const D2D1_RECT_F* device);
+    void TouchDevice(const ui::RectF* device);
     ID2D1Brush* StrokeBrush(float opacity);
     ID2D1StrokeStyle* StrokeStyle() const;
     DWRITE_TEXT_METRICS Measure(std::u16string_view text);
@@ -121,8 +121,8 @@ private:
     bool flushLogged_ = false;
     bool textBitmaps_ = true;
     // The device pixels known to be transparent in this scene and the bounds of what was drawn since then.
-    D2D1_RECT_F transparent_{};
-    D2D1_RECT_F touched_{};
+    ui::RectF transparent_;
+    ui::RectF touched_;
     D2DBrushes brushes_;
     D2DGeometryCache geometries_;
     DWriteLayoutCache layouts_;

@@ -10,12 +10,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-}  // namespace
-
 LayeredSurface::LayeredSurface(D2DGraphics& graphics) : graphics_(graphics) {}
 
 LayeredSurface::~LayeredSurface() = default;
@@ -29,31 +23,29 @@ void LayeredSurface::Resize(float width, float height, float scale) {
     const int deviceWidth = static_cast<int>(std::ceil(width * scale));
     const int deviceHeight = static_cast<int>(std::ceil(height * scale));
     frame_ = graphics_.CreateFrame(std::max(deviceWidth, 1), std::max(deviceHeight, 1), scale);
-    dirty_ = {0, 0, frame_->Width(), frame_->Height()};
+    dirty_ = FrameArea();
+}
+
+ui::RectF LayeredSurface::FrameArea() const {
+    return {0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
 }
 
 bool LayeredSurface::Invalidate(const ui::RectF& rect) {
     if (!frame_) return false;
-    const RECT device{static_cast<LONG>(std::floor(rect.left * scale_)),
-                      static_cast<LONG>(std::floor(rect.top * scale_)),
-                      static_cast<LONG>(std::ceil(rect.right * scale_)),
-                      static_cast<LONG>(std::ceil(rect.bottom * scale_))};
-    if (IsEmpty(device)) return false;
-    if (IsEmpty(dirty_)) {
-        dirty_ = device;
-    } else {
-        UnionRect(&dirty_, &dirty_, &device);
-    }
+    const ui::RectF device{std::floor(rect.left * scale_), std::floor(rect.top * scale_), std::ceil(rect.right * scale_),
+                           std::ceil(rect.bottom * scale_)};
+    if (device.IsEmpty()) return false;
+    dirty_ = dirty_.Union(device);
     return true;
 }
 
 void LayeredSurface::Paint(ui::Form& form, HWND window) {
     if (!frame_) return;
-    RECT area{0, 0, frame_->Width(), frame_->Height()};
-    RECT dirty{};
-    if (!IntersectRect(&dirty, &dirty_, &area)) return;
+    const ui::RectF dirty = dirty_.Intersect(FrameArea());
+    if (dirty.IsEmpty()) return;
     dirty_ = {};
-    ui::Canvas& canvas = frame_->BeginPaint(dirty);
+    ui::Canvas& canvas = frame_->BeginPaint(RECT{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top),
+                                                 static_cast<LONG>(dirty.right), static_cast<LONG>(dirty.bottom)});
     form.PaintTo(canvas);
     if (frame_->EndPaint()) Present(window);
 }

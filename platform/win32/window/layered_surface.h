@@ -41,11 +41,14 @@ public:
     void Present(HWND window);
 
 private:
+    // All of the frame, in device pixels.
+    ui::RectF FrameArea() const;
+
     D2DGraphics& graphics_;
     std::unique_ptr<D2DFrame> frame_;
     float scale_ = 1;
-    // Device pixels of the frame that need painting.
-    RECT dirty_{};
+    // Device pixels of the frame that need painting (whole ones: edges are rounded outwards).
+    ui::RectF dirty_;
 };
 
 }  // namespace platform::win32
