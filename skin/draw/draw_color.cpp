@@ -1,5 +1,6 @@
 #include "skin/draw/draw_color.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/theme_colors.h"
 #include "skin/persist/bt_node20.h"
 #include "ui/property_table.h"
@@ -25,11 +26,7 @@ ui::AlphaColor TDrawColor::Color() const {
     return useThemeColor_ == TUseThemeColorType::ctNone ? FColor : ThemeColorOf(useThemeColor_);
 }
 
-void TDrawColor::SetColor(ui::AlphaColor color) {
-    if (FColor == color) return;
-    FColor = color;
-    DoChange();
-}
+void TDrawColor::SetColor(ui::AlphaColor color) { StoreIfChanged(FColor, color, [this] { DoChange(); }); }
 
 void TDrawColor::SetAlpha(uint8_t alpha) {
     FColor = (FColor & 0x00FFFFFFu) | (static_cast<ui::AlphaColor>(alpha) << 24);
@@ -37,9 +34,7 @@ void TDrawColor::SetAlpha(uint8_t alpha) {
 }
 
 void TDrawColor::SetUseThemeColor(TUseThemeColorType type) {
-    if (useThemeColor_ == type) return;
-    useThemeColor_ = type;
-    DoChange();
+    StoreIfChanged(useThemeColor_, type, [this] { DoChange(); });
 }
 
 void TDrawColor::InitDefaultColor(ui::AlphaColor color) {

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_param_common_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -19,22 +20,10 @@ const ui::PropertyTable& TDrawParamCommonEffect::StaticProperties() {
     return table;
 }
 
-void TDrawParamCommonEffect::SetAlpha(uint8_t value) {
-    if (alpha_ == value) return;
-    alpha_ = value;
-    DoChange();
-}
-
-void TDrawParamCommonEffect::SetOffset(double value) {
-    if (offset_ == value) return;
-    offset_ = value;
-    DoChange();
-}
-
+void TDrawParamCommonEffect::SetAlpha(uint8_t value) { StoreIfChanged(alpha_, value, [this] { DoChange(); }); }
+void TDrawParamCommonEffect::SetOffset(double value) { StoreIfChanged(offset_, value, [this] { DoChange(); }); }
 void TDrawParamCommonEffect::SetCommonEffectTypes(TDPCommonEffectTypes value) {
-    if (commonEffectTypes_ == value) return;
-    commonEffectTypes_ = value;
-    DoChange();
+    StoreIfChanged(commonEffectTypes_, value, [this] { DoChange(); });
 }
 
 void TDrawParamCommonEffect::MixEffects(const TDrawParamCommonEffect& pushed,

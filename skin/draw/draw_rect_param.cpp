@@ -1,5 +1,6 @@
 #include "skin/draw/draw_rect_param.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -22,23 +23,24 @@ TBaseDrawRectParam::TBaseDrawRectParam(std::u16string_view name, std::u16string_
 
 TBaseDrawRectParam::~TBaseDrawRectParam() = default;
 
-template <class V>
-void TBaseDrawRectParam::Store(V& field, V value) {
-    if (field == value) return;
-    field = value;
-    DoChange();
+void TBaseDrawRectParam::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBorderEadges(TDRPBorderEadges value) {
+    StoreIfChanged(borderEadges_, value, [this] { DoChange(); });
 }
-
-void TBaseDrawRectParam::SetIsFill(bool value) { Store(isFill_, value); }
-void TBaseDrawRectParam::SetBorderWidth(double value) { Store(borderWidth_, value); }
-void TBaseDrawRectParam::SetBorderEadges(TDRPBorderEadges value) { Store(borderEadges_, value); }
-void TBaseDrawRectParam::SetRectCorners(TDRPRectCorners value) { Store(rectCorners_, value); }
-void TBaseDrawRectParam::SetIsLine(bool value) { Store(isLine_, value); }
-void TBaseDrawRectParam::SetLinePosition(TDRPLinePosition value) { Store(linePosition_, value); }
-void TBaseDrawRectParam::SetIsRound(bool value) { Store(isRound_, value); }
-void TBaseDrawRectParam::SetRoundWidth(double value) { Store(roundWidth_, value); }
-void TBaseDrawRectParam::SetRoundHeight(double value) { Store(roundHeight_, value); }
-void TBaseDrawRectParam::SetBrushKind(TDRPBrushKind value) { Store(brushKind_, value); }
+void TBaseDrawRectParam::SetRectCorners(TDRPRectCorners value) {
+    StoreIfChanged(rectCorners_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetIsLine(bool value) { StoreIfChanged(isLine_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetLinePosition(TDRPLinePosition value) {
+    StoreIfChanged(linePosition_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetIsRound(bool value) { StoreIfChanged(isRound_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetRoundWidth(double value) { StoreIfChanged(roundWidth_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetRoundHeight(double value) { StoreIfChanged(roundHeight_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBrushKind(TDRPBrushKind value) {
+    StoreIfChanged(brushKind_, value, [this] { DoChange(); });
+}
 
 bool TBaseDrawRectParam::CurrentEffectIsFill() const {
     const TDrawRectParamEffect* effect = CurrentRectEffect();

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_rect_param_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -31,28 +32,13 @@ const ui::PropertyTable& TDrawRectParamEffect::StaticProperties() {
     return table;
 }
 
-void TDrawRectParamEffect::SetIsFill(bool value) {
-    if (isFill_ == value) return;
-    isFill_ = value;
-    DoChange();
-}
-
+void TDrawRectParamEffect::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
 void TDrawRectParamEffect::SetFillColorChangeType(TColorChangeType value) {
-    if (fillColorChangeType_ == value) return;
-    fillColorChangeType_ = value;
-    DoChange();
+    StoreIfChanged(fillColorChangeType_, value, [this] { DoChange(); });
 }
-
-void TDrawRectParamEffect::SetBorderWidth(double value) {
-    if (borderWidth_ == value) return;
-    borderWidth_ = value;
-    DoChange();
-}
-
+void TDrawRectParamEffect::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
 void TDrawRectParamEffect::SetEffectTypes(TDRPEffectTypes value) {
-    if (effectTypes_ == value) return;
-    effectTypes_ = value;
-    DoChange();
+    StoreIfChanged(effectTypes_, value, [this] { DoChange(); });
 }
 
 bool TDrawRectParamEffect::HasEffectTypes() const {

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_text_param_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/default_font.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/draw_compare.h"
@@ -29,22 +30,12 @@ const ui::PropertyTable& TDrawTextParamEffect::StaticProperties() {
     return table;
 }
 
-void TDrawTextParamEffect::SetFontSize(double value) {
-    if (fontSize_ == value) return;
-    fontSize_ = value;
-    DoChange();
-}
-
+void TDrawTextParamEffect::SetFontSize(double value) { StoreIfChanged(fontSize_, value, [this] { DoChange(); }); }
 void TDrawTextParamEffect::SetFontStyle(TFontStyles value) {
-    if (fontStyle_ == value) return;
-    fontStyle_ = value;
-    DoChange();
+    StoreIfChanged(fontStyle_, value, [this] { DoChange(); });
 }
-
 void TDrawTextParamEffect::SetEffectTypes(TDTPEffectTypes value) {
-    if (effectTypes_ == value) return;
-    effectTypes_ = value;
-    DoChange();
+    StoreIfChanged(effectTypes_, value, [this] { DoChange(); });
 }
 
 bool TDrawTextParamEffect::IsFontSizeStored() const {
