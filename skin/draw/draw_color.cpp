@@ -14,9 +14,7 @@ const ui::PropertyTable& TDrawColor::StaticProperties() {
     static const ui::PropertyTable table =
         ui::PropertyTableBuilder<TDrawColor>()
             .Color(u"Color", &TDrawColor::Color, &TDrawColor::SetColor)
-            .Enumeration<TUseThemeColorType>(u"UseThemeColor",
-                                             {u"ctNone", u"ctThemeColor", u"ctThemeColor1", u"ctNavigationBarColor",
-                                              u"ctNavigationBarFontColor", u"ctThemeColor2", u"ctThemeColor3"},
+            .Enumeration<TUseThemeColorType>(u"UseThemeColor", kEnumNames<TUseThemeColorType>,
                                              &TDrawColor::UseThemeColor, &TDrawColor::SetUseThemeColor)
             .Build();
     return table;

@@ -22,8 +22,7 @@ const ui::PropertyTable& TDrawFont::StaticProperties() {
         ui::PropertyTableBuilder<T>()
             .Text(u"Family", &T::FontName, [](T& f, const std::u16string& family) { f.SetFontName(family); })
             .Single(u"Size", &T::FontSize, [](T& f, float size) { f.SetFontSize(size); })
-            .Set<TFontStyle>(u"Style", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"}, &T::FontStyle,
-                             &T::SetFontStyle)
+            .Set<TFontStyle>(u"Style", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
             .Object(u"FontColor", [](T& f) -> ui::Persistent& { return f.FontColor(); })
             .Color(u"Color", &T::Color, &T::SetColor)
             .Build();

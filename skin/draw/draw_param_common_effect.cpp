@@ -14,8 +14,8 @@ const ui::PropertyTable& TDrawParamCommonEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>()
             .Integer<uint8_t>(u"Alpha", &T::Alpha, &T::SetAlpha)
             .Double(u"Offset", &T::Offset, &T::SetOffset)
-            .Set<TDPCommonEffectType>(u"CommonEffectTypes", {u"dpcetOffsetChange", u"dpcetAlphaChange"},
-                                      &T::CommonEffectTypes, &T::SetCommonEffectTypes)
+            .Set<TDPCommonEffectType>(u"CommonEffectTypes", kEnumNames<TDPCommonEffectType>, &T::CommonEffectTypes,
+                                      &T::SetCommonEffectTypes)
             .Build();
     return table;
 }

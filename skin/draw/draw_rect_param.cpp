@@ -146,20 +146,17 @@ const ui::PropertyTable& TDrawRectParam::StaticProperties() {
             .Object(u"FillColor", [](T& p) -> ui::Persistent& { return p.FillColor(); })
             .Object(u"BorderColor", [](T& p) -> ui::Persistent& { return p.BorderColor(); })
             .Double(u"BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
-            .Set<TDRPBorderEadge>(u"BorderEadges", {u"beLeft", u"beTop", u"beRight", u"beBottom"},
-                                  &T::BorderEadges, &T::SetBorderEadges)
-            .Set<TDRPRectCorner>(u"RectCorners", {u"rcTopLeft", u"rcTopRight", u"rcBottomLeft", u"rcBottomRight"},
-                                 &T::RectCorners, &T::SetRectCorners)
+            .Set<TDRPBorderEadge>(u"BorderEadges", kEnumNames<TDRPBorderEadge>, &T::BorderEadges, &T::SetBorderEadges)
+            .Set<TDRPRectCorner>(u"RectCorners", kEnumNames<TDRPRectCorner>, &T::RectCorners, &T::SetRectCorners)
             .Bool(u"IsLine", &T::IsLine, &T::SetIsLine)
-            .Enumeration<TDRPLinePosition>(u"LinePosition", {u"lpLeft", u"lpTop", u"lpRight", u"lpBottom"},
-                                           &T::LinePosition, &T::SetLinePosition)
+            .Enumeration<TDRPLinePosition>(u"LinePosition", kEnumNames<TDRPLinePosition>, &T::LinePosition,
+                                           &T::SetLinePosition)
             .Bool(u"IsRound", &T::IsRound, &T::SetIsRound)
             .Double(u"RoundWidth", &T::RoundWidth, &T::SetRoundWidth)
             .Double(u"RoundHeight", &T::RoundHeight, &T::SetRoundHeight)
-            .Enumeration<TDRPBrushKind>(u"BrushKind", {u"drpbkNone", u"drpbkFill", u"drpbkGradient"},
-                                        &T::BrushKind, &T::SetBrushKind)
+            .Enumeration<TDRPBrushKind>(u"BrushKind", kEnumNames<TDRPBrushKind>, &T::BrushKind, &T::SetBrushKind)
             .Color(u"GradientColor1", &T::GradientColor1, &T::SetGradientColor1)
-            .Enumeration<TGradientStyle>(u"GradientStyle", {u"Linear", u"Radial"}, &T::GradientStyle,
+            .Enumeration<TGradientStyle>(u"GradientStyle", kEnumNames<TGradientStyle>, &T::GradientStyle,
                                          &T::SetGradientStyle)
             .Object(u"GradientStartPosition", [](T& p) -> ui::Persistent& { return p.Gradient().StartPosition(); })
             .Object(u"GradientStopPosition", [](T& p) -> ui::Persistent& { return p.Gradient().StopPosition(); })

@@ -20,14 +20,11 @@ const ui::PropertyTable& TDrawRectParamEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>(&TDrawParamCommonEffect::StaticProperties())
             .Bool(u"IsFill", &T::IsFill, &T::SetIsFill)
             .Object(u"FillColor", [](T& e) -> ui::Persistent& { return e.FillColor(); })
-            .Enumeration<TColorChangeType>(u"FillColorChangeType", {u"cctNone", u"cctBrightness", u"cctDarkness"},
+            .Enumeration<TColorChangeType>(u"FillColorChangeType", kEnumNames<TColorChangeType>,
                                            &T::FillColorChangeType, &T::SetFillColorChangeType)
             .Object(u"BorderColor", [](T& e) -> ui::Persistent& { return e.BorderColor(); })
             .Double(u"BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
-            .Set<TDRPEffectType>(u"EffectTypes",
-                                 {u"drpetFillColorChange", u"drpetIsFillChange", u"drpetBorderWidthChange",
-                                  u"drpetBorderColorChange"},
-                                 &T::EffectTypes, &T::SetEffectTypes)
+            .Set<TDRPEffectType>(u"EffectTypes", kEnumNames<TDRPEffectType>, &T::EffectTypes, &T::SetEffectTypes)
             .Build();
     return table;
 }

@@ -23,12 +23,10 @@ const ui::PropertyTable& TDrawRectSetting::StaticProperties() {
             .Double(u"Width", &T::Width, &T::SetWidth)
             .Double(u"Height", &T::Height, &T::SetHeight)
             .Bool(u"Enabled", &T::Enabled, &T::SetEnabled)
-            .Enumeration<TDPSizeType>(u"SizeType", {u"dpstPixel", u"dpstPercent"}, &T::SizeType, &T::SetSizeType)
-            .Enumeration<TDPPositionHorzType>(u"PositionHorzType",
-                                              {u"dpphtNone", u"dpphtLeft", u"dpphtCenter", u"dpphtRight"},
+            .Enumeration<TDPSizeType>(u"SizeType", kEnumNames<TDPSizeType>, &T::SizeType, &T::SetSizeType)
+            .Enumeration<TDPPositionHorzType>(u"PositionHorzType", kEnumNames<TDPPositionHorzType>,
                                               &T::PositionHorzType, &T::SetPositionHorzType)
-            .Enumeration<TDPPositionVertType>(u"PositionVertType",
-                                              {u"dppvtNone", u"dppvtTop", u"dppvtCenter", u"dppvtBottom"},
+            .Enumeration<TDPPositionVertType>(u"PositionVertType", kEnumNames<TDPPositionVertType>,
                                               &T::PositionVertType, &T::SetPositionVertType)
             .Build();
     return table;

@@ -122,17 +122,16 @@ const ui::PropertyTable& TDrawTextParam::StaticProperties() {
             .Object(u"DrawFont", [](T& p) -> ui::Persistent& { return p.DrawFont(); })
             .Text(u"FontName", &T::FontName, [](T& p, const std::u16string& family) { p.SetFontName(family); })
             .Double(u"FontSize", &T::FontSize, &T::SetFontSize)
-            .Set<TFontStyle>(u"FontStyle", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"}, &T::FontStyle,
-                             &T::SetFontStyle)
+            .Set<TFontStyle>(u"FontStyle", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
             .Color(u"FontColor", &T::FontColor, &T::SetFontColor)
             .Bool(u"IsWordWrap", &T::IsWordWrap, &T::SetIsWordWrap)
             .Bool(u"IsDrawVert", &T::IsDrawVert, &T::SetIsDrawVert)
-            .Enumeration<TFontHorzAlign>(u"FontHorzAlign", {u"fhaLeft", u"fhaCenter", u"fhaRight"},
-                                         &T::FontHorzAlign, &T::SetFontHorzAlign)
-            .Enumeration<TFontVertAlign>(u"FontVertAlign", {u"fvaTop", u"fvaCenter", u"fvaBottom"},
-                                         &T::FontVertAlign, &T::SetFontVertAlign)
-            .Enumeration<TFontTrimmingType>(u"FontTrimming", {u"fttNone", u"fttCharacter", u"fftWord"},
-                                            &T::FontTrimming, &T::SetFontTrimming)
+            .Enumeration<TFontHorzAlign>(u"FontHorzAlign", kEnumNames<TFontHorzAlign>, &T::FontHorzAlign,
+                                         &T::SetFontHorzAlign)
+            .Enumeration<TFontVertAlign>(u"FontVertAlign", kEnumNames<TFontVertAlign>, &T::FontVertAlign,
+                                         &T::SetFontVertAlign)
+            .Enumeration<TFontTrimmingType>(u"FontTrimming", kEnumNames<TFontTrimmingType>, &T::FontTrimming,
+                                            &T::SetFontTrimming)
             .Double(u"AutoSizeWidthAdjust", &T::AutoSizeWidthAdjust, &T::SetAutoSizeWidthAdjust)
             .Double(u"AutoSizeHeightAdjust", &T::AutoSizeHeightAdjust, &T::SetAutoSizeHeightAdjust)
             .Build();

@@ -21,11 +21,8 @@ const ui::PropertyTable& TDrawTextParamEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>(&TDrawParamCommonEffect::StaticProperties())
             .Object(u"FontColor", [](T& e) -> ui::Persistent& { return e.FontColor(); })
             .Double(u"FontSize", &T::FontSize, &T::SetFontSize)
-            .Set<TFontStyle>(u"FontStyle", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"},
-                             &T::FontStyle, &T::SetFontStyle)
-            .Set<TDTPEffectType>(u"EffectTypes",
-                                 {u"dtpetFontColorChange", u"dtpetFontSizeChange", u"dtpetFontStyleChange"},
-                                 &T::EffectTypes, &T::SetEffectTypes)
+            .Set<TFontStyle>(u"FontStyle", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
+            .Set<TDTPEffectType>(u"EffectTypes", kEnumNames<TDTPEffectType>, &T::EffectTypes, &T::SetEffectTypes)
             .Build();
     return table;
 }
