@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/draw/enum_count.h"
+#include "skin/core/skin_enum.h"
 #include "skin/persist/bt_node20.h"
 #include "ui/geometry.h"
 

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_color.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/theme_colors.h"
 #include "skin/persist/bt_node20.h"
 #include "ui/property_table.h"
@@ -13,9 +14,7 @@ const ui::PropertyTable& TDrawColor::StaticProperties() {
     static const ui::PropertyTable table =
         ui::PropertyTableBuilder<TDrawColor>()
             .Color(u"Color", &TDrawColor::Color, &TDrawColor::SetColor)
-            .Enumeration<TUseThemeColorType>(u"UseThemeColor",
-                                             {u"ctNone", u"ctThemeColor", u"ctThemeColor1", u"ctNavigationBarColor",
-                                              u"ctNavigationBarFontColor", u"ctThemeColor2", u"ctThemeColor3"},
+            .Enumeration<TUseThemeColorType>(u"UseThemeColor", kEnumNames<TUseThemeColorType>,
                                              &TDrawColor::UseThemeColor, &TDrawColor::SetUseThemeColor)
             .Build();
     return table;
@@ -25,11 +24,7 @@ ui::AlphaColor TDrawColor::Color() const {
     return useThemeColor_ == TUseThemeColorType::ctNone ? FColor : ThemeColorOf(useThemeColor_);
 }
 
-void TDrawColor::SetColor(ui::AlphaColor color) {
-    if (FColor == color) return;
-    FColor = color;
-    DoChange();
-}
+void TDrawColor::SetColor(ui::AlphaColor color) { StoreIfChanged(FColor, color, [this] { DoChange(); }); }
 
 void TDrawColor::SetAlpha(uint8_t alpha) {
     FColor = (FColor & 0x00FFFFFFu) | (static_cast<ui::AlphaColor>(alpha) << 24);
@@ -37,9 +32,7 @@ void TDrawColor::SetAlpha(uint8_t alpha) {
 }
 
 void TDrawColor::SetUseThemeColor(TUseThemeColorType type) {
-    if (useThemeColor_ == type) return;
-    useThemeColor_ = type;
-    DoChange();
+    StoreIfChanged(useThemeColor_, type, [this] { DoChange(); });
 }
 
 void TDrawColor::InitDefaultColor(ui::AlphaColor color) {

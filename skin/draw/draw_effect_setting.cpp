@@ -1,5 +1,6 @@
 #include "skin/draw/draw_effect_setting.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/persist/bt_node20.h"
 #include "ui/property_table.h"
@@ -35,9 +36,7 @@ const ui::PropertyTable& TDrawEffectSetting::StaticProperties() {
 }
 
 void TDrawEffectSetting::SetIsMixedMouseDownAndPushedEffect(bool value) {
-    if (isMixedMouseDownAndPushedEffect_ == value) return;
-    isMixedMouseDownAndPushedEffect_ = value;
-    DoChange();
+    StoreIfChanged(isMixedMouseDownAndPushedEffect_, value, [this] { DoChange(); });
 }
 
 void TDrawEffectSetting::Clear() {

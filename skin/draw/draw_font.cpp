@@ -1,5 +1,6 @@
 #include "skin/draw/draw_font.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/default_font.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/font_text.h"
@@ -21,32 +22,19 @@ const ui::PropertyTable& TDrawFont::StaticProperties() {
         ui::PropertyTableBuilder<T>()
             .Text(u"Family", &T::FontName, [](T& f, const std::u16string& family) { f.SetFontName(family); })
             .Single(u"Size", &T::FontSize, [](T& f, float size) { f.SetFontSize(size); })
-            .Set<TFontStyle>(u"Style", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"}, &T::FontStyle,
-                             &T::SetFontStyle)
+            .Set<TFontStyle>(u"Style", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
             .Object(u"FontColor", [](T& f) -> ui::Persistent& { return f.FontColor(); })
             .Color(u"Color", &T::Color, &T::SetColor)
             .Build();
     return table;
 }
 
-void TDrawFont::SetFontName(std::u16string_view family) {
-    if (family_ == family) return;
-    family_ = family;
-    DoChange();
-}
-
+void TDrawFont::SetFontName(std::u16string_view family) { StoreIfChanged(family_, family, [this] { DoChange(); }); }
+// The size is kept as the platform font holds it: a double that rounds to the same single changes nothing.
 void TDrawFont::SetFontSize(double size) {
-    const auto single = static_cast<float>(size);
-    if (size_ == single) return;
-    size_ = single;
-    DoChange();
+    StoreIfChanged(size_, static_cast<float>(size), [this] { DoChange(); });
 }
-
-void TDrawFont::SetFontStyle(TFontStyles style) {
-    if (style_ == style) return;
-    style_ = style;
-    DoChange();
-}
+void TDrawFont::SetFontStyle(TFontStyles style) { StoreIfChanged(style_, style, [this] { DoChange(); }); }
 
 void TDrawFont::SetFontColor(const TDrawColor& color) {
     if (fontColor_.FColor == color.FColor && fontColor_.UseThemeColor() == color.UseThemeColor()) return;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "skin/core/store_if_changed.h"
+
 namespace skin {
 
 namespace {
@@ -23,9 +25,7 @@ TDrawGradient::TDrawGradient() : points_{{0xFF000000, 0}, {0xFFFFFFFF, 1}} {
 }
 
 void TDrawGradient::SetPoints(std::vector<ui::GradientStop> points) {
-    if (SameStops(points_, points)) return;
-    points_ = std::move(points);
-    DoChange();
+    StoreIfChanged(points_, std::move(points), [this] { DoChange(); }, SameStops);
 }
 
 ui::AlphaColor TDrawGradient::Color1() const { return points_.size() < 2 ? 0 : points_[1].color; }
@@ -38,11 +38,7 @@ void TDrawGradient::SetColor1(ui::AlphaColor color) {
     DoChange();
 }
 
-void TDrawGradient::SetStyle(TGradientStyle style) {
-    if (style_ == style) return;
-    style_ = style;
-    DoChange();
-}
+void TDrawGradient::SetStyle(TGradientStyle style) { StoreIfChanged(style_, style, [this] { DoChange(); }); }
 
 bool operator==(const TDrawGradient& a, const TDrawGradient& b) {
     return SameStops(a.points_, b.points_) && a.style_ == b.style_ &&

@@ -3,15 +3,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/draw/enum_count.h"
+#include "skin/core/skin_enum.h"
 #include "ui/brush.h"
 #include "ui/persistent.h"
 #include "ui/position.h"
 
 namespace skin {
 
-enum class TGradientStyle : uint8_t { Linear, Radial };
-SKIN_ENUM_COUNT(TGradientStyle, 2);
+SKIN_ENUM(TGradientStyle, Linear, Radial);
 
 // The gradient a rectangle parameter fills with: colour points, a style, and start and stop positions
 // relative to the filled rectangle (0..1 on each axis). A new gradient runs from opaque black at the top to

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_param.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/persist/bt_node20.h"
 #include "ui/property_table.h"
@@ -33,11 +34,7 @@ const ui::PropertyTable& TDrawParam::StaticProperties() {
     return table;
 }
 
-void TDrawParam::SetAlpha(uint8_t value) {
-    if (alpha_ == value) return;
-    alpha_ = value;
-    DoChange();
-}
+void TDrawParam::SetAlpha(uint8_t value) { StoreIfChanged(alpha_, value, [this] { DoChange(); }); }
 
 void TDrawParam::Clear() {
     alpha_ = 255;

@@ -1,5 +1,6 @@
 #include "skin/draw/draw_param_common_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -13,28 +14,16 @@ const ui::PropertyTable& TDrawParamCommonEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>()
             .Integer<uint8_t>(u"Alpha", &T::Alpha, &T::SetAlpha)
             .Double(u"Offset", &T::Offset, &T::SetOffset)
-            .Set<TDPCommonEffectType>(u"CommonEffectTypes", {u"dpcetOffsetChange", u"dpcetAlphaChange"},
-                                      &T::CommonEffectTypes, &T::SetCommonEffectTypes)
+            .Set<TDPCommonEffectType>(u"CommonEffectTypes", kEnumNames<TDPCommonEffectType>, &T::CommonEffectTypes,
+                                      &T::SetCommonEffectTypes)
             .Build();
     return table;
 }
 
-void TDrawParamCommonEffect::SetAlpha(uint8_t value) {
-    if (alpha_ == value) return;
-    alpha_ = value;
-    DoChange();
-}
-
-void TDrawParamCommonEffect::SetOffset(double value) {
-    if (offset_ == value) return;
-    offset_ = value;
-    DoChange();
-}
-
+void TDrawParamCommonEffect::SetAlpha(uint8_t value) { StoreIfChanged(alpha_, value, [this] { DoChange(); }); }
+void TDrawParamCommonEffect::SetOffset(double value) { StoreIfChanged(offset_, value, [this] { DoChange(); }); }
 void TDrawParamCommonEffect::SetCommonEffectTypes(TDPCommonEffectTypes value) {
-    if (commonEffectTypes_ == value) return;
-    commonEffectTypes_ = value;
-    DoChange();
+    StoreIfChanged(commonEffectTypes_, value, [this] { DoChange(); });
 }
 
 void TDrawParamCommonEffect::MixEffects(const TDrawParamCommonEffect& pushed,

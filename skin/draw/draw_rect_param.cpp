@@ -1,5 +1,6 @@
 #include "skin/draw/draw_rect_param.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -22,23 +23,24 @@ TBaseDrawRectParam::TBaseDrawRectParam(std::u16string_view name, std::u16string_
 
 TBaseDrawRectParam::~TBaseDrawRectParam() = default;
 
-template <class V>
-void TBaseDrawRectParam::Store(V& field, V value) {
-    if (field == value) return;
-    field = value;
-    DoChange();
+void TBaseDrawRectParam::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBorderEadges(TDRPBorderEadges value) {
+    StoreIfChanged(borderEadges_, value, [this] { DoChange(); });
 }
-
-void TBaseDrawRectParam::SetIsFill(bool value) { Store(isFill_, value); }
-void TBaseDrawRectParam::SetBorderWidth(double value) { Store(borderWidth_, value); }
-void TBaseDrawRectParam::SetBorderEadges(TDRPBorderEadges value) { Store(borderEadges_, value); }
-void TBaseDrawRectParam::SetRectCorners(TDRPRectCorners value) { Store(rectCorners_, value); }
-void TBaseDrawRectParam::SetIsLine(bool value) { Store(isLine_, value); }
-void TBaseDrawRectParam::SetLinePosition(TDRPLinePosition value) { Store(linePosition_, value); }
-void TBaseDrawRectParam::SetIsRound(bool value) { Store(isRound_, value); }
-void TBaseDrawRectParam::SetRoundWidth(double value) { Store(roundWidth_, value); }
-void TBaseDrawRectParam::SetRoundHeight(double value) { Store(roundHeight_, value); }
-void TBaseDrawRectParam::SetBrushKind(TDRPBrushKind value) { Store(brushKind_, value); }
+void TBaseDrawRectParam::SetRectCorners(TDRPRectCorners value) {
+    StoreIfChanged(rectCorners_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetIsLine(bool value) { StoreIfChanged(isLine_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetLinePosition(TDRPLinePosition value) {
+    StoreIfChanged(linePosition_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetIsRound(bool value) { StoreIfChanged(isRound_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetRoundWidth(double value) { StoreIfChanged(roundWidth_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetRoundHeight(double value) { StoreIfChanged(roundHeight_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetBrushKind(TDRPBrushKind value) {
+    StoreIfChanged(brushKind_, value, [this] { DoChange(); });
+}
 
 bool TBaseDrawRectParam::CurrentEffectIsFill() const {
     const TDrawRectParamEffect* effect = CurrentRectEffect();
@@ -144,20 +146,17 @@ const ui::PropertyTable& TDrawRectParam::StaticProperties() {
             .Object(u"FillColor", [](T& p) -> ui::Persistent& { return p.FillColor(); })
             .Object(u"BorderColor", [](T& p) -> ui::Persistent& { return p.BorderColor(); })
             .Double(u"BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
-            .Set<TDRPBorderEadge>(u"BorderEadges", {u"beLeft", u"beTop", u"beRight", u"beBottom"},
-                                  &T::BorderEadges, &T::SetBorderEadges)
-            .Set<TDRPRectCorner>(u"RectCorners", {u"rcTopLeft", u"rcTopRight", u"rcBottomLeft", u"rcBottomRight"},
-                                 &T::RectCorners, &T::SetRectCorners)
+            .Set<TDRPBorderEadge>(u"BorderEadges", kEnumNames<TDRPBorderEadge>, &T::BorderEadges, &T::SetBorderEadges)
+            .Set<TDRPRectCorner>(u"RectCorners", kEnumNames<TDRPRectCorner>, &T::RectCorners, &T::SetRectCorners)
             .Bool(u"IsLine", &T::IsLine, &T::SetIsLine)
-            .Enumeration<TDRPLinePosition>(u"LinePosition", {u"lpLeft", u"lpTop", u"lpRight", u"lpBottom"},
-                                           &T::LinePosition, &T::SetLinePosition)
+            .Enumeration<TDRPLinePosition>(u"LinePosition", kEnumNames<TDRPLinePosition>, &T::LinePosition,
+                                           &T::SetLinePosition)
             .Bool(u"IsRound", &T::IsRound, &T::SetIsRound)
             .Double(u"RoundWidth", &T::RoundWidth, &T::SetRoundWidth)
             .Double(u"RoundHeight", &T::RoundHeight, &T::SetRoundHeight)
-            .Enumeration<TDRPBrushKind>(u"BrushKind", {u"drpbkNone", u"drpbkFill", u"drpbkGradient"},
-                                        &T::BrushKind, &T::SetBrushKind)
+            .Enumeration<TDRPBrushKind>(u"BrushKind", kEnumNames<TDRPBrushKind>, &T::BrushKind, &T::SetBrushKind)
             .Color(u"GradientColor1", &T::GradientColor1, &T::SetGradientColor1)
-            .Enumeration<TGradientStyle>(u"GradientStyle", {u"Linear", u"Radial"}, &T::GradientStyle,
+            .Enumeration<TGradientStyle>(u"GradientStyle", kEnumNames<TGradientStyle>, &T::GradientStyle,
                                          &T::SetGradientStyle)
             .Object(u"GradientStartPosition", [](T& p) -> ui::Persistent& { return p.Gradient().StartPosition(); })
             .Object(u"GradientStopPosition", [](T& p) -> ui::Persistent& { return p.Gradient().StopPosition(); })

@@ -102,9 +102,6 @@ protected:
     bool AssignFrom(const ui::Persistent& source) override;
 
 private:
-    template <class V>
-    void Store(V& field, V value);
-
     bool isFill_ = false;
     TDrawColor fillDrawColor_;
     // Result holder for the brightness and darkness change types; reports nothing.

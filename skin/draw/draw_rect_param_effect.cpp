@@ -1,5 +1,6 @@
 #include "skin/draw/draw_rect_param_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/set_text.h"
 #include "skin/persist/bt_node20.h"
@@ -19,40 +20,22 @@ const ui::PropertyTable& TDrawRectParamEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>(&TDrawParamCommonEffect::StaticProperties())
             .Bool(u"IsFill", &T::IsFill, &T::SetIsFill)
             .Object(u"FillColor", [](T& e) -> ui::Persistent& { return e.FillColor(); })
-            .Enumeration<TColorChangeType>(u"FillColorChangeType", {u"cctNone", u"cctBrightness", u"cctDarkness"},
+            .Enumeration<TColorChangeType>(u"FillColorChangeType", kEnumNames<TColorChangeType>,
                                            &T::FillColorChangeType, &T::SetFillColorChangeType)
             .Object(u"BorderColor", [](T& e) -> ui::Persistent& { return e.BorderColor(); })
             .Double(u"BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
-            .Set<TDRPEffectType>(u"EffectTypes",
-                                 {u"drpetFillColorChange", u"drpetIsFillChange", u"drpetBorderWidthChange",
-                                  u"drpetBorderColorChange"},
-                                 &T::EffectTypes, &T::SetEffectTypes)
+            .Set<TDRPEffectType>(u"EffectTypes", kEnumNames<TDRPEffectType>, &T::EffectTypes, &T::SetEffectTypes)
             .Build();
     return table;
 }
 
-void TDrawRectParamEffect::SetIsFill(bool value) {
-    if (isFill_ == value) return;
-    isFill_ = value;
-    DoChange();
-}
-
+void TDrawRectParamEffect::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
 void TDrawRectParamEffect::SetFillColorChangeType(TColorChangeType value) {
-    if (fillColorChangeType_ == value) return;
-    fillColorChangeType_ = value;
-    DoChange();
+    StoreIfChanged(fillColorChangeType_, value, [this] { DoChange(); });
 }
-
-void TDrawRectParamEffect::SetBorderWidth(double value) {
-    if (borderWidth_ == value) return;
-    borderWidth_ = value;
-    DoChange();
-}
-
+void TDrawRectParamEffect::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
 void TDrawRectParamEffect::SetEffectTypes(TDRPEffectTypes value) {
-    if (effectTypes_ == value) return;
-    effectTypes_ = value;
-    DoChange();
+    StoreIfChanged(effectTypes_, value, [this] { DoChange(); });
 }
 
 bool TDrawRectParamEffect::HasEffectTypes() const {

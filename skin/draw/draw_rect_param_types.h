@@ -2,37 +2,26 @@
 
 #include <cstdint>
 
-#include "skin/draw/enum_count.h"
+#include "skin/core/skin_enum.h"
 #include "ui/enum_set.h"
 
 namespace skin {
 
-enum class TDRPBrushKind : uint8_t { drpbkNone, drpbkFill, drpbkGradient };
-SKIN_ENUM_COUNT(TDRPBrushKind, 3);
+SKIN_ENUM(TDRPBrushKind, drpbkNone, drpbkFill, drpbkGradient);
 
-enum class TDRPBorderEadge : uint8_t { beLeft, beTop, beRight, beBottom };
-SKIN_ENUM_COUNT(TDRPBorderEadge, 4);
+SKIN_ENUM(TDRPBorderEadge, beLeft, beTop, beRight, beBottom);
 using TDRPBorderEadges = ui::EnumSet<TDRPBorderEadge>;
 
-enum class TDRPRectCorner : uint8_t { rcTopLeft, rcTopRight, rcBottomLeft, rcBottomRight };
-SKIN_ENUM_COUNT(TDRPRectCorner, 4);
+SKIN_ENUM(TDRPRectCorner, rcTopLeft, rcTopRight, rcBottomLeft, rcBottomRight);
 using TDRPRectCorners = ui::EnumSet<TDRPRectCorner>;
 
-enum class TDRPLinePosition : uint8_t { lpLeft, lpTop, lpRight, lpBottom };
-SKIN_ENUM_COUNT(TDRPLinePosition, 4);
+SKIN_ENUM(TDRPLinePosition, lpLeft, lpTop, lpRight, lpBottom);
 
 // The changes a rectangle parameter's effect can make besides the common ones.
-enum class TDRPEffectType : uint8_t {
-    drpetFillColorChange,
-    drpetIsFillChange,
-    drpetBorderWidthChange,
-    drpetBorderColorChange,
-};
-SKIN_ENUM_COUNT(TDRPEffectType, 4);
+SKIN_ENUM(TDRPEffectType, drpetFillColorChange, drpetIsFillChange, drpetBorderWidthChange, drpetBorderColorChange);
 using TDRPEffectTypes = ui::EnumSet<TDRPEffectType>;
 
-enum class TColorChangeType : uint8_t { cctNone, cctBrightness, cctDarkness };
-SKIN_ENUM_COUNT(TColorChangeType, 3);
+SKIN_ENUM(TColorChangeType, cctNone, cctBrightness, cctDarkness);
 
 inline constexpr TDRPBorderEadges kAllBorderEadges{TDRPBorderEadge::beLeft, TDRPBorderEadge::beTop,
                                                    TDRPBorderEadge::beRight, TDRPBorderEadge::beBottom};

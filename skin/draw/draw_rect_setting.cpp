@@ -1,5 +1,8 @@
 #include "skin/draw/draw_rect_setting.h"
 
+#include <tuple>
+
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/draw_compare.h"
 #include "skin/persist/bt_node20.h"
@@ -20,70 +23,45 @@ const ui::PropertyTable& TDrawRectSetting::StaticProperties() {
             .Double(u"Width", &T::Width, &T::SetWidth)
             .Double(u"Height", &T::Height, &T::SetHeight)
             .Bool(u"Enabled", &T::Enabled, &T::SetEnabled)
-            .Enumeration<TDPSizeType>(u"SizeType", {u"dpstPixel", u"dpstPercent"}, &T::SizeType, &T::SetSizeType)
-            .Enumeration<TDPPositionHorzType>(u"PositionHorzType",
-                                              {u"dpphtNone", u"dpphtLeft", u"dpphtCenter", u"dpphtRight"},
+            .Enumeration<TDPSizeType>(u"SizeType", kEnumNames<TDPSizeType>, &T::SizeType, &T::SetSizeType)
+            .Enumeration<TDPPositionHorzType>(u"PositionHorzType", kEnumNames<TDPPositionHorzType>,
                                               &T::PositionHorzType, &T::SetPositionHorzType)
-            .Enumeration<TDPPositionVertType>(u"PositionVertType",
-                                              {u"dppvtNone", u"dppvtTop", u"dppvtCenter", u"dppvtBottom"},
+            .Enumeration<TDPPositionVertType>(u"PositionVertType", kEnumNames<TDPPositionVertType>,
                                               &T::PositionVertType, &T::SetPositionVertType)
             .Build();
     return table;
 }
 
-void TDrawRectSetting::SetValue(double& field, double value) {
-    if (field == value) return;
-    field = value;
-    DoChange();
-}
+void TDrawRectSetting::SetLeft(double value) { StoreIfChanged(left_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetTop(double value) { StoreIfChanged(top_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetRight(double value) { StoreIfChanged(right_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetBottom(double value) { StoreIfChanged(bottom_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetWidth(double value) { StoreIfChanged(width_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetHeight(double value) { StoreIfChanged(height_, value, [this] { DoChange(); }); }
 
-void TDrawRectSetting::SetLeft(double value) { SetValue(left_, value); }
-void TDrawRectSetting::SetTop(double value) { SetValue(top_, value); }
-void TDrawRectSetting::SetRight(double value) { SetValue(right_, value); }
-void TDrawRectSetting::SetBottom(double value) { SetValue(bottom_, value); }
-void TDrawRectSetting::SetWidth(double value) { SetValue(width_, value); }
-void TDrawRectSetting::SetHeight(double value) { SetValue(height_, value); }
-
+// Reports even while switching off: the drawn rectangle goes back to the control rectangle.
 void TDrawRectSetting::SetEnabled(bool value) {
-    if (enabled_ == value) return;
-    enabled_ = value;
-    if (OnChange) OnChange(this);
+    StoreIfChanged(enabled_, value, [this] {
+        if (OnChange) OnChange(this);
+    });
 }
 
-void TDrawRectSetting::SetSizeType(TDPSizeType value) {
-    if (sizeType_ == value) return;
-    sizeType_ = value;
-    DoChange();
-}
-
+void TDrawRectSetting::SetSizeType(TDPSizeType value) { StoreIfChanged(sizeType_, value, [this] { DoChange(); }); }
 void TDrawRectSetting::SetPositionHorzType(TDPPositionHorzType value) {
-    if (positionHorzType_ == value) return;
-    positionHorzType_ = value;
-    DoChange();
+    StoreIfChanged(positionHorzType_, value, [this] { DoChange(); });
 }
-
 void TDrawRectSetting::SetPositionVertType(TDPPositionVertType value) {
-    if (positionVertType_ == value) return;
-    positionVertType_ = value;
-    DoChange();
+    StoreIfChanged(positionVertType_, value, [this] { DoChange(); });
 }
 
 void TDrawRectSetting::SetBounds(double left, double top, double width, double height) {
-    if (left_ == left && top_ == top && width_ == width && height_ == height) return;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    DoChange();
+    StoreIfChanged(std::tie(left_, top_, width_, height_), std::tuple(left, top, width, height),
+                   [this] { DoChange(); });
 }
 
 void TDrawRectSetting::SetMargins(double left, double top, double right, double bottom) {
-    if (left_ == left && top_ == top && right_ == right && bottom_ == bottom) return;
-    left_ = left;
-    top_ = top;
-    right_ = right;
-    bottom_ = bottom;
-    DoChange();
+    StoreIfChanged(std::tie(left_, top_, right_, bottom_), std::tuple(left, top, right, bottom),
+                   [this] { DoChange(); });
 }
 
 void TDrawRectSetting::Clear() {

@@ -66,7 +66,6 @@ protected:
 private:
     // Fires OnChange while Enabled.
     void DoChange();
-    void SetValue(double& field, double value);
 
     double left_ = 0;
     double top_ = 0;

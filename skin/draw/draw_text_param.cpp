@@ -1,5 +1,6 @@
 #include "skin/draw/draw_text_param.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/default_font.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/persist/bt_node20.h"
@@ -16,28 +17,32 @@ TBaseDrawTextParam::TBaseDrawTextParam(std::u16string_view name, std::u16string_
 
 TBaseDrawTextParam::~TBaseDrawTextParam() = default;
 
-template <class V>
-void TBaseDrawTextParam::Store(V& field, V value) {
-    if (field == value) return;
-    field = value;
-    DoChange();
-}
-
-void TBaseDrawTextParam::SetIsWordWrap(bool value) { Store(isWordWrap_, value); }
+void TBaseDrawTextParam::SetIsWordWrap(bool value) { StoreIfChanged(isWordWrap_, value, [this] { DoChange(); }); }
 
 void TBaseDrawTextParam::SetIsDrawVert(bool value) {
-    if (isDrawVert_ == value) return;
-    isDrawVert_ = value;
-    if (value) isWordWrap_ = true;
-    DoChange();
+    // Vertical writing wraps after every character: turning it on turns word wrap on in the same report.
+    StoreIfChanged(isDrawVert_, value, [this, value] {
+        if (value) isWordWrap_ = true;
+        DoChange();
+    });
 }
 
-void TBaseDrawTextParam::SetFontHorzAlign(TFontHorzAlign value) { Store(fontHorzAlign_, value); }
-void TBaseDrawTextParam::SetFontVertAlign(TFontVertAlign value) { Store(fontVertAlign_, value); }
+void TBaseDrawTextParam::SetFontHorzAlign(TFontHorzAlign value) {
+    StoreIfChanged(fontHorzAlign_, value, [this] { DoChange(); });
+}
+void TBaseDrawTextParam::SetFontVertAlign(TFontVertAlign value) {
+    StoreIfChanged(fontVertAlign_, value, [this] { DoChange(); });
+}
 // Reported like every other setting: a new trimming shows only after a repaint.
-void TBaseDrawTextParam::SetFontTrimming(TFontTrimmingType value) { Store(fontTrimming_, value); }
-void TBaseDrawTextParam::SetAutoSizeWidthAdjust(double value) { Store(autoSizeWidthAdjust_, value); }
-void TBaseDrawTextParam::SetAutoSizeHeightAdjust(double value) { Store(autoSizeHeightAdjust_, value); }
+void TBaseDrawTextParam::SetFontTrimming(TFontTrimmingType value) {
+    StoreIfChanged(fontTrimming_, value, [this] { DoChange(); });
+}
+void TBaseDrawTextParam::SetAutoSizeWidthAdjust(double value) {
+    StoreIfChanged(autoSizeWidthAdjust_, value, [this] { DoChange(); });
+}
+void TBaseDrawTextParam::SetAutoSizeHeightAdjust(double value) {
+    StoreIfChanged(autoSizeHeightAdjust_, value, [this] { DoChange(); });
+}
 
 TSkinAlign TBaseDrawTextParam::HorzAlign() const { return static_cast<TSkinAlign>(fontHorzAlign_); }
 void TBaseDrawTextParam::SetHorzAlign(TSkinAlign align) { SetFontHorzAlign(static_cast<TFontHorzAlign>(align)); }
@@ -117,17 +122,16 @@ const ui::PropertyTable& TDrawTextParam::StaticProperties() {
             .Object(u"DrawFont", [](T& p) -> ui::Persistent& { return p.DrawFont(); })
             .Text(u"FontName", &T::FontName, [](T& p, const std::u16string& family) { p.SetFontName(family); })
             .Double(u"FontSize", &T::FontSize, &T::SetFontSize)
-            .Set<TFontStyle>(u"FontStyle", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"}, &T::FontStyle,
-                             &T::SetFontStyle)
+            .Set<TFontStyle>(u"FontStyle", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
             .Color(u"FontColor", &T::FontColor, &T::SetFontColor)
             .Bool(u"IsWordWrap", &T::IsWordWrap, &T::SetIsWordWrap)
             .Bool(u"IsDrawVert", &T::IsDrawVert, &T::SetIsDrawVert)
-            .Enumeration<TFontHorzAlign>(u"FontHorzAlign", {u"fhaLeft", u"fhaCenter", u"fhaRight"},
-                                         &T::FontHorzAlign, &T::SetFontHorzAlign)
-            .Enumeration<TFontVertAlign>(u"FontVertAlign", {u"fvaTop", u"fvaCenter", u"fvaBottom"},
-                                         &T::FontVertAlign, &T::SetFontVertAlign)
-            .Enumeration<TFontTrimmingType>(u"FontTrimming", {u"fttNone", u"fttCharacter", u"fftWord"},
-                                            &T::FontTrimming, &T::SetFontTrimming)
+            .Enumeration<TFontHorzAlign>(u"FontHorzAlign", kEnumNames<TFontHorzAlign>, &T::FontHorzAlign,
+                                         &T::SetFontHorzAlign)
+            .Enumeration<TFontVertAlign>(u"FontVertAlign", kEnumNames<TFontVertAlign>, &T::FontVertAlign,
+                                         &T::SetFontVertAlign)
+            .Enumeration<TFontTrimmingType>(u"FontTrimming", kEnumNames<TFontTrimmingType>, &T::FontTrimming,
+                                            &T::SetFontTrimming)
             .Double(u"AutoSizeWidthAdjust", &T::AutoSizeWidthAdjust, &T::SetAutoSizeWidthAdjust)
             .Double(u"AutoSizeHeightAdjust", &T::AutoSizeHeightAdjust, &T::SetAutoSizeHeightAdjust)
             .Build();

@@ -93,9 +93,6 @@ protected:
     bool AssignFrom(const ui::Persistent& source) override;
 
 private:
-    template <class V>
-    void Store(V& field, V value);
-
     TDrawFont drawFont_;
     bool isWordWrap_ = false;
     bool isDrawVert_ = false;

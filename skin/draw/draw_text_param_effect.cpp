@@ -1,5 +1,6 @@
 #include "skin/draw/draw_text_param_effect.h"
 
+#include "skin/core/store_if_changed.h"
 #include "skin/draw/default_font.h"
 #include "skin/draw/doc_node_io.h"
 #include "skin/draw/draw_compare.h"
@@ -20,31 +21,18 @@ const ui::PropertyTable& TDrawTextParamEffect::StaticProperties() {
         ui::PropertyTableBuilder<T>(&TDrawParamCommonEffect::StaticProperties())
             .Object(u"FontColor", [](T& e) -> ui::Persistent& { return e.FontColor(); })
             .Double(u"FontSize", &T::FontSize, &T::SetFontSize)
-            .Set<TFontStyle>(u"FontStyle", {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"},
-                             &T::FontStyle, &T::SetFontStyle)
-            .Set<TDTPEffectType>(u"EffectTypes",
-                                 {u"dtpetFontColorChange", u"dtpetFontSizeChange", u"dtpetFontStyleChange"},
-                                 &T::EffectTypes, &T::SetEffectTypes)
+            .Set<TFontStyle>(u"FontStyle", kEnumNames<TFontStyle>, &T::FontStyle, &T::SetFontStyle)
+            .Set<TDTPEffectType>(u"EffectTypes", kEnumNames<TDTPEffectType>, &T::EffectTypes, &T::SetEffectTypes)
             .Build();
     return table;
 }
 
-void TDrawTextParamEffect::SetFontSize(double value) {
-    if (fontSize_ == value) return;
-    fontSize_ = value;
-    DoChange();
-}
-
+void TDrawTextParamEffect::SetFontSize(double value) { StoreIfChanged(fontSize_, value, [this] { DoChange(); }); }
 void TDrawTextParamEffect::SetFontStyle(TFontStyles value) {
-    if (fontStyle_ == value) return;
-    fontStyle_ = value;
-    DoChange();
+    StoreIfChanged(fontStyle_, value, [this] { DoChange(); });
 }
-
 void TDrawTextParamEffect::SetEffectTypes(TDTPEffectTypes value) {
-    if (effectTypes_ == value) return;
-    effectTypes_ = value;
-    DoChange();
+    StoreIfChanged(effectTypes_, value, [this] { DoChange(); });
 }
 
 bool TDrawTextParamEffect::IsFontSizeStored() const {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "ui/text.h"
@@ -11,6 +12,7 @@ namespace skin {
 namespace {
 
 constexpr std::u16string_view kStyleNames[] = {u"Bold", u"Italic", u"Underline", u"Strikeout"};
+static_assert(std::size(kStyleNames) == kEnumCount<TFontStyle>, "a font text name for every style");
 
 std::optional<float> ParseSize(std::u16string_view text) {
     text = ui::TrimBlanks(text);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/draw/enum_count.h"
+#include "skin/core/skin_enum.h"
 #include "ui/enum_set.h"
 
 namespace skin {

@@ -45,9 +45,9 @@ void StoreLE(std::byte* p, T value) {
 }
 
 template <typename T>
-T TakeFixed(std::span<const std::byte> source, const char* kind) {
+T TakeFixed(std::span<const std::byte> source, BTNodeType kind) {
     if (source.size() < sizeof(T)) {
-        throw SkinError(std::string(kind) + " value needs " + std::to_string(sizeof(T)) + " bytes, " +
+        throw SkinError(std::string(BTNodeTypeName(kind)) + " value needs " + std::to_string(sizeof(T)) + " bytes, " +
                         std::to_string(source.size()) + " given");
     }
     return LoadLE<T>(source.data());
@@ -115,52 +115,30 @@ void CheckNotNull(const TBTNode20* node) {
 
 const char* BTNodeTypeName(BTNodeType type) {
     switch (type) {
-        case BTNodeType::Directory: return "Directory";
-        case BTNodeType::WideString: return "WideString";
-        case BTNodeType::Int32: return "Int32";
-        case BTNodeType::UInt8: return "UInt8";
-        case BTNodeType::UInt32: return "UInt32";
-        case BTNodeType::Real64: return "Real64";
-        case BTNodeType::DateTime: return "DateTime";
-        case BTNodeType::Bool32: return "Bool32";
-        case BTNodeType::Binary: return "Binary";
-        case BTNodeType::Class: return "Class";
-        case BTNodeType::Color: return "Color";
+#define SKIN_BT_NODE_NAME(Kind, code) \
+    case BTNodeType::Kind: return #Kind;
+        SKIN_BT_NODE_KINDS(SKIN_BT_NODE_NAME)
+#undef SKIN_BT_NODE_NAME
     }
     return "unknown";
 }
 
 bool IsBTNodeTypeCode(uint8_t code) {
     switch (static_cast<BTNodeType>(code)) {
-        case BTNodeType::Directory:
-        case BTNodeType::WideString:
-        case BTNodeType::Int32:
-        case BTNodeType::UInt8:
-        case BTNodeType::UInt32:
-        case BTNodeType::Real64:
-        case BTNodeType::DateTime:
-        case BTNodeType::Bool32:
-        case BTNodeType::Binary:
-        case BTNodeType::Class:
-        case BTNodeType::Color:
-            return true;
+#define SKIN_BT_NODE_CODE(Kind, code) \
+    case BTNodeType::Kind: return true;
+        SKIN_BT_NODE_KINDS(SKIN_BT_NODE_CODE)
+#undef SKIN_BT_NODE_CODE
     }
     return false;
 }
 
 std::unique_ptr<TBTNode20> CreateBTNode20(uint8_t typeCode, std::u16string_view name, std::u16string_view caption) {
     switch (static_cast<BTNodeType>(typeCode)) {
-        case BTNodeType::Directory: return std::make_unique<TBTNode20_Directory>(name, caption);
-        case BTNodeType::WideString: return std::make_unique<TBTNode20_WideString>(name, caption);
-        case BTNodeType::Int32: return std::make_unique<TBTNode20_Int32>(name, caption);
-        case BTNodeType::UInt8: return std::make_unique<TBTNode20_UInt8>(name, caption);
-        case BTNodeType::UInt32: return std::make_unique<TBTNode20_UInt32>(name, caption);
-        case BTNodeType::Real64: return std::make_unique<TBTNode20_Real64>(name, caption);
-        case BTNodeType::DateTime: return std::make_unique<TBTNode20_DateTime>(name, caption);
-        case BTNodeType::Bool32: return std::make_unique<TBTNode20_Bool32>(name, caption);
-        case BTNodeType::Binary: return std::make_unique<TBTNode20_Binary>(name, caption);
-        case BTNodeType::Class: return std::make_unique<TBTNode20_Class>(name, caption);
-        case BTNodeType::Color: return std::make_unique<TBTNode20_Color>(name, caption);
+#define SKIN_BT_NODE_FACTORY(Kind, code) \
+    case BTNodeType::Kind: return std::make_unique<TBTNode20_##Kind>(name, caption);
+        SKIN_BT_NODE_KINDS(SKIN_BT_NODE_FACTORY)
+#undef SKIN_BT_NODE_FACTORY
     }
     throw SkinError(kInvalidNode);
 }
@@ -320,29 +298,17 @@ T* AddTyped(TBTNodeList20& list, std::u16string_view name, std::u16string_view c
 
 }  // namespace
 
-#define BT_NODE_KIND(Kind)                                                                                 \
+#define SKIN_BT_NODE_KIND(Kind, code)                                                                       \
     TBTNode20_##Kind* TBTNode20::AddChildNode_##Kind(std::u16string_view name, std::u16string_view caption) { \
         return AddTyped<TBTNode20_##Kind>(children_, name, caption);                                        \
     }                                                                                                       \
     TBTNode20_##Kind* TBTNode20::ConvertNode_##Kind() {                                                     \
         return type_ == BTNodeType::Kind ? static_cast<TBTNode20_##Kind*>(this) : nullptr;                  \
-    }                                                                                                       \
-    TBTNode20_##Kind::TBTNode20_##Kind(std::u16string_view name, std::u16string_view caption)               \
-        : TBTNode20(BTNodeType::Kind, name, caption) {}
+    }
 
-BT_NODE_KIND(Directory)
-BT_NODE_KIND(Class)
-BT_NODE_KIND(WideString)
-BT_NODE_KIND(Color)
-BT_NODE_KIND(Int32)
-BT_NODE_KIND(UInt8)
-BT_NODE_KIND(UInt32)
-BT_NODE_KIND(Real64)
-BT_NODE_KIND(DateTime)
-BT_NODE_KIND(Bool32)
-BT_NODE_KIND(Binary)
+SKIN_BT_NODE_KINDS(SKIN_BT_NODE_KIND)
 
-#undef BT_NODE_KIND
+#undef SKIN_BT_NODE_KIND
 
 TBTNode20* TBTNode20::FindChildNodeByName(std::u16string_view name) const {
     for (const auto& child : children_.items_) {
@@ -354,57 +320,49 @@ TBTNode20* TBTNode20::FindChildNodeByName(std::u16string_view name) const {
 // ---------------------------------------------------------------------------------------------------------------
 // Values
 
-uint32_t TBTNode20_WideString::DataSize() const { return TextDataSize(value_); }
-void TBTNode20_WideString::WriteBuffer(std::span<const std::byte> source) { value_ = TextFromBytes(source); }
-void TBTNode20_WideString::ReadBuffer(std::span<std::byte> dest) const { TextToBytes(value_, dest); }
+template <BTNodeType Kind>
+uint32_t TBTTextNode20<Kind>::DataSize() const {
+    return TextDataSize(value_);
+}
+template <BTNodeType Kind>
+void TBTTextNode20<Kind>::WriteBuffer(std::span<const std::byte> source) {
+    value_ = TextFromBytes(source);
+}
+template <BTNodeType Kind>
+void TBTTextNode20<Kind>::ReadBuffer(std::span<std::byte> dest) const {
+    TextToBytes(value_, dest);
+}
 
-uint32_t TBTNode20_Class::DataSize() const { return TextDataSize(value_); }
-void TBTNode20_Class::WriteBuffer(std::span<const std::byte> source) { value_ = TextFromBytes(source); }
-void TBTNode20_Class::ReadBuffer(std::span<std::byte> dest) const { TextToBytes(value_, dest); }
+template class TBTTextNode20<BTNodeType::WideString>;
+template class TBTTextNode20<BTNodeType::Class>;
 
-void TBTNode20_Int32::WriteBuffer(std::span<const std::byte> source) { value_ = TakeFixed<int32_t>(source, "Int32"); }
-void TBTNode20_Int32::ReadBuffer(std::span<std::byte> dest) const {
-    CheckDest(dest, 4);
+template <class V, BTNodeType Kind>
+void TBTNumberNode20<V, Kind>::WriteBuffer(std::span<const std::byte> source) {
+    value_ = TakeFixed<V>(source, Kind);
+}
+template <class V, BTNodeType Kind>
+void TBTNumberNode20<V, Kind>::ReadBuffer(std::span<std::byte> dest) const {
+    CheckDest(dest, sizeof(V));
     StoreLE(dest.data(), value_);
 }
 
-void TBTNode20_UInt8::WriteBuffer(std::span<const std::byte> source) { value_ = TakeFixed<uint8_t>(source, "UInt8"); }
-void TBTNode20_UInt8::ReadBuffer(std::span<std::byte> dest) const {
-    CheckDest(dest, 1);
-    dest[0] = static_cast<std::byte>(value_);
-}
-
-void TBTNode20_UInt32::WriteBuffer(std::span<const std::byte> source) {
-    value_ = TakeFixed<uint32_t>(source, "UInt32");
-}
-void TBTNode20_UInt32::ReadBuffer(std::span<std::byte> dest) const {
-    CheckDest(dest, 4);
-    StoreLE(dest.data(), value_);
-}
-
-void TBTNode20_Real64::WriteBuffer(std::span<const std::byte> source) { value_ = TakeFixed<double>(source, "Real64"); }
-void TBTNode20_Real64::ReadBuffer(std::span<std::byte> dest) const {
-    CheckDest(dest, 8);
-    StoreLE(dest.data(), value_);
-}
-
-void TBTNode20_DateTime::WriteBuffer(std::span<const std::byte> source) {
-    value_ = TakeFixed<double>(source, "DateTime");
-}
-void TBTNode20_DateTime::ReadBuffer(std::span<std::byte> dest) const {
-    CheckDest(dest, 8);
-    StoreLE(dest.data(), value_);
-}
+template class TBTNumberNode20<int32_t, BTNodeType::Int32>;
+template class TBTNumberNode20<uint8_t, BTNodeType::UInt8>;
+template class TBTNumberNode20<uint32_t, BTNodeType::UInt32>;
+template class TBTNumberNode20<double, BTNodeType::Real64>;
+template class TBTNumberNode20<double, BTNodeType::DateTime>;
 
 void TBTNode20_Bool32::WriteBuffer(std::span<const std::byte> source) {
-    value_ = TakeFixed<uint32_t>(source, "Bool32") != 0;
+    value_ = TakeFixed<uint32_t>(source, BTNodeType::Bool32) != 0;
 }
 void TBTNode20_Bool32::ReadBuffer(std::span<std::byte> dest) const {
     CheckDest(dest, 4);
     StoreLE(dest.data(), value_ ? int32_t{-1} : int32_t{0});
 }
 
-void TBTNode20_Color::WriteBuffer(std::span<const std::byte> source) { color_ = TakeFixed<uint32_t>(source, "Color"); }
+void TBTNode20_Color::WriteBuffer(std::span<const std::byte> source) {
+    color_ = TakeFixed<uint32_t>(source, BTNodeType::Color);
+}
 void TBTNode20_Color::ReadBuffer(std::span<std::byte> dest) const {
     CheckDest(dest, 4);
     StoreLE(dest.data(), color_);

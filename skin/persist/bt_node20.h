@@ -15,19 +15,28 @@ class Stream;
 
 namespace skin {
 
-// Type codes of the node kinds of a binary tree document.
+// The node kinds of a binary tree document, each once, as X(Kind, code): the kind's name and its stored type
+// code. The kind's node class is TBTNode20_<Kind>; every node has AddChildNode_<Kind> and ConvertNode_<Kind>.
+// Everything that goes through all kinds (the type codes, their names, the factory, the accessors) is made
+// from this list.
+#define SKIN_BT_NODE_KINDS(X) \
+    X(Directory, 0)           \
+    X(WideString, 4)          \
+    X(Int32, 7)               \
+    X(UInt8, 9)               \
+    X(UInt32, 11)             \
+    X(Real64, 14)             \
+    X(DateTime, 17)           \
+    X(Bool32, 21)             \
+    X(Binary, 23)             \
+    X(Class, 24)              \
+    X(Color, 25)
+
+// Type codes of the node kinds.
 enum class BTNodeType : uint8_t {
-    Directory = 0,
-    WideString = 4,
-    Int32 = 7,
-    UInt8 = 9,
-    UInt32 = 11,
-    Real64 = 14,
-    DateTime = 17,
-    Bool32 = 21,
-    Binary = 23,
-    Class = 24,
-    Color = 25,
+#define SKIN_BT_NODE_TYPE(Kind, code) Kind = code,
+    SKIN_BT_NODE_KINDS(SKIN_BT_NODE_TYPE)
+#undef SKIN_BT_NODE_TYPE
 };
 
 // Names and captions are cut to this many UTF-16 code units.
@@ -39,17 +48,9 @@ bool IsBTNodeTypeCode(uint8_t code);
 const char* BTNodeTypeName(BTNodeType type);
 
 class TBTNode20;
-class TBTNode20_Directory;
-class TBTNode20_WideString;
-class TBTNode20_Int32;
-class TBTNode20_UInt8;
-class TBTNode20_UInt32;
-class TBTNode20_Real64;
-class TBTNode20_DateTime;
-class TBTNode20_Bool32;
-class TBTNode20_Binary;
-class TBTNode20_Class;
-class TBTNode20_Color;
+#define SKIN_BT_NODE_CLASS(Kind, code) class TBTNode20_##Kind;
+SKIN_BT_NODE_KINDS(SKIN_BT_NODE_CLASS)
+#undef SKIN_BT_NODE_CLASS
 
 // A node's ordered, owned children.
 class TBTNodeList20 {
@@ -126,30 +127,14 @@ public:
     // New last child of the given type code; SkinError "无效节点" for an unknown code,
     // "节点名称不能为空" for an empty or blank name.
     TBTNode20* AddChildNode(uint8_t typeCode, std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Directory* AddChildNode_Directory(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Class* AddChildNode_Class(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_WideString* AddChildNode_WideString(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Color* AddChildNode_Color(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Int32* AddChildNode_Int32(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_UInt8* AddChildNode_UInt8(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_UInt32* AddChildNode_UInt32(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Real64* AddChildNode_Real64(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_DateTime* AddChildNode_DateTime(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Bool32* AddChildNode_Bool32(std::u16string_view name, std::u16string_view caption = {});
-    TBTNode20_Binary* AddChildNode_Binary(std::u16string_view name, std::u16string_view caption = {});
-
-    // This node as the given class, or nullptr when it is of another class.
-    TBTNode20_Directory* ConvertNode_Directory();
-    TBTNode20_Class* ConvertNode_Class();
-    TBTNode20_WideString* ConvertNode_WideString();
-    TBTNode20_Color* ConvertNode_Color();
-    TBTNode20_Int32* ConvertNode_Int32();
-    TBTNode20_UInt8* ConvertNode_UInt8();
-    TBTNode20_UInt32* ConvertNode_UInt32();
-    TBTNode20_Real64* ConvertNode_Real64();
-    TBTNode20_DateTime* ConvertNode_DateTime();
-    TBTNode20_Bool32* ConvertNode_Bool32();
-    TBTNode20_Binary* ConvertNode_Binary();
+    // For every kind K of SKIN_BT_NODE_KINDS:
+    //   TBTNode20_K* AddChildNode_K(name, caption = {})  a new last child of that kind (errors as above);
+    //   TBTNode20_K* ConvertNode_K()                     this node as that class, or nullptr for another kind.
+#define SKIN_BT_NODE_ACCESSORS(Kind, code)                                                                    \
+    TBTNode20_##Kind* AddChildNode_##Kind(std::u16string_view name, std::u16string_view caption = {}); \
+    TBTNode20_##Kind* ConvertNode_##Kind();
+    SKIN_BT_NODE_KINDS(SKIN_BT_NODE_ACCESSORS)
+#undef SKIN_BT_NODE_ACCESSORS
 
     // From the first child on: the first whose name equals name.
     TBTNode20* FindChildNodeByName(std::u16string_view name) const;
@@ -174,16 +159,17 @@ std::unique_ptr<TBTNode20> CreateBTNode20(uint8_t typeCode, std::u16string_view 
 
 class TBTNode20_Directory final : public TBTNode20 {
 public:
-    TBTNode20_Directory(std::u16string_view name, std::u16string_view caption = {});
+    TBTNode20_Directory(std::u16string_view name, std::u16string_view caption = {})
+        : TBTNode20(BTNodeType::Directory, name, caption) {}
     uint32_t DataSize() const override { return 0; }
     void WriteBuffer(std::span<const std::byte>) override {}
     void ReadBuffer(std::span<std::byte>) const override {}
 };
 
-// Text value stored as UTF-16LE with a terminating 0x0000 (nothing at all for an empty text).
-class TBTNode20_WideString final : public TBTNode20 {
+// A text value stored as UTF-16LE with a terminating 0x0000 (nothing at all for an empty text).
+template <BTNodeType Kind>
+class TBTTextNode20 : public TBTNode20 {
 public:
-    TBTNode20_WideString(std::u16string_view name, std::u16string_view caption = {});
     const std::u16string& Value() const { return value_; }
     void SetValue(std::u16string_view value) { value_ = value; }
     uint32_t DataSize() const override;
@@ -191,95 +177,72 @@ public:
     void WriteBuffer(std::span<const std::byte> source) override;
     void ReadBuffer(std::span<std::byte> dest) const override;
 
-private:
-    std::u16string value_;
-};
-
-// The class name of the object the node's children describe, stored like a text.
-class TBTNode20_Class final : public TBTNode20 {
-public:
-    TBTNode20_Class(std::u16string_view name, std::u16string_view caption = {});
-    const std::u16string& Value() const { return value_; }
-    void SetValue(std::u16string_view value) { value_ = value; }
-    uint32_t DataSize() const override;
-    void WriteBuffer(std::span<const std::byte> source) override;
-    void ReadBuffer(std::span<std::byte> dest) const override;
+protected:
+    TBTTextNode20(std::u16string_view name, std::u16string_view caption) : TBTNode20(Kind, name, caption) {}
 
 private:
     std::u16string value_;
 };
 
-// Fixed-size little-endian number values.
-class TBTNode20_Int32 final : public TBTNode20 {
+class TBTNode20_WideString final : public TBTTextNode20<BTNodeType::WideString> {
 public:
-    TBTNode20_Int32(std::u16string_view name, std::u16string_view caption = {});
-    int32_t Value() const { return value_; }
-    void SetValue(int32_t value) { value_ = value; }
-    uint32_t DataSize() const override { return 4; }
-    void WriteBuffer(std::span<const std::byte> source) override;
-    void ReadBuffer(std::span<std::byte> dest) const override;
-
-private:
-    int32_t value_ = 0;
+    TBTNode20_WideString(std::u16string_view name, std::u16string_view caption = {}) : TBTTextNode20(name, caption) {}
 };
 
-class TBTNode20_UInt8 final : public TBTNode20 {
+// The class name of the object the node's children describe.
+class TBTNode20_Class final : public TBTTextNode20<BTNodeType::Class> {
 public:
-    TBTNode20_UInt8(std::u16string_view name, std::u16string_view caption = {});
-    uint8_t Value() const { return value_; }
-    void SetValue(uint8_t value) { value_ = value; }
-    uint32_t DataSize() const override { return 1; }
-    void WriteBuffer(std::span<const std::byte> source) override;
-    void ReadBuffer(std::span<std::byte> dest) const override;
-
-private:
-    uint8_t value_ = 0;
+    TBTNode20_Class(std::u16string_view name, std::u16string_view caption = {}) : TBTTextNode20(name, caption) {}
 };
 
-class TBTNode20_UInt32 final : public TBTNode20 {
+// A value of one little-endian number of type V, stored in sizeof(V) bytes.
+template <class V, BTNodeType Kind>
+class TBTNumberNode20 : public TBTNode20 {
 public:
-    TBTNode20_UInt32(std::u16string_view name, std::u16string_view caption = {});
-    uint32_t Value() const { return value_; }
-    void SetValue(uint32_t value) { value_ = value; }
-    uint32_t DataSize() const override { return 4; }
+    V Value() const { return value_; }
+    void SetValue(V value) { value_ = value; }
+    uint32_t DataSize() const override { return sizeof(V); }
     void WriteBuffer(std::span<const std::byte> source) override;
     void ReadBuffer(std::span<std::byte> dest) const override;
 
+protected:
+    TBTNumberNode20(std::u16string_view name, std::u16string_view caption) : TBTNode20(Kind, name, caption) {}
+
 private:
-    uint32_t value_ = 0;
+    V value_ = 0;
 };
 
-class TBTNode20_Real64 final : public TBTNode20 {
+class TBTNode20_Int32 final : public TBTNumberNode20<int32_t, BTNodeType::Int32> {
 public:
-    TBTNode20_Real64(std::u16string_view name, std::u16string_view caption = {});
-    double Value() const { return value_; }
-    void SetValue(double value) { value_ = value; }
-    uint32_t DataSize() const override { return 8; }
-    void WriteBuffer(std::span<const std::byte> source) override;
-    void ReadBuffer(std::span<std::byte> dest) const override;
+    TBTNode20_Int32(std::u16string_view name, std::u16string_view caption = {}) : TBTNumberNode20(name, caption) {}
+};
 
-private:
-    double value_ = 0;
+class TBTNode20_UInt8 final : public TBTNumberNode20<uint8_t, BTNodeType::UInt8> {
+public:
+    TBTNode20_UInt8(std::u16string_view name, std::u16string_view caption = {}) : TBTNumberNode20(name, caption) {}
+};
+
+class TBTNode20_UInt32 final : public TBTNumberNode20<uint32_t, BTNodeType::UInt32> {
+public:
+    TBTNode20_UInt32(std::u16string_view name, std::u16string_view caption = {}) : TBTNumberNode20(name, caption) {}
+};
+
+class TBTNode20_Real64 final : public TBTNumberNode20<double, BTNodeType::Real64> {
+public:
+    TBTNode20_Real64(std::u16string_view name, std::u16string_view caption = {}) : TBTNumberNode20(name, caption) {}
 };
 
 // Days since 1899-12-30; the fraction is the time of day.
-class TBTNode20_DateTime final : public TBTNode20 {
+class TBTNode20_DateTime final : public TBTNumberNode20<double, BTNodeType::DateTime> {
 public:
-    TBTNode20_DateTime(std::u16string_view name, std::u16string_view caption = {});
-    double Value() const { return value_; }
-    void SetValue(double value) { value_ = value; }
-    uint32_t DataSize() const override { return 8; }
-    void WriteBuffer(std::span<const std::byte> source) override;
-    void ReadBuffer(std::span<std::byte> dest) const override;
-
-private:
-    double value_ = 0;
+    TBTNode20_DateTime(std::u16string_view name, std::u16string_view caption = {}) : TBTNumberNode20(name, caption) {}
 };
 
 // A 32-bit boolean: 0 is false, anything else true; true is written as -1.
 class TBTNode20_Bool32 final : public TBTNode20 {
 public:
-    TBTNode20_Bool32(std::u16string_view name, std::u16string_view caption = {});
+    TBTNode20_Bool32(std::u16string_view name, std::u16string_view caption = {})
+        : TBTNode20(BTNodeType::Bool32, name, caption) {}
     bool Value() const { return value_; }
     void SetValue(bool value) { value_ = value; }
     uint32_t DataSize() const override { return 4; }
@@ -293,7 +256,8 @@ private:
 // Raw bytes.
 class TBTNode20_Binary final : public TBTNode20 {
 public:
-    TBTNode20_Binary(std::u16string_view name, std::u16string_view caption = {});
+    TBTNode20_Binary(std::u16string_view name, std::u16string_view caption = {})
+        : TBTNode20(BTNodeType::Binary, name, caption) {}
     std::vector<std::byte>& Buffer() { return bytes_; }
     const std::vector<std::byte>& Buffer() const { return bytes_; }
     uint32_t DataSize() const override { return static_cast<uint32_t>(bytes_.size()); }
@@ -316,7 +280,8 @@ private:
 // (written as 0).
 class TBTNode20_Color final : public TBTNode20 {
 public:
-    TBTNode20_Color(std::u16string_view name, std::u16string_view caption = {});
+    TBTNode20_Color(std::u16string_view name, std::u16string_view caption = {})
+        : TBTNode20(BTNodeType::Color, name, caption) {}
     uint32_t Color() const { return color_; }
     void SetColor(uint32_t color) { color_ = color; }
     uint32_t DataSize() const override { return 5; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/draw/draw_param.h"
 #include "skin/draw/draw_rect_param.h"
 #include "skin/draw/draw_text_param.h"
@@ -186,6 +188,49 @@ TEST(DrawParamTest, TextAssignCopiesFontAndLayoutButNotTheSizeAdjustments) {
     EXPECT_EQ(dest.FontVertAlign(), TFontVertAlign::fvaCenter);
     EXPECT_EQ(dest.Alpha(), 99);
     EXPECT_EQ(dest.AutoSizeWidthAdjust(), 0);
+}
+
+TEST(DrawParamTest, NumberSettersCompareExactlyNotWithTheDrawingTolerance) {
+    // Each setter is given a value, then one that differs from it by less than the drawing tolerance: that is a
+    // change all the same, stored and reported.
+    TDrawRectParam rect(u"R", u"r");
+    TDrawTextParam text(u"T", u"t");
+    rect.DrawRectSetting().SetEnabled(true);
+    using Setter = std::function<void(double)>;
+    using Getter = std::function<double()>;
+    const struct {
+        const char* name;
+        Setter set;
+        Getter get;
+    } cases[] = {
+        {"BorderWidth", [&](double v) { rect.SetBorderWidth(v); }, [&] { return rect.BorderWidth(); }},
+        {"RoundWidth", [&](double v) { rect.SetRoundWidth(v); }, [&] { return rect.RoundWidth(); }},
+        {"DrawRectSetting.Left", [&](double v) { rect.DrawRectSetting().SetLeft(v); },
+         [&] { return rect.DrawRectSetting().Left(); }},
+        {"DrawRectSetting.SetBounds", [&](double v) { rect.DrawRectSetting().SetBounds(1, 2, v, 4); },
+         [&] { return rect.DrawRectSetting().Width(); }},
+        {"PushedEffect.Offset", [&](double v) { rect.DrawEffectSetting().PushedEffect().SetOffset(v); },
+         [&] { return rect.DrawEffectSetting().PushedEffect().Offset(); }},
+        {"PushedEffect.BorderWidth", [&](double v) { rect.DrawEffectSetting().PushedEffect().SetBorderWidth(v); },
+         [&] { return rect.DrawEffectSetting().PushedEffect().BorderWidth(); }},
+        {"AutoSizeWidthAdjust", [&](double v) { text.SetAutoSizeWidthAdjust(v); },
+         [&] { return text.AutoSizeWidthAdjust(); }},
+        {"PushedEffect.FontSize", [&](double v) { text.DrawEffectSetting().PushedEffect().SetFontSize(v); },
+         [&] { return text.DrawEffectSetting().PushedEffect().FontSize(); }},
+    };
+    ChangeCounter changes;
+    rect.OnChange = changes.Handler();
+    text.OnChange = changes.Handler();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.set(5);
+        changes.Take();
+        c.set(5.0004);
+        EXPECT_EQ(c.get(), 5.0004);
+        EXPECT_EQ(changes.Take(), 1);
+        c.set(5.0004);
+        EXPECT_EQ(changes.Take(), 0);
+    }
 }
 
 TEST(DrawParamTest, ParametersOfDifferentKindsShareTheBaseValuesOnly) {

@@ -18,6 +18,23 @@ namespace skin {
 namespace {
 
 using Bytes = std::vector<std::byte>;
+using K = BTNodeType;
+
+constexpr uint8_t Code(BTNodeType kind) { return static_cast<uint8_t>(kind); }
+constexpr uint8_t kDirectory = Code(K::Directory);
+
+// The eleven node kinds as the stored form has them: type code, name in diagnostics, size of a new node's value.
+const struct KindFacts {
+    BTNodeType kind;
+    int code;
+    const char* name;
+    uint32_t newSize;
+} kKinds[] = {
+    {K::Directory, 0, "Directory", 0}, {K::WideString, 4, "WideString", 0}, {K::Int32, 7, "Int32", 4},
+    {K::UInt8, 9, "UInt8", 1},         {K::UInt32, 11, "UInt32", 4},        {K::Real64, 14, "Real64", 8},
+    {K::DateTime, 17, "DateTime", 8},  {K::Bool32, 21, "Bool32", 4},        {K::Binary, 23, "Binary", 0},
+    {K::Class, 24, "Class", 0},        {K::Color, 25, "Color", 5},
+};
 
 Bytes B(std::initializer_list<int> values) {
     Bytes out;
@@ -39,9 +56,10 @@ Bytes Utf16(std::u16string_view text, bool terminate = true) {
     return out;
 }
 
-// One stored node record. The lengths come from the texts and the value unless given explicitly.
+// One stored node record (a directory unless T names another kind or TypeCode gives any code). The lengths come
+// from the texts and the value unless given explicitly.
 struct Rec {
-    uint8_t type = 0;
+    uint8_t type = kDirectory;
     uint32_t children = 0;
     std::u16string name = u"n";
     std::u16string caption;
@@ -50,7 +68,8 @@ struct Rec {
     int captionSize = -1;
     int64_t dataSize = -1;
 
-    Rec& T(int v) { type = static_cast<uint8_t>(v); return *this; }
+    Rec& T(BTNodeType v) { type = static_cast<uint8_t>(v); return *this; }
+    Rec& TypeCode(int v) { type = static_cast<uint8_t>(v); return *this; }
     Rec& C(uint32_t v) { children = v; return *this; }
     Rec& N(std::u16string v) { name = std::move(v); return *this; }
     Rec& Cap(std::u16string v) { caption = std::move(v); return *this; }
@@ -103,7 +122,7 @@ std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
 // A document with every kind of node, non-ASCII names and three levels.
 void FillEveryKind(TBTDOC20& doc) {
     doc.SetName(u"皮肤 Skin");
-    TBTNode20* form = doc.CreateNode(static_cast<uint8_t>(BTNodeType::Class), nullptr, u"窗体", u"Main form");
+    TBTNode20* form = doc.CreateNode(Code(K::Class), nullptr, u"窗体", u"Main form");
     form->ConvertNode_Class()->SetValue(u"TSkinForm");
     form->AddChildNode_WideString(u"Title", u"标题")->SetValue(u"Velnix 安装程序");
     form->AddChildNode_WideString(u"Empty");
@@ -121,7 +140,7 @@ void FillEveryKind(TBTDOC20& doc) {
     auto* data = picture->AddChildNode_Binary(u"Data", u"PNG");
     for (int i = 0; i < 300; ++i) data->Buffer().push_back(static_cast<std::byte>(i * 7));
     picture->AddChildNode_Binary(u"NoData");
-    doc.CreateNode(static_cast<uint8_t>(BTNodeType::Directory), nullptr, u"Empty dir");
+    doc.CreateNode(Code(K::Directory), nullptr, u"Empty dir");
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -141,7 +160,7 @@ TEST(BTDoc20Format, NewDocumentSavesToSeventeenBytesAndLoadsBack) {
 
     TBTDOC20 other;
     other.SetName(u"old");
-    other.CreateNode(0, nullptr, u"child");
+    other.CreateNode(kDirectory, nullptr, u"child");
     other.Load(expected);
     EXPECT_TRUE(other.Name().empty());
     EXPECT_EQ(other.TopNode()->NodeName(), u"\\");
@@ -152,9 +171,9 @@ TEST(BTDoc20Format, NewDocumentSavesToSeventeenBytesAndLoadsBack) {
 TEST(BTDoc20Format, EmptyTextsAreStoredWithZeroLengths) {
     TBTDOC20 doc;
     doc.SetName(u"D");
-    doc.CreateNode(static_cast<uint8_t>(BTNodeType::WideString), nullptr, u"s");
-    doc.CreateNode(static_cast<uint8_t>(BTNodeType::Class), nullptr, u"c");
-    Bytes expected = Doc(u"D", {Root(2), Rec().T(4).N(u"s"), Rec().T(24).N(u"c")});
+    doc.CreateNode(Code(K::WideString), nullptr, u"s");
+    doc.CreateNode(Code(K::Class), nullptr, u"c");
+    Bytes expected = Doc(u"D", {Root(2), Rec().T(K::WideString).N(u"s"), Rec().T(K::Class).N(u"c")});
     ASSERT_EQ(doc.Save(), expected);
     // The text node's record: type 4, no children, NL 4, CL 0, DS 0.
     const size_t at = 2 + 4 + 15;
@@ -171,10 +190,10 @@ TEST(BTDoc20Format, EmptyTextsAreStoredWithZeroLengths) {
 
 TEST(BTDoc20Format, ColourIsStoredInFiveBytesAndTheFifthIsIgnored) {
     TBTDOC20 doc;
-    doc.CreateNode(static_cast<uint8_t>(BTNodeType::Color), nullptr, u"c")->ConvertNode_Color()->SetColor(0xAABBCCDD);
+    doc.CreateNode(Code(K::Color), nullptr, u"c")->ConvertNode_Color()->SetColor(0xAABBCCDD);
     const Bytes saved = doc.Save();
     const Bytes expected =
-        Doc(u"", {Root(1), Rec().T(25).N(u"c").V(B({0xDD, 0xCC, 0xBB, 0xAA, 0x00}))});
+        Doc(u"", {Root(1), Rec().T(K::Color).N(u"c").V(B({0xDD, 0xCC, 0xBB, 0xAA, 0x00}))});
     ASSERT_EQ(saved, expected);
 
     Bytes noisy = expected;
@@ -189,7 +208,7 @@ TEST(BTDoc20Format, StoredTextsLongerThanEightyUnitsAreCut) {
     const std::u16string longName(100, u'x');
     const std::u16string longCaption(120, u'y');
     TBTDOC20 doc;
-    doc.Load(Doc(std::u16string(90, u'd'), {Root(1), Rec().T(0).N(longName).Cap(longCaption)}));
+    doc.Load(Doc(std::u16string(90, u'd'), {Root(1), Rec().T(K::Directory).N(longName).Cap(longCaption)}));
     EXPECT_EQ(doc.Name(), std::u16string(80, u'd'));
     const TBTNode20* node = doc.Nodes().GetItems(0);
     EXPECT_EQ(node->NodeName(), std::u16string(80, u'x'));
@@ -198,7 +217,7 @@ TEST(BTDoc20Format, StoredTextsLongerThanEightyUnitsAreCut) {
 
 TEST(BTDoc20Format, StoredTextEndsAtFirstZeroUnitAndIgnoresAnOddByte) {
     // Name bytes "ab\0c" followed by a stray byte; caption of 3 bytes ("z" and half a unit).
-    Rec r = Rec().T(4).N(u"");
+    Rec r = Rec().T(K::WideString).N(u"");
     Bytes doc = Doc(u"", {Root(1)});
     const Bytes name = B({'a', 0, 'b', 0, 0, 0, 'c', 0, 'q'});
     const Bytes caption = B({'z', 0, 'w'});
@@ -228,7 +247,7 @@ TEST(BTDoc20Format, RecordWithoutNameKeepsProvisionalName) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Bytes bytes = Doc(u"", {Root(1)});
-        Append(bytes, Rec().T(7).N(u"").NL(static_cast<int>(c.stored.size())).V(B({1, 0, 0, 0})));
+        Append(bytes, Rec().T(K::Int32).N(u"").NL(static_cast<int>(c.stored.size())).V(B({1, 0, 0, 0})));
         bytes.insert(bytes.end() - 4, c.stored.begin(), c.stored.end());
         TBTDOC20 doc;
         doc.Load(bytes);
@@ -236,28 +255,28 @@ TEST(BTDoc20Format, RecordWithoutNameKeepsProvisionalName) {
         EXPECT_EQ(doc.Nodes().GetItems(0)->ConvertNode_Int32()->Value(), 1);
         // Saved with the name, which then loads the same.
         const Bytes saved = doc.Save();
-        EXPECT_EQ(saved, Doc(u"", {Root(1), Rec().T(7).N(u"NONAME").V(B({1, 0, 0, 0}))}));
+        EXPECT_EQ(saved, Doc(u"", {Root(1), Rec().T(K::Int32).N(u"NONAME").V(B({1, 0, 0, 0}))}));
     }
 }
 
 TEST(BTDoc20Format, FixedSizeValueOfZeroBytesKeepsTheDefault) {
     TBTDOC20 doc;
-    doc.Load(Doc(u"", {Root(3), Rec().T(7), Rec().T(25), Rec().T(21)}));
+    doc.Load(Doc(u"", {Root(3), Rec().T(K::Int32), Rec().T(K::Color), Rec().T(K::Bool32)}));
     EXPECT_EQ(doc.Nodes().GetItems(0)->ConvertNode_Int32()->Value(), 0);
     EXPECT_EQ(doc.Nodes().GetItems(1)->ConvertNode_Color()->Color(), 0u);
     EXPECT_FALSE(doc.Nodes().GetItems(2)->ConvertNode_Bool32()->Value());
     // Saved again with the proper sizes.
-    EXPECT_EQ(doc.Save(), Doc(u"", {Root(3), Rec().T(7).V(B({0, 0, 0, 0})),
-                                    Rec().T(25).V(B({0, 0, 0, 0, 0})),
-                                    Rec().T(21).V(B({0, 0, 0, 0}))}));
+    EXPECT_EQ(doc.Save(), Doc(u"", {Root(3), Rec().T(K::Int32).V(B({0, 0, 0, 0})),
+                                    Rec().T(K::Color).V(B({0, 0, 0, 0, 0})),
+                                    Rec().T(K::Bool32).V(B({0, 0, 0, 0}))}));
 }
 
 TEST(BTDoc20Format, RecordsAreInDepthFirstPreOrder) {
     TBTDOC20 doc;
-    TBTNode20* a = doc.CreateNode(0, nullptr, u"a");
-    doc.CreateNode(0, a, u"a1");
-    doc.CreateNode(0, doc.CreateNode(0, a, u"a2"), u"a2x");
-    doc.CreateNode(0, nullptr, u"b");
+    TBTNode20* a = doc.CreateNode(kDirectory, nullptr, u"a");
+    doc.CreateNode(kDirectory, a, u"a1");
+    doc.CreateNode(kDirectory, doc.CreateNode(kDirectory, a, u"a2"), u"a2x");
+    doc.CreateNode(kDirectory, nullptr, u"b");
     const Bytes expected = Doc(u"", {Root(2), Rec().C(2).N(u"a"), Rec().N(u"a1"),
                                      Rec().C(1).N(u"a2"), Rec().N(u"a2x"), Rec().N(u"b")});
     EXPECT_EQ(doc.Save(), expected);
@@ -308,14 +327,14 @@ TEST(BTDoc20Format, RoundTripOfEveryKindIsByteExact) {
 
 TEST(BTDoc20Format, Bool32ReadsAnyNonZeroAsTrueAndWritesMinusOne) {
     TBTDOC20 doc;
-    doc.Load(Doc(u"", {Root(1), Rec().T(21).V(B({2, 0, 0, 0}))}));
+    doc.Load(Doc(u"", {Root(1), Rec().T(K::Bool32).V(B({2, 0, 0, 0}))}));
     EXPECT_TRUE(doc.Nodes().GetItems(0)->ConvertNode_Bool32()->Value());
-    EXPECT_EQ(doc.Save(), Doc(u"", {Root(1), Rec().T(21).V(B({0xFF, 0xFF, 0xFF, 0xFF}))}));
+    EXPECT_EQ(doc.Save(), Doc(u"", {Root(1), Rec().T(K::Bool32).V(B({0xFF, 0xFF, 0xFF, 0xFF}))}));
 }
 
 TEST(BTDoc20Format, RootOfAnotherKindIsKept) {
     TBTDOC20 doc;
-    const Bytes bytes = Doc(u"", {Rec().T(24).C(1).N(u"R").V(Utf16(u"T")), Rec()});
+    const Bytes bytes = Doc(u"", {Rec().T(K::Class).C(1).N(u"R").V(Utf16(u"T")), Rec()});
     doc.Load(bytes);
     ASSERT_NE(doc.TopNode()->ConvertNode_Class(), nullptr);
     EXPECT_EQ(doc.TopNode()->ConvertNode_Class()->Value(), u"T");
@@ -328,10 +347,10 @@ TEST(BTDoc20Format, RootOfAnotherKindIsKept) {
 
 TEST(BTDoc20Damaged, WrongVersionFailsBeforeAnyNodeIsRead) {
     // The first record has an unknown type code; the version is checked first all the same.
-    Bytes bytes = Doc(u"", {Rec().T(99)}, 21);
+    Bytes bytes = Doc(u"", {Rec().TypeCode(99)}, 21);
     TBTDOC20 doc;
     doc.SetName(u"kept");
-    doc.CreateNode(0, nullptr, u"child");
+    doc.CreateNode(kDirectory, nullptr, u"child");
     EXPECT_EQ(ErrorOf([&] { doc.Load(bytes); }), "无效版本号");
     EXPECT_EQ(doc.Name(), u"kept");
     EXPECT_EQ(doc.TopNode()->NodeName(), u"\\");
@@ -377,9 +396,9 @@ std::vector<DamagedCase> DamagedCases() {
     add("document name beyond the end", B({20, 10, 'a', 0}),
         "document name at offset 2 is truncated (10 bytes needed, 2 left)");
     add("no root record", B({20, 0}), "node record at offset 2 is truncated (11 bytes needed, 0 left)");
-    add("unknown root code", Doc(u"", {Rec().T(1)}), "无效节点");
-    add("unknown child code", Doc(u"", {Root(1), Rec().T(26)}), "无效节点");
-    add("code 255", Doc(u"", {Root(1), Rec().T(255)}), "无效节点");
+    add("unknown root code", Doc(u"", {Rec().TypeCode(1)}), "无效节点");
+    add("unknown child code", Doc(u"", {Root(1), Rec().TypeCode(26)}), "无效节点");
+    add("code 255", Doc(u"", {Root(1), Rec().TypeCode(255)}), "无效节点");
     {
         Bytes b = Doc(u"", {Root(1)});
         b.insert(b.end(), {std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0}});
@@ -389,9 +408,9 @@ std::vector<DamagedCase> DamagedCases() {
         "name of the node record at offset 17 is truncated (200 bytes needed, 4 left)");
     add("caption beyond the end", Doc(u"", {Root(1), Rec().N(u"a").CL(9)}),
         "caption of the node record at offset 17 is truncated (9 bytes needed, 0 left)");
-    add("value beyond the end", Doc(u"", {Root(1), Rec().T(23).V(B({1, 2})).DS(3)}),
+    add("value beyond the end", Doc(u"", {Root(1), Rec().T(K::Binary).V(B({1, 2})).DS(3)}),
         "value of the node record at offset 17 is truncated (3 bytes needed, 2 left)");
-    add("huge value size", Doc(u"", {Root(1), Rec().T(23).DS(0xFFFFFFFF)}),
+    add("huge value size", Doc(u"", {Root(1), Rec().T(K::Binary).DS(0xFFFFFFFF)}),
         "(4294967295 bytes needed, 0 left)");
     add("more children than records", Doc(u"", {Root(2), Rec()}),
         "node record at offset 2 has child count 2, more than the 15 bytes left can hold");
@@ -399,17 +418,17 @@ std::vector<DamagedCase> DamagedCases() {
         "node record at offset 2 has child count 4294967295, more than the 15 bytes left can hold");
     add("child counts add up beyond the block", Doc(u"", {Root(2), Rec().C(1), Rec()}),
         "node record at offset 17 has child count 1, more than the 15 bytes left can hold");
-    add("Int32 of 3 bytes", Doc(u"", {Root(1), Rec().T(7).V(B({1, 2, 3}))}),
+    add("Int32 of 3 bytes", Doc(u"", {Root(1), Rec().T(K::Int32).V(B({1, 2, 3}))}),
         "Int32 node record at offset 17 has a value of 3 bytes (4 expected)");
-    add("UInt8 of 2 bytes", Doc(u"", {Root(1), Rec().T(9).V(B({1, 2}))}),
+    add("UInt8 of 2 bytes", Doc(u"", {Root(1), Rec().T(K::UInt8).V(B({1, 2}))}),
         "UInt8 node record at offset 17 has a value of 2 bytes (1 expected)");
-    add("UInt32 of 8 bytes", Doc(u"", {Root(1), Rec().T(11).V(Bytes(8))}), "(4 expected)");
-    add("Real64 of 4 bytes", Doc(u"", {Root(1), Rec().T(14).V(Bytes(4))}), "(8 expected)");
-    add("DateTime of 9 bytes", Doc(u"", {Root(1), Rec().T(17).V(Bytes(9))}), "(8 expected)");
-    add("Bool32 of 1 byte", Doc(u"", {Root(1), Rec().T(21).V(Bytes(1))}), "(4 expected)");
-    add("Color of 4 bytes", Doc(u"", {Root(1), Rec().T(25).V(Bytes(4))}),
+    add("UInt32 of 8 bytes", Doc(u"", {Root(1), Rec().T(K::UInt32).V(Bytes(8))}), "(4 expected)");
+    add("Real64 of 4 bytes", Doc(u"", {Root(1), Rec().T(K::Real64).V(Bytes(4))}), "(8 expected)");
+    add("DateTime of 9 bytes", Doc(u"", {Root(1), Rec().T(K::DateTime).V(Bytes(9))}), "(8 expected)");
+    add("Bool32 of 1 byte", Doc(u"", {Root(1), Rec().T(K::Bool32).V(Bytes(1))}), "(4 expected)");
+    add("Color of 4 bytes", Doc(u"", {Root(1), Rec().T(K::Color).V(Bytes(4))}),
         "Color node record at offset 17 has a value of 4 bytes (5 expected)");
-    add("UInt8 root of 3 bytes", Doc(u"", {Rec().T(9).V(Bytes(3))}), "(1 expected)");
+    add("UInt8 root of 3 bytes", Doc(u"", {Rec().T(K::UInt8).V(Bytes(3))}), "(1 expected)");
     return cases;
 }
 
@@ -417,7 +436,7 @@ TEST(BTDoc20Damaged, EachFailsWithItsMessageAndKeepsARoot) {
     for (const DamagedCase& c : DamagedCases()) {
         SCOPED_TRACE(c.what);
         TBTDOC20 doc;
-        doc.CreateNode(0, nullptr, u"previous");
+        doc.CreateNode(kDirectory, nullptr, u"previous");
         const std::string error = ErrorOf([&] { doc.Load(c.bytes); });
         const std::string expected = c.message;
         if (static_cast<unsigned char>(expected[0]) >= 0x80) {
@@ -434,7 +453,7 @@ TEST(BTDoc20Damaged, EachFailsWithItsMessageAndKeepsARoot) {
 TEST(BTDoc20Damaged, FailedLoadKeepsWhatWasReadBefore) {
     // Root with children a (holding a1) and b; b's value is cut off.
     Bytes bytes = Doc(u"Doc", {Root(2), Rec().C(1).N(u"a"), Rec().N(u"a1"),
-                               Rec().T(23).N(u"b").DS(50)});
+                               Rec().T(K::Binary).N(u"b").DS(50)});
     TBTDOC20 doc;
     EXPECT_NE(ErrorOf([&] { doc.Load(bytes); }), "");
     EXPECT_EQ(doc.Name(), u"Doc");
@@ -445,9 +464,9 @@ TEST(BTDoc20Damaged, FailedLoadKeepsWhatWasReadBefore) {
 
 TEST(BTDoc20Damaged, UnreadableRootLeavesAFreshRoot) {
     TBTDOC20 doc;
-    doc.Load(Doc(u"", {Rec().T(24).N(u"Other")}));
+    doc.Load(Doc(u"", {Rec().T(K::Class).N(u"Other")}));
     ASSERT_EQ(doc.TopNode()->NodeName(), u"Other");
-    EXPECT_EQ(ErrorOf([&] { doc.Load(Doc(u"", {Rec().T(7).V(Bytes(2))})); }),
+    EXPECT_EQ(ErrorOf([&] { doc.Load(Doc(u"", {Rec().T(K::Int32).V(Bytes(2))})); }),
               "Invalid document: Int32 node record at offset 2 has a value of 2 bytes (4 expected)");
     EXPECT_EQ(doc.TopNode()->NodeName(), u"\\");
     EXPECT_EQ(doc.TopNode()->NodeType(), BTNodeType::Directory);
@@ -462,7 +481,7 @@ TEST(BTDoc20Deep, TwoHundredThousandLevelsLoadSaveSearchAndFree) {
     Bytes bytes = B({20, 0});
     bytes.reserve(2 + 15 * kDepth + 16);
     for (size_t i = 0; i < kDepth; ++i) Append(bytes, Rec().C(1).N(u"a"));
-    Append(bytes, Rec().T(4).N(u"leaf").V(Utf16(u"bottom")));
+    Append(bytes, Rec().T(K::WideString).N(u"leaf").V(Utf16(u"bottom")));
 
     auto doc = std::make_unique<TBTDOC20>();
     doc->Load(bytes);
@@ -488,7 +507,7 @@ TEST(BTDoc20Deep, TwoHundredThousandLevelsLoadSaveSearchAndFree) {
 }
 
 TEST(BTDoc20Deep, DeepTreeBuiltThroughTheApiIsFreed) {
-    auto root = CreateBTNode20(0, u"r");
+    auto root = CreateBTNode20(kDirectory, u"r");
     TBTNode20* node = root.get();
     for (int i = 0; i < 200000; ++i) node = node->AddChildNode_Directory(u"d");
     root.reset();  // must not overflow the stack
@@ -499,8 +518,8 @@ TEST(BTDoc20Deep, DeepTreeBuiltThroughTheApiIsFreed) {
 
 TEST(BTDoc20Search, FindNodeByNameTakesTheLaterAndFindChildNodeByNameTheEarlier) {
     TBTDOC20 doc;
-    TBTNode20* first = doc.CreateNode(0, nullptr, u"twin");
-    TBTNode20* second = doc.CreateNode(0, nullptr, u"twin");
+    TBTNode20* first = doc.CreateNode(kDirectory, nullptr, u"twin");
+    TBTNode20* second = doc.CreateNode(kDirectory, nullptr, u"twin");
     EXPECT_EQ(doc.FindNodeByName(u"twin", false), second);
     EXPECT_EQ(doc.FindNodeByName(u"twin", true), second);
     EXPECT_EQ(doc.Nodes().FindNodeByName(u"twin"), second);
@@ -511,13 +530,13 @@ TEST(BTDoc20Search, FindNodeByNameTakesTheLaterAndFindChildNodeByNameTheEarlier)
 TEST(BTDoc20Search, RecursiveNameSearchOrder) {
     // root: x(target1, y(target2)), target3, z(target4)
     TBTDOC20 doc;
-    TBTNode20* x = doc.CreateNode(0, nullptr, u"x");
-    TBTNode20* t1 = doc.CreateNode(0, x, u"target");
-    TBTNode20* y = doc.CreateNode(0, x, u"y");
-    TBTNode20* t2 = doc.CreateNode(0, y, u"target");
-    TBTNode20* t3 = doc.CreateNode(0, nullptr, u"target");
-    TBTNode20* z = doc.CreateNode(0, nullptr, u"z");
-    TBTNode20* t4 = doc.CreateNode(0, z, u"target");
+    TBTNode20* x = doc.CreateNode(kDirectory, nullptr, u"x");
+    TBTNode20* t1 = doc.CreateNode(kDirectory, x, u"target");
+    TBTNode20* y = doc.CreateNode(kDirectory, x, u"y");
+    TBTNode20* t2 = doc.CreateNode(kDirectory, y, u"target");
+    TBTNode20* t3 = doc.CreateNode(kDirectory, nullptr, u"target");
+    TBTNode20* z = doc.CreateNode(kDirectory, nullptr, u"z");
+    TBTNode20* t4 = doc.CreateNode(kDirectory, z, u"target");
 
     EXPECT_EQ(doc.FindNodeByName(u"target", false), t3);
     // z is looked at (and searched) before the earlier sibling target3.
@@ -536,13 +555,13 @@ TEST(BTDoc20Search, RecursiveNameSearchOrder) {
 TEST(BTDoc20Search, FindNodeByPath) {
     // root: a(c), a(b(leaf)), " s"(t)
     TBTDOC20 doc;
-    TBTNode20* a1 = doc.CreateNode(0, nullptr, u"a");
-    doc.CreateNode(0, a1, u"c");
-    TBTNode20* a2 = doc.CreateNode(0, nullptr, u"a");
-    TBTNode20* b = doc.CreateNode(0, a2, u"b");
-    TBTNode20* leaf = doc.CreateNode(0, b, u"leaf");
-    TBTNode20* s = doc.CreateNode(0, nullptr, u" s");
-    doc.CreateNode(0, s, u"t");
+    TBTNode20* a1 = doc.CreateNode(kDirectory, nullptr, u"a");
+    doc.CreateNode(kDirectory, a1, u"c");
+    TBTNode20* a2 = doc.CreateNode(kDirectory, nullptr, u"a");
+    TBTNode20* b = doc.CreateNode(kDirectory, a2, u"b");
+    TBTNode20* leaf = doc.CreateNode(kDirectory, b, u"leaf");
+    TBTNode20* s = doc.CreateNode(kDirectory, nullptr, u" s");
+    doc.CreateNode(kDirectory, s, u"t");
 
     const struct {
         std::u16string_view path;
@@ -578,8 +597,8 @@ TEST(BTNode20, CreationRejectsEmptyOrBlankNamesAndUnknownCodes) {
     const std::u16string_view blankNames[] = {u"", u" ", u"\t\r\n", std::u16string_view(u"\0\x1F ", 3)};
     for (const std::u16string_view name : blankNames) {
         SCOPED_TRACE(U8(name));
-        EXPECT_EQ(ErrorOf([&] { doc.CreateNode(0, nullptr, name); }), "节点名称不能为空");
-        EXPECT_EQ(ErrorOf([&] { CreateBTNode20(4, name); }), "节点名称不能为空");
+        EXPECT_EQ(ErrorOf([&] { doc.CreateNode(kDirectory, nullptr, name); }), "节点名称不能为空");
+        EXPECT_EQ(ErrorOf([&] { CreateBTNode20(Code(K::WideString), name); }), "节点名称不能为空");
         EXPECT_EQ(ErrorOf([&] { doc.TopNode()->AddChildNode_Int32(name); }), "节点名称不能为空");
         EXPECT_EQ(ErrorOf([&] { TBTNode20_Binary n(name); }), "节点名称不能为空");
     }
@@ -590,12 +609,12 @@ TEST(BTNode20, CreationRejectsEmptyOrBlankNamesAndUnknownCodes) {
         EXPECT_EQ(ErrorOf([&] { doc.TopNode()->AddChildNode(static_cast<uint8_t>(code), u"x"); }), "无效节点");
     }
     EXPECT_EQ(doc.Nodes().Count(), 0);
-    EXPECT_NO_THROW(doc.CreateNode(0, nullptr, u" x "));
+    EXPECT_NO_THROW(doc.CreateNode(kDirectory, nullptr, u" x "));
 }
 
 TEST(BTNode20, NamesAndCaptionsAreCutToEighty) {
     const std::u16string longText(81, u'n');
-    auto node = CreateBTNode20(0, longText, longText);
+    auto node = CreateBTNode20(kDirectory, longText, longText);
     EXPECT_EQ(node->NodeName().size(), 80u);
     EXPECT_EQ(node->NodeCaption().size(), 80u);
     node->SetNodeName(std::u16string(200, u'm'));
@@ -610,14 +629,29 @@ TEST(BTNode20, NamesAndCaptionsAreCutToEighty) {
     EXPECT_EQ(doc.Name().size(), 80u);
 }
 
+TEST(BTNode20, TheElevenKindsAreTheOnlyCodesAndEachMakesItsOwnKind) {
+    for (int code = 0; code < 256; ++code) {
+        SCOPED_TRACE(code);
+        const KindFacts* facts = nullptr;
+        for (const KindFacts& k : kKinds) {
+            if (k.code == code) facts = &k;
+        }
+        EXPECT_EQ(IsBTNodeTypeCode(static_cast<uint8_t>(code)), facts != nullptr);
+        if (facts == nullptr) {
+            EXPECT_EQ(ErrorOf([&] { CreateBTNode20(static_cast<uint8_t>(code), u"x"); }), "无效节点");
+            continue;
+        }
+        EXPECT_EQ(Code(facts->kind), code);
+        EXPECT_STREQ(BTNodeTypeName(facts->kind), facts->name);
+        EXPECT_EQ(CreateBTNode20(static_cast<uint8_t>(code), u"x")->NodeType(), facts->kind);
+    }
+}
+
 TEST(BTNode20, EveryKindConvertsOnlyToItself) {
-    const BTNodeType kinds[] = {BTNodeType::Directory, BTNodeType::WideString, BTNodeType::Int32,
-                                BTNodeType::UInt8,     BTNodeType::UInt32,     BTNodeType::Real64,
-                                BTNodeType::DateTime,  BTNodeType::Bool32,     BTNodeType::Binary,
-                                BTNodeType::Class,     BTNodeType::Color};
-    for (const BTNodeType kind : kinds) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        auto node = CreateBTNode20(static_cast<uint8_t>(kind), u"n");
+    for (const KindFacts& k : kKinds) {
+        const BTNodeType kind = k.kind;
+        SCOPED_TRACE(k.name);
+        auto node = CreateBTNode20(Code(kind), u"n");
         EXPECT_EQ(node->NodeType(), kind);
         TBTNode20* n = node.get();
         const std::pair<BTNodeType, void*> conversions[] = {
@@ -635,20 +669,13 @@ TEST(BTNode20, EveryKindConvertsOnlyToItself) {
 }
 
 TEST(BTNode20, NewNodesHoldTheEmptyValue) {
-    const struct {
-        BTNodeType kind;
-        uint32_t size;
-    } cases[] = {{BTNodeType::Directory, 0}, {BTNodeType::WideString, 0}, {BTNodeType::Int32, 4},
-                 {BTNodeType::UInt8, 1},     {BTNodeType::UInt32, 4},     {BTNodeType::Real64, 8},
-                 {BTNodeType::DateTime, 8},  {BTNodeType::Bool32, 4},     {BTNodeType::Binary, 0},
-                 {BTNodeType::Class, 0},     {BTNodeType::Color, 5}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.kind));
-        auto node = CreateBTNode20(static_cast<uint8_t>(c.kind), u"n");
-        EXPECT_EQ(node->DataSize(), c.size);
-        Bytes value(c.size, std::byte{0x55});
+    for (const KindFacts& c : kKinds) {
+        SCOPED_TRACE(c.name);
+        auto node = CreateBTNode20(Code(c.kind), u"n");
+        EXPECT_EQ(node->DataSize(), c.newSize);
+        Bytes value(c.newSize, std::byte{0x55});
         node->ReadBuffer(value);
-        const size_t valueBytes = c.kind == BTNodeType::Color ? 4 : c.size;
+        const size_t valueBytes = c.kind == K::Color ? 4 : c.newSize;
         EXPECT_EQ(Bytes(value.begin(), value.begin() + valueBytes), Bytes(valueBytes)) << "not all zero";
     }
 }
@@ -711,21 +738,21 @@ protected:
     TBTNodeList20& list() const { return owner->ChildNodes(); }
     TBTNode20* at(int i) const { return list().GetItems(i); }
 
-    std::unique_ptr<TBTNode20> owner = CreateBTNode20(0, u"owner");
+    std::unique_ptr<TBTNode20> owner = CreateBTNode20(kDirectory, u"owner");
 };
 
 TEST_F(BTNodeList20Ops, AddInsertAndIndexes) {
     EXPECT_EQ(list().OwnerNode(), owner.get());
-    EXPECT_EQ(list().Add(CreateBTNode20(0, u"d")), 3);
-    list().Insert(0, CreateBTNode20(0, u"0"));
-    list().Insert(5, CreateBTNode20(0, u"e"));
+    EXPECT_EQ(list().Add(CreateBTNode20(kDirectory, u"d")), 3);
+    list().Insert(0, CreateBTNode20(kDirectory, u"0"));
+    list().Insert(5, CreateBTNode20(kDirectory, u"e"));
     EXPECT_EQ(Names(), "0abcde");
     EXPECT_EQ(at(0)->ParentNode(), owner.get());
     EXPECT_EQ(list().IndexOf(at(4)), 4);
     EXPECT_EQ(list().IndexOf(owner.get()), -1);
     EXPECT_EQ(list().IndexOf(nullptr), -1);
     for (const int index : {-1, 6, 1000}) EXPECT_EQ(list().GetItems(index), nullptr) << index;
-    EXPECT_NE(ErrorOf([&] { list().Insert(7, CreateBTNode20(0, u"x")); }), "");
+    EXPECT_NE(ErrorOf([&] { list().Insert(7, CreateBTNode20(kDirectory, u"x")); }), "");
     EXPECT_NE(ErrorOf([&] { list().Add(nullptr); }), "");
     EXPECT_EQ(Names(), "0abcde");
 }
@@ -746,8 +773,8 @@ TEST_F(BTNodeList20Ops, DeleteClearMoveAndSetItems) {
     EXPECT_EQ(Names(), "ac");
     EXPECT_NE(ErrorOf([&] { list().Delete(2); }), "");
 
-    list().Add(CreateBTNode20(0, u"d"));
-    list().Add(CreateBTNode20(0, u"e"));
+    list().Add(CreateBTNode20(kDirectory, u"d"));
+    list().Add(CreateBTNode20(kDirectory, u"e"));
     list().Move(0, 3);
     EXPECT_EQ(Names(), "cdea");
     list().Move(3, 1);
@@ -757,7 +784,7 @@ TEST_F(BTNodeList20Ops, DeleteClearMoveAndSetItems) {
     EXPECT_NE(ErrorOf([&] { list().Move(0, 4); }), "");
 
     TBTNode20* old = at(1);
-    std::unique_ptr<TBTNode20> back = list().SetItems(1, CreateBTNode20(0, u"x"));
+    std::unique_ptr<TBTNode20> back = list().SetItems(1, CreateBTNode20(kDirectory, u"x"));
     EXPECT_EQ(back.get(), old);
     EXPECT_EQ(back->ParentNode(), nullptr);
     EXPECT_EQ(at(1)->ParentNode(), owner.get());
@@ -768,8 +795,8 @@ TEST_F(BTNodeList20Ops, DeleteClearMoveAndSetItems) {
 }
 
 TEST_F(BTNodeList20Ops, NameSearchesRunFromTheLast) {
-    list().Add(CreateBTNode20(0, u"abc"));
-    list().Add(CreateBTNode20(0, u"b"));
+    list().Add(CreateBTNode20(kDirectory, u"abc"));
+    list().Add(CreateBTNode20(kDirectory, u"b"));
     EXPECT_EQ(list().FindNodeByName(u"b"), at(4));
     EXPECT_EQ(list().FindNodeByName(u"B"), nullptr);
     EXPECT_EQ(list().FindNodeByLeftPartName(u"a"), at(3));
@@ -864,7 +891,7 @@ TEST(BTDoc20Io, AssignAndClear) {
     TBTDOC20 source;
     FillEveryKind(source);
     TBTDOC20 copy;
-    copy.CreateNode(0, nullptr, u"gone");
+    copy.CreateNode(kDirectory, nullptr, u"gone");
     copy.Assign(source);
     EXPECT_EQ(copy.Save(), source.Save());
     copy.Assign(copy);
