@@ -31,24 +31,27 @@ const ui::PropertyTable& TSkinTheme::StaticProperties() {
     return table;
 }
 
+namespace {
+
+// A theme colour set from a layout: the component keeps it and the process-wide colour of the same name takes it.
+void SetThemeColor(ui::AlphaColor& own, ui::AlphaColor TSkinThemeColors::*shared, ui::AlphaColor color) {
+    own = color;
+    SkinThemeColors().*shared = color;
+}
+
+}  // namespace
+
 void TSkinTheme::SetSkinThemeColor(ui::AlphaColor color) {
-    skinThemeColor_ = color;
-    SkinThemeColors().SkinThemeColor = color;
+    SetThemeColor(skinThemeColor_, &TSkinThemeColors::SkinThemeColor, color);
 }
-
 void TSkinTheme::SetSkinThemeColor1(ui::AlphaColor color) {
-    skinThemeColor1_ = color;
-    SkinThemeColors().SkinThemeColor1 = color;
+    SetThemeColor(skinThemeColor1_, &TSkinThemeColors::SkinThemeColor1, color);
 }
-
 void TSkinTheme::SetSkinThemeColor2(ui::AlphaColor color) {
-    skinThemeColor2_ = color;
-    SkinThemeColors().SkinThemeColor2 = color;
+    SetThemeColor(skinThemeColor2_, &TSkinThemeColors::SkinThemeColor2, color);
 }
-
 void TSkinTheme::SetSkinThemeColor3(ui::AlphaColor color) {
-    skinThemeColor3_ = color;
-    SkinThemeColors().SkinThemeColor3 = color;
+    SetThemeColor(skinThemeColor3_, &TSkinThemeColors::SkinThemeColor3, color);
 }
 
 ui::AlphaColor TSkinTheme::NavigationBarColor() const {
@@ -56,18 +59,13 @@ ui::AlphaColor TSkinTheme::NavigationBarColor() const {
 }
 
 void TSkinTheme::SetNavigationBarColor(ui::AlphaColor color) {
-    navigationBarColor_ = color;
-    SkinThemeColors().NavigationBarColor = color;
+    SetThemeColor(navigationBarColor_, &TSkinThemeColors::NavigationBarColor, color);
 }
-
 void TSkinTheme::SetNavigationBarFontColor(ui::AlphaColor color) {
-    navigationBarFontColor_ = color;
-    SkinThemeColors().NavigationBarFontColor = color;
+    SetThemeColor(navigationBarFontColor_, &TSkinThemeColors::NavigationBarFontColor, color);
 }
-
 void TSkinTheme::SetSkinPictureThemeColor(ui::AlphaColor color) {
-    skinPictureThemeColor_ = color;
-    SkinThemeColors().SkinPictureThemeColor = color;
+    SetThemeColor(skinPictureThemeColor_, &TSkinThemeColors::SkinPictureThemeColor, color);
 }
 
 void RegisterSkinDrawClasses(ui::ClassRegistry& registry) { registry.Register<TSkinTheme>(u"TSkinTheme"); }
