@@ -6,7 +6,7 @@ namespace ui {
 
 // The time source and the 10-millisecond tick behind the shared animation timer. The Windows host
 // implements it with a high-resolution clock and a window timer on the main thread; tests drive time by hand
-// with ManualAnimationClock.
+// with ManualAnimationClock (ui/testing/).
 class AnimationClock {
 public:
     virtual ~AnimationClock() = default;

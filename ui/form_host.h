@@ -12,8 +12,8 @@ class GlowEffect;
 class Popup;
 
 // What a form needs from the window that shows it. The Windows host (platform/win32) implements it with a
-// layered window; native tests use HeadlessHost. Coordinates are the form's client coordinates in logical
-// pixels unless said otherwise.
+// layered window; native tests use HeadlessHost (ui/testing/). Coordinates are the form's client coordinates in
+// logical pixels unless said otherwise.
 class FormHost {
 public:
     virtual ~FormHost() = default;

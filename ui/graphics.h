@@ -13,7 +13,7 @@
 namespace ui {
 
 // The platform's drawing services: bitmaps, image decoding and text layouts. The Windows host provides
-// Direct2D/DirectWrite/WIC ones; native tests use RecordingGraphics.
+// Direct2D/DirectWrite/WIC ones; native tests use RecordingGraphics (ui/testing/).
 class Graphics {
 public:
     virtual ~Graphics() = default;

@@ -11,7 +11,7 @@
 #include "ui/float_animation.h"
 #include "ui/int_animation.h"
 #include "ui/layout_reader.h"
-#include "ui/manual_animation_clock.h"
+#include "ui/testing/manual_animation_clock.h"
 
 namespace ui {
 namespace {

@@ -10,11 +10,11 @@
 #include "sample_components.h"
 #include "ui/dark_style.h"
 #include "ui/form.h"
-#include "ui/headless_host.h"
 #include "ui/layout_reader.h"
 #include "ui/popup_list.h"
-#include "ui/recording_canvas.h"
 #include "ui/style_element.h"
+#include "ui/testing/headless_host.h"
+#include "ui/testing/recording_canvas.h"
 #include "ui/text.h"
 #include "ui/virtual_keys.h"
 

@@ -9,8 +9,8 @@
 
 #include "ui/form.h"
 #include "ui/glow_effect.h"
-#include "ui/headless_host.h"
-#include "ui/recording_canvas.h"
+#include "ui/testing/headless_host.h"
+#include "ui/testing/recording_canvas.h"
 #include "ui/text.h"
 
 namespace ui {

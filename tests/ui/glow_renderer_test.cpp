@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/recording_canvas.h"
+#include "ui/testing/recording_canvas.h"
 
 namespace ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/recording_canvas.h"
+#include "ui/testing/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "platform/system.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window/popup_window.h"
 #include "platform/win32/window/window_input.h"
 #include "ui/form.h"
@@ -20,10 +21,7 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"VelnixLayeredWindow";
 constexpr UINT kPaintMessage = WM_APP + 1;
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -44,31 +42,25 @@ void EnablePerMonitorDpiAwareness() {
 LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
     : form_(form), graphics_(graphics), surface_(graphics) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &LayeredWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(instance, L"MAINICON");
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);  // already registered by an earlier window: fine
-
     // Borderless and per-pixel transparent; WS_EX_APPWINDOW puts the caption in the task bar.
-    window_ = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName,
-                              Wide(form_.Caption()).c_str(), WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, 1, 1,
-                              nullptr, nullptr, instance, this);
-    if (window_ == nullptr) throw std::runtime_error("Cannot create the window");
+    Create({.className = L"VelnixLayeredWindow",
+            .cursor = LoadCursorW(nullptr, IDC_ARROW),
+            .icon = LoadIconW(instance, L"MAINICON"),
+            .exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_APPWINDOW,
+            .style = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU,
+            .title = Wide(form_.Caption()).c_str()},
+           "Cannot create the window");
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                instance, nullptr);
     if (tooltip_ != nullptr) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-        tool.hwnd = window_;
+        tool.hwnd = Handle();
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -77,7 +69,7 @@ LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
     using GetDpi = UINT(WINAPI*)(HWND);
     if (auto getDpi = reinterpret_cast<GetDpi>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")))) {
-        dpi = getDpi(window_);
+        dpi = getDpi(Handle());
     } else {
         const HDC screen = GetDC(nullptr);
         dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
@@ -92,10 +84,7 @@ LayeredWindow::~LayeredWindow() {
     if (ui::Popup* popup = OpenedPopup()) popup->Close();
     popups_.reset();
     if (form_.Host() == this) form_.SetHost(nullptr);
-    if (window_ != nullptr) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    Destroy();
 }
 
 void LayeredWindow::CreateFrame() {
@@ -113,24 +102,24 @@ void LayeredWindow::PlaceWindow(const RECT* suggested) {
         // Centred on the monitor the window is on (the primary one at first).
         MONITORINFO monitor{};
         monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
         const RECT& area = monitor.rcMonitor;
         x = area.left + (area.right - area.left - surface_.Width()) / 2;
         y = area.top + (area.bottom - area.top - surface_.Height()) / 2;
     }
-    SetWindowPos(window_, HWND_TOPMOST, x, y, surface_.Width(), surface_.Height(), SWP_NOACTIVATE);
+    SetWindowPos(Handle(), HWND_TOPMOST, x, y, surface_.Width(), surface_.Height(), SWP_NOACTIVATE);
 }
 
 void LayeredWindow::Show() {
     CreateFrame();
     PlaceWindow(nullptr);
     Paint();
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(Handle(), SW_SHOW);
 }
 
 void LayeredWindow::Invalidate(const ui::RectF& rect) {
-    if (surface_.Invalidate(rect) && !paintPosted_ && window_ != nullptr) {
-        paintPosted_ = PostMessageW(window_, kPaintMessage, 0, 0) != FALSE;
+    if (surface_.Invalidate(rect) && !paintPosted_ && Handle() != nullptr) {
+        paintPosted_ = PostMessageW(Handle(), kPaintMessage, 0, 0) != FALSE;
     }
 }
 
@@ -138,24 +127,26 @@ void LayeredWindow::PaintNow() { Paint(); }
 
 void LayeredWindow::Paint() {
     paintPosted_ = false;
-    if (window_ != nullptr) surface_.Paint(form_, window_);
+    if (Handle() != nullptr) surface_.Paint(form_, Handle());
 }
 
-void LayeredWindow::CaptionChanged(std::u16string_view caption) { SetWindowTextW(window_, Wide(caption).c_str()); }
+void LayeredWindow::CaptionChanged(std::u16string_view caption) {
+    SetWindowTextW(Handle(), Wide(caption).c_str());
+}
 
 void LayeredWindow::ClientSizeChanged(float, float) {
     if (surface_.Frame() == nullptr) return;
     CreateFrame();
     RECT current{};
-    GetWindowRect(window_, &current);
+    GetWindowRect(Handle(), &current);
     PlaceWindow(&current);
     Invalidate(form_.LocalRect());
 }
 
 void LayeredWindow::SetMouseCapture(bool captured) {
     if (captured) {
-        SetCapture(window_);
-    } else if (GetCapture() == window_ && !dragging_) {
+        SetCapture(Handle());
+    } else if (GetCapture() == Handle() && !dragging_) {
         ReleaseCapture();
     }
 }
@@ -164,10 +155,10 @@ void LayeredWindow::StartWindowDrag() {
     POINT cursor{};
     GetCursorPos(&cursor);
     RECT window{};
-    GetWindowRect(window_, &window);
+    GetWindowRect(Handle(), &window);
     dragOffset_ = {cursor.x - window.left, cursor.y - window.top};
     dragging_ = true;
-    SetCapture(window_);
+    SetCapture(Handle());
 }
 
 void LayeredWindow::HintChanged(std::u16string_view hint) {
@@ -179,7 +170,7 @@ void LayeredWindow::ShowHint() {
     if (tooltip_ == nullptr) return;
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.hwnd = window_;
+    tool.hwnd = Handle();
     if (hint_.empty()) {
         SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
         return;
@@ -194,13 +185,13 @@ void LayeredWindow::ShowHint() {
 
 ui::PointF LayeredWindow::ClientToScreen(ui::PointF point) const {
     RECT window{};
-    GetWindowRect(window_, &window);
+    GetWindowRect(Handle(), &window);
     return {window.left / scale_ + point.x, window.top / scale_ + point.y};
 }
 
 ui::PointF LayeredWindow::ScreenToClient(ui::PointF point) const {
     RECT window{};
-    GetWindowRect(window_, &window);
+    GetWindowRect(Handle(), &window);
     return {point.x - window.left / scale_, point.y - window.top / scale_};
 }
 
@@ -211,10 +202,10 @@ void LayeredWindow::PaintGlow(ui::Canvas& canvas, ui::Control& control, const ui
 ui::Popup* LayeredWindow::OpenedPopup() const { return popups_ ? popups_->Shown() : nullptr; }
 
 bool LayeredWindow::OpenPopup(ui::Popup& popup, const ui::RectF& screenRect) {
-    if (window_ == nullptr) return false;
+    if (Handle() == nullptr) return false;
     if (ui::Popup* open = OpenedPopup(); open != nullptr && open != &popup) open->Close();
     try {
-        if (!popups_) popups_ = std::make_unique<PopupWindow>(window_, graphics_);
+        if (!popups_) popups_ = std::make_unique<PopupWindow>(Handle(), graphics_);
     } catch (const std::exception& error) {
         platform::OutputDebugText(u"LayeredWindow: " + ui::Utf8ToUtf16(error.what()));
         return false;
@@ -242,12 +233,12 @@ void LayeredWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
             if (dragging_) {
                 POINT cursor{};
                 GetCursorPos(&cursor);
-                SetWindowPos(window_, nullptr, cursor.x - dragOffset_.x, cursor.y - dragOffset_.y, 0, 0,
+                SetWindowPos(Handle(), nullptr, cursor.x - dragOffset_.x, cursor.y - dragOffset_.y, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 return;
             }
             if (!trackingLeave_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
                 trackingLeave_ = TrackMouseEvent(&track) != FALSE;
             }
             form_.HandleMouseMove(shift, x, y);
@@ -300,7 +291,7 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 return 0;
             }
             POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            ::ScreenToClient(window_, &point);
+            ::ScreenToClient(Handle(), &point);
             form_.HandleMouseWheel(ShiftFromKeys(GET_KEYSTATE_WPARAM(wParam)), GET_WHEEL_DELTA_WPARAM(wParam),
                                    point.x / scale_, point.y / scale_);
             return 0;
@@ -327,20 +318,20 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             const bool consumed = OpenedPopup() != nullptr ? popups_->HandleKey(message, wParam)
                                                            : DispatchKey(form_, message, wParam);
             if (consumed) return 0;
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Handle(), message, wParam, lParam);
         }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 if (ui::Popup* popup = OpenedPopup()) popup->Close();
                 form_.HandleDeactivate();
             }
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Handle(), message, wParam, lParam);
         case WM_ACTIVATEAPP:
             if (wParam == FALSE) {
                 if (ui::Popup* popup = OpenedPopup()) popup->Close();
                 form_.HandleDeactivate();
             }
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Handle(), message, wParam, lParam);
         case WM_ENABLE:
             // A modal dialog disables its owner before it shows: the tool tip must not stay over the dialog.
             if (wParam == FALSE) form_.HandleDeactivate();
@@ -354,25 +345,14 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_CLOSE:
-            DestroyWindow(window_);
+            DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
-            window_ = nullptr;
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Handle(), message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK LayeredWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<LayeredWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || self->window_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace platform::win32

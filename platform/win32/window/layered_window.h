@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/window/layered_surface.h"
+#include "platform/win32/window/window_base.h"
 #include "ui/form_host.h"
 #include "ui/glow_renderer.h"
 
@@ -27,7 +28,7 @@ class PopupWindow;
 // closes when this window loses the activation. The hovered control's hint shows as a tool tip at the pointer;
 // it goes when the pointer leaves the control, on a press, and when the window loses the activation or is
 // disabled (a modal dialog opens over it).
-class LayeredWindow final : public ui::FormHost {
+class LayeredWindow final : public WindowBase, public ui::FormHost {
 public:
     LayeredWindow(ui::Form& form, D2DGraphics& graphics);
     LayeredWindow(const LayeredWindow&) = delete;
@@ -37,7 +38,6 @@ public:
 
     // Creates the window at the form's client size, paints the first frame and shows it.
     void Show();
-    HWND Handle() const { return window_; }
     float Scale() const { return scale_; }
     // Paints what was invalidated, now (the message loop does it otherwise).
     void PaintNow();
@@ -61,8 +61,7 @@ public:
     ui::RectF WorkAreaAt(ui::PointF screenPoint) const override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateFrame();
     void PlaceWindow(const RECT* suggested);
@@ -73,7 +72,6 @@ private:
 
     ui::Form& form_;
     D2DGraphics& graphics_;
-    HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     LayeredSurface surface_;
     ui::GlowRenderer glow_;

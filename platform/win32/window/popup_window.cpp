@@ -13,7 +13,6 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"VelnixPopupWindow";
 constexpr UINT kPaintMessage = WM_APP + 1;
 
 }  // namespace
@@ -32,40 +31,31 @@ ui::RectF MonitorWorkArea(ui::PointF screenPoint, float scale) {
 }
 
 PopupWindow::PopupWindow(HWND owner, D2DGraphics& graphics) : surface_(graphics) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &PopupWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);  // already registered by an earlier window: fine
-
-    window_ = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"",
-                              WS_POPUP, 0, 0, 1, 1, owner, nullptr, instance, this);
-    if (window_ == nullptr) throw std::runtime_error("Cannot create the popup window");
+    Create({.className = L"VelnixPopupWindow",
+            .cursor = LoadCursorW(nullptr, IDC_ARROW),
+            .exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+            .style = WS_POPUP,
+            .parent = owner},
+           "Cannot create the popup window");
 }
 
 PopupWindow::~PopupWindow() {
     Hide();
-    if (window_ != nullptr) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    Destroy();
 }
 
 void PopupWindow::Show(ui::Popup& popup, const RECT& rect, float scale) {
     Hide();
-    if (window_ == nullptr) return;
+    if (Handle() == nullptr) return;
     popup_ = &popup;
     scale_ = scale;
     popup.SetHost(this);
     surface_.Resize(popup.Width(), popup.Height(), scale);
-    SetWindowPos(window_, HWND_TOPMOST, rect.left, rect.top, surface_.Width(), surface_.Height(),
+    SetWindowPos(Handle(), HWND_TOPMOST, rect.left, rect.top, surface_.Width(), surface_.Height(),
                  SWP_NOACTIVATE);
     Paint();
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-    SetCapture(window_);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    SetCapture(Handle());
 }
 
 void PopupWindow::Hide() {
@@ -74,41 +64,41 @@ void PopupWindow::Hide() {
     // Forgotten first: releasing the capture below reports back here.
     popup_ = nullptr;
     if (popup->Host() == this) popup->SetHost(nullptr);
-    if (window_ == nullptr) return;
-    ShowWindow(window_, SW_HIDE);
-    if (GetCapture() == window_) ReleaseCapture();
+    if (Handle() == nullptr) return;
+    ShowWindow(Handle(), SW_HIDE);
+    if (GetCapture() == Handle()) ReleaseCapture();
 }
 
 void PopupWindow::PaintNow() { Paint(); }
 
 void PopupWindow::Paint() {
     paintPosted_ = false;
-    if (popup_ != nullptr && window_ != nullptr) surface_.Paint(*popup_, window_);
+    if (popup_ != nullptr && Handle() != nullptr) surface_.Paint(*popup_, Handle());
 }
 
 void PopupWindow::Invalidate(const ui::RectF& rect) {
-    if (surface_.Invalidate(rect) && !paintPosted_ && window_ != nullptr) {
-        paintPosted_ = PostMessageW(window_, kPaintMessage, 0, 0) != FALSE;
+    if (surface_.Invalidate(rect) && !paintPosted_ && Handle() != nullptr) {
+        paintPosted_ = PostMessageW(Handle(), kPaintMessage, 0, 0) != FALSE;
     }
 }
 
 void PopupWindow::ClientSizeChanged(float width, float height) {
-    if (popup_ == nullptr || window_ == nullptr) return;
+    if (popup_ == nullptr || Handle() == nullptr) return;
     surface_.Resize(width, height, scale_);
-    SetWindowPos(window_, nullptr, 0, 0, surface_.Width(), surface_.Height(),
+    SetWindowPos(Handle(), nullptr, 0, 0, surface_.Width(), surface_.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Invalidate({0, 0, width, height});
 }
 
 ui::PointF PopupWindow::ClientToScreen(ui::PointF point) const {
     RECT window{};
-    GetWindowRect(window_, &window);
+    GetWindowRect(Handle(), &window);
     return {window.left / scale_ + point.x, window.top / scale_ + point.y};
 }
 
 ui::PointF PopupWindow::ScreenToClient(ui::PointF point) const {
     RECT window{};
-    GetWindowRect(window_, &window);
+    GetWindowRect(Handle(), &window);
     return {point.x - window.left / scale_, point.y - window.top / scale_};
 }
 
@@ -122,7 +112,7 @@ bool PopupWindow::HandleKey(UINT message, WPARAM wParam) {
 void PopupWindow::HandleWheel(WPARAM wParam, LPARAM lParam) {
     if (popup_ == nullptr) return;
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ::ScreenToClient(window_, &point);
+    ::ScreenToClient(Handle(), &point);
     popup_->HandleMouseWheel(ShiftFromKeys(GET_KEYSTATE_WPARAM(wParam)), GET_WHEEL_DELTA_WPARAM(wParam),
                              point.x / scale_, point.y / scale_);
 }
@@ -184,7 +174,7 @@ LRESULT PopupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CAPTURECHANGED:
             // Another window took the mouse (or the system did): the popup cannot stay.
-            if (popup_ != nullptr && reinterpret_cast<HWND>(lParam) != window_) popup_->Close();
+            if (popup_ != nullptr && reinterpret_cast<HWND>(lParam) != Handle()) popup_->Close();
             return 0;
         case WM_KEYDOWN:
         case WM_KEYUP:
@@ -195,21 +185,10 @@ LRESULT PopupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Destroyed with the owner window while this object lives on: the popup closes.
             if (popup_ != nullptr) popup_->Close();
             Hide();
-            window_ = nullptr;
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Handle(), message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK PopupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PopupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || self->window_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace platform::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/window/layered_surface.h"
+#include "platform/win32/window/window_base.h"
 #include "ui/form_host.h"
 
 namespace ui {
@@ -19,7 +20,7 @@ class D2DGraphics;
 // activated, so the owner keeps the keyboard. While a popup is shown the window captures the mouse: moves,
 // presses and releases anywhere come here, and a press outside the popup closes it (Popup::Close), as does
 // losing the capture. The owner's host passes its key and wheel messages on (HandleKey, HandleWheel).
-class PopupWindow final : public ui::FormHost {
+class PopupWindow final : public WindowBase, public ui::FormHost {
 public:
     // A hidden window owned by owner.
     PopupWindow(HWND owner, D2DGraphics& graphics);
@@ -34,7 +35,6 @@ public:
     // Lets go of the popup, hides the window and releases the mouse. Nothing when none is shown.
     void Hide();
     ui::Popup* Shown() const { return popup_; }
-    HWND Handle() const { return window_; }
     // The last presented frame (for tests).
     const D2DFrame* Frame() const { return surface_.Frame(); }
     // Paints what was invalidated, now.
@@ -58,12 +58,10 @@ public:
     ui::RectF WorkAreaAt(ui::PointF screenPoint) const override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
 
-    HWND window_ = nullptr;
     LayeredSurface surface_;
     ui::Popup* popup_ = nullptr;
     float scale_ = 1;

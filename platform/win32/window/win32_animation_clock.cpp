@@ -12,7 +12,6 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kIntervalMs = 10;
-constexpr wchar_t kClassName[] = L"VelnixAnimationClock";
 
 }  // namespace
 
@@ -21,21 +20,13 @@ Win32AnimationClock::Win32AnimationClock() {
     QueryPerformanceFrequency(&frequency);
     frequency_ = static_cast<double>(frequency.QuadPart);
 
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
-    windowClass.lpfnWndProc = &Win32AnimationClock::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);  // fails harmlessly when another clock registered it already
     // A message-only window: its timer messages arrive through the main thread's message loop.
-    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
-    if (window_ == nullptr) throw std::runtime_error("Cannot create the animation timer window");
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Create({.className = L"VelnixAnimationClock", .parent = HWND_MESSAGE}, "Cannot create the animation timer window");
 }
 
 Win32AnimationClock::~Win32AnimationClock() {
     Stop();
-    if (window_ != nullptr) DestroyWindow(window_);
+    Destroy();
 }
 
 double Win32AnimationClock::Now() const {
@@ -56,7 +47,7 @@ void Win32AnimationClock::SetTickHandler(std::function<void()> tick) {
 void Win32AnimationClock::Start() {
     if (running_) return;
     timeBeginPeriod(1);
-    if (SetTimer(window_, kTimerId, kIntervalMs, nullptr) == 0) {
+    if (SetTimer(Handle(), kTimerId, kIntervalMs, nullptr) == 0) {
         timeEndPeriod(1);
         platform::OutputDebugText(u"Win32AnimationClock: SetTimer failed");
         return;
@@ -66,23 +57,22 @@ void Win32AnimationClock::Start() {
 
 void Win32AnimationClock::Stop() {
     if (!running_) return;
-    KillTimer(window_, kTimerId);
+    KillTimer(Handle(), kTimerId);
     timeEndPeriod(1);
     running_ = false;
 }
 
-LRESULT CALLBACK Win32AnimationClock::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32AnimationClock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER && wParam == kTimerId) {
-        auto* clock = reinterpret_cast<Win32AnimationClock*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (clock != nullptr && clock->tick_) {
-            ++clock->ticks_;
+        if (tick_) {
+            ++ticks_;
             // The handler may replace or clear itself; keep it alive for this call.
-            const std::function<void()> tick = clock->tick_;
+            const std::function<void()> tick = tick_;
             tick();
         }
         return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
 }  // namespace platform::win32

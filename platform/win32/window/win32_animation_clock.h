@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "platform/win32/window/window_base.h"
 #include "ui/animation_clock.h"
 
 namespace platform::win32 {
@@ -11,7 +12,7 @@ namespace platform::win32 {
 // The shared animation timer's clock on Windows: the performance counter for time, and a 10 ms window timer
 // on the main thread for ticks. The system timer resolution is raised to 1 ms while ticks run, so the timer
 // really fires every 10 ms instead of every 15.6 ms.
-class Win32AnimationClock final : public ui::AnimationClock {
+class Win32AnimationClock final : public ui::AnimationClock, private WindowBase {
 public:
     Win32AnimationClock();
     Win32AnimationClock(const Win32AnimationClock&) = delete;
@@ -25,11 +26,10 @@ public:
     long long TickCount() const { return ticks_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Start();
     void Stop();
 
-    HWND window_ = nullptr;
     double frequency_ = 1;
     std::function<void()> tick_;
     bool running_ = false;

@@ -27,11 +27,11 @@
 #include "ui/animation_timer.h"
 #include "ui/float_animation.h"
 #include "ui/glow_effect.h"
-#include "ui/headless_host.h"
 #include "ui/int_animation.h"
-#include "ui/manual_animation_clock.h"
-#include "ui/recording_canvas.h"
 #include "ui/style_element.h"
+#include "ui/testing/headless_host.h"
+#include "ui/testing/manual_animation_clock.h"
+#include "ui/testing/recording_canvas.h"
 #include "ui/text.h"
 
 namespace app {

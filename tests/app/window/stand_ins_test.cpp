@@ -14,7 +14,7 @@
 #include "ui/form.h"
 #include "ui/property.h"
 #include "ui/property_path.h"
-#include "ui/recording_canvas.h"
+#include "ui/testing/recording_canvas.h"
 
 namespace app::stand_ins {
 namespace {

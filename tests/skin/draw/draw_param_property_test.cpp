@@ -6,7 +6,7 @@
 #include "skin/draw/theme_colors.h"
 #include "tests/skin/draw/draw_test_support.h"
 #include "ui/layout_reader.h"
-#include "ui/recording_canvas.h"
+#include "ui/testing/recording_canvas.h"
 
 namespace skin {
 namespace {

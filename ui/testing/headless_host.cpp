@@ -1,4 +1,4 @@
-#include "ui/headless_host.h"
+#include "ui/testing/headless_host.h"
 
 #include "ui/form.h"
 #include "ui/popup.h"

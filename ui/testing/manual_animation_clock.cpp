@@ -1,4 +1,4 @@
-#include "ui/manual_animation_clock.h"
+#include "ui/testing/manual_animation_clock.h"
 
 namespace ui {
 
