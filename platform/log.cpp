@@ -9,9 +9,20 @@ namespace platform {
 
 namespace {
 
-// Constant-initialised, so the log works before the first dynamic initialiser runs and after the last static
-// object is destroyed.
-constinit std::mutex sinkMutex;
+// The lock of the sink, made on first use and never destroyed: static objects may log while they are made and
+// while they are destroyed, in whatever order that happens.
+union SinkLock {
+    SinkLock() : mutex() {}
+    ~SinkLock() {}
+    std::mutex mutex;
+};
+
+std::mutex& SinkMutex() {
+    static SinkLock lock;
+    return lock.mutex;
+}
+
+// Guarded by SinkMutex(); constant-initialised, so it is there before any static object is made.
 constinit ILogSink* current = nullptr;
 // Set while this thread is inside the sink: a line the sink writes itself goes straight to the debugger output
 // instead of waiting for the lock this thread holds.
@@ -23,7 +34,7 @@ void Write(std::u16string_view line) noexcept {
         return;
     }
     try {
-        const std::lock_guard lock(sinkMutex);
+        const std::lock_guard lock(SinkMutex());
         if (current == nullptr) {
             OutputDebugText(line);
             return;
@@ -60,7 +71,7 @@ void LogLine(std::u16string_view line) noexcept { Write(line); }
 
 ILogSink* SetLogSink(ILogSink* sink) noexcept {
     try {
-        const std::lock_guard lock(sinkMutex);
+        const std::lock_guard lock(SinkMutex());
         ILogSink* previous = current;
         current = sink;
         return previous;
@@ -72,7 +83,7 @@ ILogSink* SetLogSink(ILogSink* sink) noexcept {
 
 void RemoveLogSink(const ILogSink* sink) noexcept {
     try {
-        const std::lock_guard lock(sinkMutex);
+        const std::lock_guard lock(SinkMutex());
         if (current == sink) current = nullptr;
     } catch (...) {
         OutputDebugText(u"Log: the sink cannot be removed");

@@ -15,6 +15,11 @@
 // time, so lines from several threads stay whole. Logging never throws.
 namespace platform {
 
+// Writes "<area>: <text>".
+void Log(std::u16string_view area, std::u16string_view text) noexcept;
+// Writes a line that is already formed, as it is.
+void LogLine(std::u16string_view line) noexcept;
+
 // Where the log's lines go.
 class ILogSink {
 public:
@@ -22,11 +27,6 @@ public:
     // One whole line, without a line end. Calls never overlap.
     virtual void WriteLine(std::u16string_view line) = 0;
 };
-
-// Writes "<area>: <text>".
-void Log(std::u16string_view area, std::u16string_view text) noexcept;
-// Writes a line that is already formed, as it is.
-void LogLine(std::u16string_view line) noexcept;
 
 // Makes sink (not owned) the log's sink, or the debugger output with nullptr; returns the one it replaces.
 ILogSink* SetLogSink(ILogSink* sink) noexcept;
