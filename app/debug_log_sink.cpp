@@ -1,12 +1,9 @@
 #include "app/debug_log_sink.h"
 
-#include "skin/core/base_log.h"
+#include "platform/log.h"
 
 namespace app {
 
-void DebugLogSink::Log(std::u16string_view line) {
-    std::lock_guard lock(mutex_);
-    skin::DebugLog(line);
-}
+void DebugLogSink::Log(std::u16string_view line) { platform::LogLine(line); }
 
 }  // namespace app

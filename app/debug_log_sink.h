@@ -1,20 +1,17 @@
 #pragma once
 
-#include <mutex>
 #include <string_view>
 
 #include "app/system_services.h"
 
 namespace app {
 
-// The setup sequences' log lines go to the skin library's DebugLog (debugger output and, when switched on,
-// its daily log file). The log itself is made for one thread; the sink serialises the pool threads' lines.
+// The setup sequences' log lines go, as they are, to the program's one log (platform/log.h): the debugger
+// output and, when the skin library's log file is switched on, that file. The log keeps lines from the pool
+// threads whole.
 class DebugLogSink final : public ISetupLog {
 public:
     void Log(std::u16string_view line) override;
-
-private:
-    std::mutex mutex_;
 };
 
 }  // namespace app

@@ -19,7 +19,8 @@ struct LocalDateTime {
     int millisecond = 0;
 };
 
-// Passes a line to the debugger output (OutputDebugStringW; standard error on the host). Never throws.
+// Passes a line to the debugger output (OutputDebugStringW; standard error on the host). Never throws. Code
+// writes its diagnostic lines to the log (platform/log.h), whose sinks end here.
 void OutputDebugText(std::u16string_view text) noexcept;
 
 // Full path of the running executable.

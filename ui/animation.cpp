@@ -4,7 +4,7 @@
 #include <cmath>
 #include <exception>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "ui/animation_timer.h"
 #include "ui/control.h"
 #include "ui/property_table.h"
@@ -177,7 +177,7 @@ void Animation::DoFinish() {
 void Animation::Report(const std::u16string& problem) {
     if (reported_) return;
     reported_ = true;
-    platform::OutputDebugText(std::u16string(ClassName()) + u" " + Name() + u" " + problem);
+    platform::Log(u"Animation", std::u16string(ClassName()) + u" " + Name() + u" " + problem);
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "ui/animation.h"
 #include "ui/animation_clock.h"
 #include "ui/text.h"
@@ -64,8 +64,8 @@ void AnimationTimer::Tick() {
             animation->ProcessTick(elapsed);
         } catch (const std::exception& e) {
             // One failing handler must not stop the other animations; the failure goes to the log.
-            platform::OutputDebugText(std::u16string(animation->ClassName()) + u" " + animation->Name() +
-                                      u" failed: " + Utf8ToUtf16(e.what()));
+            platform::Log(u"Animation", std::u16string(animation->ClassName()) + u" " + animation->Name() +
+                                            u" failed: " + Utf8ToUtf16(e.what()));
         }
     }
     ticking_.clear();

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "ui/canvas.h"
 #include "ui/canvas_state_saver.h"
 #include "ui/dark_style.h"
@@ -219,8 +219,8 @@ void ComboBox::DropDown() {
     y = std::max(std::min(y, work.bottom - height), work.top);
 
     if (!list_->Open(*host, {x, y, x + width, y + height})) {
-        platform::OutputDebugText(u"ComboBox " + (Name().empty() ? std::u16string(u"(unnamed)") : Name()) +
-                                  u": the window cannot show the drop-down list");
+        platform::Log(u"ComboBox", u"the window cannot show the drop-down list of " +
+                                          (Name().empty() ? std::u16string(u"(unnamed)") : Name()));
         return;
     }
     Repaint();

@@ -34,7 +34,7 @@ TBaseLog::TBaseLog(std::u16string_view logFileName)
       logFileName_(logFileName),
       logFilePath_(logDir_ / std::filesystem::path(logFileName_)) {}
 
-TBaseLog::~TBaseLog() = default;
+TBaseLog::~TBaseLog() { platform::RemoveLogSink(this); }
 
 void TBaseLog::SetLogDir(std::filesystem::path dir) {
     const std::lock_guard lock(fileMutex_);
@@ -111,15 +111,23 @@ void TBaseLog::HandleException(const std::exception* exception, std::u16string_v
     Debug(FormatLogTime(Now()) + u" " + line);
 }
 
+void TBaseLog::WriteLine(std::u16string_view line) {
+    OutputDebugString(line);
+    if (IsWriteLog) WriteLog(std::u16string(line) + u"\r\n");
+}
+
 TBaseLog& GetGlobalLog() {
-    static TBaseLog log(u"Tessera.log");
+    static TBaseLog& log = []() -> TBaseLog& {
+        static TBaseLog instance(u"Tessera.log");
+        platform::SetLogSink(&instance);
+        return instance;
+    }();
     return log;
 }
 
 void DebugLog(std::u16string_view text) {
-    TBaseLog& log = GetGlobalLog();
-    log.OutputDebugString(text);
-    if (log.IsWriteLog) log.WriteLog(std::u16string(text) + u"\r\n");
+    GetGlobalLog();
+    platform::LogLine(text);
 }
 
 void HandleException(const std::exception* exception, std::u16string_view category, std::u16string_view unitName,

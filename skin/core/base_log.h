@@ -7,19 +7,22 @@
 #include <string>
 #include <string_view>
 
+#include "platform/log.h"
 #include "platform/system.h"
 
 namespace skin {
 
 // The skin library's diagnostic log. Every line goes to the debugger output; appending to a daily log file
 // ("log" folder beside the executable) is available but off unless IsWriteLog is switched on.
-class TBaseLog {
+// The process-wide instance is the sink of the program's one log (platform/log.h), so the lines of every layer
+// reach its file.
+class TBaseLog : public platform::ILogSink {
 public:
     // logFileName is the base file name, for example "Tessera.log".
     explicit TBaseLog(std::u16string_view logFileName);
     TBaseLog(const TBaseLog&) = delete;
     TBaseLog& operator=(const TBaseLog&) = delete;
-    virtual ~TBaseLog();
+    ~TBaseLog() override;
 
     // Write lines to the log file.
     bool IsWriteLog = false;
@@ -47,6 +50,10 @@ public:
     // Formats "<time> [Exception:<message>] Method:<method>" and passes it to Debug.
     void HandleException(const std::exception* exception, std::u16string_view methodName);
 
+    // As the program's log sink: the line to the debugger output (whatever IsOutputLog says) and, with CR LF,
+    // to the file when IsWriteLog.
+    void WriteLine(std::u16string_view line) override;
+
 protected:
     // The current local time; tests replace it to move across midnight.
     virtual platform::LocalDateTime Now() const;
@@ -67,10 +74,11 @@ private:
 // "YYYY-MM-DD HH:MM:SS:ZZZ", the time stamp of exception lines.
 std::u16string FormatLogTime(const platform::LocalDateTime& time);
 
-// The process-wide log ("Tessera.log"), created on first use.
+// The process-wide log ("Tessera.log"), created on first use; it then becomes the program log's sink.
 TBaseLog& GetGlobalLog();
 
-// A line to the debugger output (whatever IsOutputLog says) and, when IsWriteLog, to the log file.
+// A line, as it is, to the program's log: with the global log as its sink, to the debugger output (whatever
+// IsOutputLog says) and, when IsWriteLog, to the log file.
 void DebugLog(std::u16string_view text);
 
 // Logs a failure of a library step: category such as "TesseraControl", unitName the source unit, position

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "ui/canvas.h"
 #include "ui/graphics.h"
 #include "ui/property_table.h"
@@ -98,7 +98,7 @@ const ui::Bitmap* StandInImage::CurrentBitmap(float canvasScale, float& density)
         if (bitmap_) bitmapDensity_ = 2;
     }
     if (!bitmap_) bitmap_ = graphics->LoadBitmapFromResource(name);
-    if (!bitmap_) platform::OutputDebugText(u"Image " + Name() + u": no picture resource " + name);
+    if (!bitmap_) platform::Log(u"Image", u"no picture resource " + name + u" for " + Name());
     density = bitmapDensity_;
     return bitmap_.get();
 }

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/system.h"
+#include "platform/log.h"
 
 namespace platform::win32 {
 
@@ -18,15 +18,7 @@ std::string HexCode(HRESULT hr) {
 
 }  // namespace
 
-void LogGraphics(std::u16string_view text) noexcept {
-    try {
-        std::u16string line = u"Graphics: ";
-        line += text;
-        OutputDebugText(line);
-    } catch (...) {
-        // Logging is best effort; running out of memory here must not take the paint down.
-    }
-}
+void LogGraphics(std::u16string_view text) noexcept { platform::Log(u"Graphics", text); }
 
 bool LogIfFailed(HRESULT hr, std::u16string_view what) noexcept {
     if (SUCCEEDED(hr)) return true;
@@ -38,7 +30,7 @@ bool LogIfFailed(HRESULT hr, std::u16string_view what) noexcept {
         line += u")";
         LogGraphics(line);
     } catch (...) {
-        // As above.
+        // Logging is best effort; running out of memory here must not take the paint down.
     }
     return false;
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/system.h"
+#include "platform/log.h"
 
 namespace platform::win32 {
 
@@ -12,8 +12,8 @@ void EndProcessNow(uint32_t exitCode) {
     TerminateProcess(GetCurrentProcess(), exitCode);
     // Only reached when the system refused to end the process (it ends the calling thread too otherwise).
     const DWORD error = GetLastError();
-    const std::string text = "EndProcessNow: TerminateProcess failed with error " + std::to_string(error);
-    platform::OutputDebugText(std::u16string(text.begin(), text.end()));
+    const std::string text = "TerminateProcess failed with error " + std::to_string(error) + "; ExitProcess follows";
+    platform::Log(u"Process", std::u16string(text.begin(), text.end()));
     ExitProcess(exitCode);
 }
 

@@ -6,7 +6,7 @@
 #include <versionhelpers.h>
 #include <wrl/client.h>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -25,7 +25,7 @@ std::u16string HresultText(HRESULT result) {
 }
 
 std::u16string FolderPickerFailed(std::u16string_view step, HRESULT result) {
-    platform::OutputDebugText(u"PickFolder: " + std::u16string(step) + u" failed with " + HresultText(result));
+    platform::Log(u"Folder picker", std::u16string(step) + u" failed with " + HresultText(result));
     return {};
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/form.h"
@@ -56,7 +56,7 @@ void LayeredSurface::Present(HWND window) {
     SIZE size{frame_->Width(), frame_->Height()};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     if (!UpdateLayeredWindow(window, nullptr, nullptr, &size, frame_->Dc(), &source, 0, &blend, ULW_ALPHA)) {
-        platform::OutputDebugText(u"LayeredSurface: UpdateLayeredWindow failed");
+        platform::Log(u"Window", u"UpdateLayeredWindow failed");
     }
 }
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "platform/win32/wide_text.h"
@@ -207,7 +207,7 @@ bool LayeredWindow::OpenPopup(ui::Popup& popup, const ui::RectF& screenRect) {
     try {
         if (!popups_) popups_ = std::make_unique<PopupWindow>(Handle(), graphics_);
     } catch (const std::exception& error) {
-        platform::OutputDebugText(u"LayeredWindow: " + ui::Utf8ToUtf16(error.what()));
+        platform::Log(u"Window", u"the popup window cannot be made: " + ui::Utf8ToUtf16(error.what()));
         return false;
     }
     const RECT rect{static_cast<LONG>(std::lround(screenRect.left * scale_)),

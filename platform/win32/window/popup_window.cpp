@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "platform/system.h"
+#include "platform/log.h"
 #include "platform/win32/window/window_input.h"
 #include "ui/popup.h"
 
@@ -23,7 +23,7 @@ ui::RectF MonitorWorkArea(ui::PointF screenPoint, float scale) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (!GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        platform::OutputDebugText(u"PopupWindow: no monitor information");
+        platform::Log(u"Window", u"no monitor information for the popup");
         return {-1e6f, -1e6f, 1e6f, 1e6f};
     }
     const RECT& work = monitor.rcWork;

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "platform/system.h"
+#include "platform/log.h"
 
 namespace platform::win32 {
 
@@ -49,7 +49,7 @@ void Win32AnimationClock::Start() {
     timeBeginPeriod(1);
     if (SetTimer(Handle(), kTimerId, kIntervalMs, nullptr) == 0) {
         timeEndPeriod(1);
-        platform::OutputDebugText(u"Win32AnimationClock: SetTimer failed");
+        platform::Log(u"Animation", u"SetTimer failed; the animation clock does not tick");
         return;
     }
     running_ = true;
