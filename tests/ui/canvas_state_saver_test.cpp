@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/recording_canvas.h"
+#include "ui/testing/recording_canvas.h"
 
 namespace ui {
 namespace {
