@@ -195,7 +195,7 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
     CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
     CreateShortcuts(services, state.InstallDir);
     WriteUninstallEntry(state, services);
-    if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", /*show=*/true)) {
+    if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", Visibility::Shown)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }
     // The application runs now; the report of this installation still gets its moment to arrive.

@@ -106,6 +106,9 @@ struct DriveRoot {
     DriveType Type = DriveType::Unknown;
 };
 
+// Whether a program or document the shell opens shows its window.
+enum class Visibility { Shown, Hidden };
+
 class IShell {
 public:
     virtual ~IShell() = default;
@@ -114,7 +117,7 @@ public:
     // The logical drive roots in the order the system lists them.
     virtual std::vector<DriveRoot> LogicalDrives() = 0;
     // The shell's "open" action on the path, no parameters and no working folder; shown or hidden.
-    virtual bool Open(std::u16string_view path, bool show) = 0;
+    virtual bool Open(std::u16string_view path, Visibility visibility) = 0;
     // Saves a shell link at linkPath pointing at target with workDir as working folder.
     virtual bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
                               std::u16string_view workDir) = 0;

@@ -223,8 +223,8 @@ std::optional<std::u16string> FakeSystem::FolderPath(ShellFolder folder) {
     return found->second;
 }
 
-bool FakeSystem::Open(std::u16string_view path, bool show) {
-    Event("open " + U8(path) + (show ? " shown" : " hidden"));
+bool FakeSystem::Open(std::u16string_view path, Visibility visibility) {
+    Event("open " + U8(path) + (visibility == Visibility::Shown ? " shown" : " hidden"));
     return true;
 }
 
