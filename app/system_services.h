@@ -123,12 +123,34 @@ public:
                               std::u16string_view workDir) = 0;
 };
 
+// How the bytes a child process writes are read as text.
+enum class OutputEncoding { Utf8, AnsiCodePage };
+
+struct CommandRequest {
+    // The complete command line, program included; quoting is the caller's.
+    std::u16string CommandLine;
+    // The child's current folder.
+    std::u16string WorkDir;
+    OutputEncoding Encoding = OutputEncoding::Utf8;
+    // 0 or less: no limit.
+    int32_t TimeLimitSeconds = 0;
+};
+
+struct CommandResult {
+    // The child's exit code as the system reports it at the end; none when it never started.
+    std::optional<uint32_t> ExitCode;
+    // What it wrote to standard output and standard error, decoded; empty when nothing came or it could not be
+    // decoded.
+    std::u16string Output;
+    // The time limit ended the child.
+    bool StoppedAtTimeLimit = false;
+};
+
 class IProcesses {
 public:
     virtual ~IProcesses() = default;
     // Runs the command line hidden with captured output; see platform/win32/run_command.h.
-    virtual void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
-                            bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) = 0;
+    virtual CommandResult RunCommand(const CommandRequest& request) = 0;
 };
 
 struct HttpRequest {
