@@ -140,10 +140,10 @@ void RunUpdatePreStep(TSetupState& state, SetupServices& services, const Install
         const std::u16string uninstaller = UnquotePath(state.InstallDir);
         const std::u16string folder = WithTrailingBackslash(FolderOf(uninstaller));
         services.Log.Log(u"Setup: running the earlier uninstaller " + uninstaller);
-        uint32_t exitCode = 0;
-        std::u16string output;
-        services.Processes.RunCommand(Quoted(uninstaller) + u" update", exitCode, folder, /*useUtf8=*/true,
-                                      kUpdatePreStepTimeLimitSeconds, output);
+        services.Processes.RunCommand({.CommandLine = Quoted(uninstaller) + u" update",
+                                       .WorkDir = folder,
+                                       .Encoding = OutputEncoding::Utf8,
+                                       .TimeLimitSeconds = kUpdatePreStepTimeLimitSeconds});
         WaitForRemovalScript(services);
         state.InstallDir = folder;
     }
@@ -187,15 +187,14 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
         services.Log.Log(u"Setup: cannot create " + state.InstallDir);
     }
 
-    uint32_t exitCode = 0;
-    std::u16string output;
-    services.Processes.RunCommand(ExtractorCommandLine(extractor, *archive, state.InstallDir), exitCode,
-                                  FolderOf(extractor), /*useUtf8=*/true, /*timeLimitSeconds=*/0, output);
+    services.Processes.RunCommand({.CommandLine = ExtractorCommandLine(extractor, *archive, state.InstallDir),
+                                   .WorkDir = std::u16string(FolderOf(extractor)),
+                                   .Encoding = OutputEncoding::Utf8});
 
     CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
     CreateShortcuts(services, state.InstallDir);
     WriteUninstallEntry(state, services);
-    if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", /*show=*/true)) {
+    if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", Visibility::Shown)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }
     // The application runs now; the report of this installation still gets its moment to arrive.

@@ -68,7 +68,7 @@ void ScheduleRemovalOf(std::u16string_view filePath, SetupServices& services, in
         services.Log.Log(u"Setup: the removal script cannot be written: " + scriptPath);
         return;
     }
-    if (!services.Shell.Open(scriptPath, /*show=*/false)) {
+    if (!services.Shell.Open(scriptPath, Visibility::Hidden)) {
         services.Log.Log(u"Setup: the removal script cannot be started: " + scriptPath);
         return;
     }

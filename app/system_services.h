@@ -106,6 +106,9 @@ struct DriveRoot {
     DriveType Type = DriveType::Unknown;
 };
 
+// Whether a program or document the shell opens shows its window.
+enum class Visibility { Shown, Hidden };
+
 class IShell {
 public:
     virtual ~IShell() = default;
@@ -114,18 +117,40 @@ public:
     // The logical drive roots in the order the system lists them.
     virtual std::vector<DriveRoot> LogicalDrives() = 0;
     // The shell's "open" action on the path, no parameters and no working folder; shown or hidden.
-    virtual bool Open(std::u16string_view path, bool show) = 0;
+    virtual bool Open(std::u16string_view path, Visibility visibility) = 0;
     // Saves a shell link at linkPath pointing at target with workDir as working folder.
     virtual bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
                               std::u16string_view workDir) = 0;
+};
+
+// How the bytes a child process writes are read as text.
+enum class OutputEncoding { Utf8, AnsiCodePage };
+
+struct CommandRequest {
+    // The complete command line, program included; quoting is the caller's.
+    std::u16string CommandLine;
+    // The child's current folder.
+    std::u16string WorkDir;
+    OutputEncoding Encoding = OutputEncoding::Utf8;
+    // 0 or less: no limit.
+    int32_t TimeLimitSeconds = 0;
+};
+
+struct CommandResult {
+    // The child's exit code as the system reports it at the end; none when it never started.
+    std::optional<uint32_t> ExitCode;
+    // What it wrote to standard output and standard error, decoded; empty when nothing came or it could not be
+    // decoded.
+    std::u16string Output;
+    // The time limit ended the child.
+    bool StoppedAtTimeLimit = false;
 };
 
 class IProcesses {
 public:
     virtual ~IProcesses() = default;
     // Runs the command line hidden with captured output; see platform/win32/services/run_command.h.
-    virtual void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
-                            bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) = 0;
+    virtual CommandResult RunCommand(const CommandRequest& request) = 0;
 };
 
 struct HttpRequest {

@@ -13,10 +13,9 @@ namespace app {
 namespace {
 
 void RunTaskkill(SetupServices& services, std::u16string_view imageName, const std::u16string& folder) {
-    const std::u16string command = u"taskkill.exe /f /im " + std::u16string(imageName);
-    uint32_t exitCode = 0;
-    std::u16string output;
-    services.Processes.RunCommand(command, exitCode, folder, /*useUtf8=*/false, /*timeLimitSeconds=*/0, output);
+    services.Processes.RunCommand({.CommandLine = u"taskkill.exe /f /im " + std::u16string(imageName),
+                                   .WorkDir = folder,
+                                   .Encoding = OutputEncoding::AnsiCodePage});
 }
 
 void EndApplicationProcesses(SetupServices& services, const std::u16string& folder) {

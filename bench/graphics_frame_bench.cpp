@@ -63,7 +63,7 @@ const ui::GradientStop kGreen[] = {{0xFF32D296, 0}, {0xFF1E9E6E, 1}};
 
 std::unique_ptr<ui::Bitmap> Picture(D2DGraphics& graphics) {
     auto picture = graphics.CreateBitmap(640, 360, 1);
-    const ui::BitmapPixels px = picture->Map(true);
+    const ui::BitmapPixels px = picture->Map(ui::MapAccess::ReadWrite);
     for (int y = 0; y < px.height; ++y) {
         for (int x = 0; x < px.width; ++x) {
             const uint32_t r = 20 + x * 40 / 640, g = 30 + y * 40 / 360, b = 60 + (x + y) * 60 / 1000;
@@ -76,7 +76,7 @@ std::unique_ptr<ui::Bitmap> Picture(D2DGraphics& graphics) {
 
 std::unique_ptr<ui::Bitmap> Track(D2DGraphics& graphics) {
     auto track = graphics.CreateBitmap(20, 4, 1);
-    const ui::BitmapPixels px = track->Map(true);
+    const ui::BitmapPixels px = track->Map(ui::MapAccess::ReadWrite);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 20; ++x) px.At(x, y) = 0xFF32D296;
     }
@@ -131,7 +131,7 @@ void DrawText(ui::Canvas& canvas, ui::TextLayout& layout, const char16_t* text, 
     s.color = color;
     s.horizontalAlign = horizontal;
     s.verticalAlign = ui::TextAlign::Center;
-    s.wordWrap = false;
+    s.wrap = ui::TextWrap::None;
     layout.EndUpdate();
     layout.RenderLayout(canvas);
 }
@@ -150,12 +150,12 @@ void Paint(ui::Canvas& c, Window& w) {
     c.Fill().kind = ui::BrushKind::Solid;
     if (w.shadowEdges) {
         const ui::RectF edges[] = {{0, 0, kWidth, 8}, {0, 368, kWidth, kHeight}, {0, 8, 8, 368}, {648, 8, kWidth, 368}};
-        for (const ui::RectF& e : edges) c.DrawBitmap(*w.shadow, e, e, 1, false);
+        for (const ui::RectF& e : edges) c.DrawBitmap(*w.shadow, e, e, 1, ui::BitmapSampling::Linear);
     } else {
-        c.DrawBitmap(*w.shadow, {0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1, false);
+        c.DrawBitmap(*w.shadow, {0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1, ui::BitmapSampling::Linear);
     }
     Control(c, w, {8, 8, 648, 368}, [&](const ui::RectF& r) {
-        c.DrawBitmap(*w.picture, {0, 0, 640, 360}, r, 1, false);
+        c.DrawBitmap(*w.picture, {0, 0, 640, 360}, r, 1, ui::BitmapSampling::Linear);
     });
     Control(c, w, {40, 40, 400, 120}, [&](const ui::RectF& r) {
         if (!w.text) return;
@@ -170,12 +170,12 @@ void Paint(ui::Canvas& c, Window& w) {
         c.FillRect(r, 6, 6, ui::kCornerTopRight | ui::kCornerBottomRight, 1);
         c.Stroke().color = 0xFF5A5A5A;
         c.Stroke().thickness = 1;
-        c.DrawRect({0.5f, 0.5f, r.right - 0.5f, r.bottom - 0.5f}, 6, 6, ui::kCornerTopRight | ui::kCornerBottomRight, 1);
+        c.DrawRect(r.Inflate(-0.5f), 6, 6, ui::kCornerTopRight | ui::kCornerBottomRight, 1);
         c.CanvasFont().family = u"Segoe UI";
         c.CanvasFont().size = 13;
         c.Fill().color = 0xFFE0E0E0;
-        if (w.text) c.FillText({10, 0, r.right - 30, r.bottom}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix", false, 1,
-                   ui::TextAlign::Leading, ui::TextAlign::Center);
+        if (w.text) c.FillText({10, 0, r.right - 30, r.bottom}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix",
+                               ui::TextWrap::None, 1, ui::TextAlign::Leading, ui::TextAlign::Center);
     });
     Control(c, w, {40, 200, 200, 244}, [&](const ui::RectF& r) {  // install button
         c.Fill().kind = ui::BrushKind::Gradient;
@@ -208,9 +208,9 @@ void Paint(ui::Canvas& c, Window& w) {
         c.Fill().color = 0x40FFFFFF;
         c.FillRect(r, 2, 2, ui::kCornersAll, 1);
         const float right = std::max(16.0f, r.Width() * w.progress);
-        c.DrawBitmap(*w.track, {0, 0, 8, 4}, {0, 0, 8, 4}, 1, false);
-        c.DrawBitmap(*w.track, {8, 0, 12, 4}, {8, 0, right - 8, 4}, 1, false);
-        c.DrawBitmap(*w.track, {12, 0, 20, 4}, {right - 8, 0, right, 4}, 1, false);
+        c.DrawBitmap(*w.track, {0, 0, 8, 4}, {0, 0, 8, 4}, 1, ui::BitmapSampling::Linear);
+        c.DrawBitmap(*w.track, {8, 0, 12, 4}, {8, 0, right - 8, 4}, 1, ui::BitmapSampling::Linear);
+        c.DrawBitmap(*w.track, {12, 0, 20, 4}, {right - 8, 0, right, 4}, 1, ui::BitmapSampling::Linear);
     });
 }
 

@@ -19,6 +19,9 @@ struct BitmapPixels {
     uint32_t& At(int x, int y) const { return data[static_cast<size_t>(y) * stride + x]; }
 };
 
+// What a mapping of a bitmap's pixels is for: reading them only, or changing them as well.
+enum class MapAccess { Read, ReadWrite };
+
 // A raster image in device pixels with a scale (device pixels per logical pixel) and a canvas to draw on it.
 class Bitmap {
 public:
@@ -29,8 +32,8 @@ public:
     virtual float BitmapScale() const = 0;
     // The canvas that draws into this bitmap (between its BeginScene and EndScene).
     virtual Canvas& GetCanvas() = 0;
-    // Gives access to the pixels until Unmap; write says whether they will be changed.
-    virtual BitmapPixels Map(bool write) = 0;
+    // Gives access to the pixels until Unmap; pixels mapped for writing go back into the bitmap then.
+    virtual BitmapPixels Map(MapAccess access) = 0;
     virtual void Unmap() = 0;
     // Encodes the bitmap as PNG at the stream's position.
     virtual void SaveToPng(Stream& stream) = 0;

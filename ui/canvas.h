@@ -34,6 +34,10 @@ enum Sides : unsigned {
 
 enum class FillRule { EvenOdd, NonZero };
 
+// How a bitmap drawn at another size picks its pixels: blended from the nearest four, or the nearest one alone
+// (faster, and exact for pixel art and one-to-one copies).
+enum class BitmapSampling { Linear, NearestNeighbor };
+
 // The vector canvas everything is painted on: the window's frame or an off-screen bitmap. Coordinates are
 // logical pixels; Scale() tells how many device pixels one of them covers. Every primitive takes an opacity
 // (0..1) that multiplies its brush. The brushes and the font are state of the canvas, set before drawing.
@@ -72,12 +76,11 @@ public:
     virtual void FillPath(const PathData& path, float opacity, FillRule rule) = 0;
     virtual void DrawPath(const PathData& path, float opacity) = 0;
     virtual void DrawLine(PointF from, PointF to, float opacity) = 0;
-    // Draws the source rectangle (bitmap pixels) into the destination (logical pixels); highSpeed picks
-    // nearest-neighbour sampling instead of linear.
+    // Draws the source rectangle (bitmap pixels) into the destination (logical pixels).
     virtual void DrawBitmap(const Bitmap& bitmap, const RectF& source, const RectF& dest, float opacity,
-                            bool highSpeed) = 0;
+                            BitmapSampling sampling) = 0;
     // Fills text into the rectangle with the canvas font and the fill brush's colour.
-    virtual void FillText(const RectF& rect, std::u16string_view text, bool wordWrap, float opacity,
+    virtual void FillText(const RectF& rect, std::u16string_view text, TextWrap wrap, float opacity,
                           TextAlign horizontal, TextAlign vertical) = 0;
     // Size of the text on one line in the canvas font.
     virtual float TextWidth(std::u16string_view text) = 0;

@@ -343,8 +343,8 @@ void ComboBox::PaintSelectedItem(Canvas& canvas, const RectF& rect) {
     canvas.CanvasFont().size = dark_style::kFontSize;
     canvas.CanvasFont().style = fsNone;
     canvas.Fill() = {BrushKind::Solid, AbsoluteEnabled() ? dark_style::kText : dark_style::kDisabledText, {}};
-    canvas.FillText(text, items_[static_cast<size_t>(itemIndex_)], false, AbsoluteOpacity(), TextAlign::Leading,
-                    TextAlign::Center);
+    canvas.FillText(text, items_[static_cast<size_t>(itemIndex_)], TextWrap::None, AbsoluteOpacity(),
+                    TextAlign::Leading, TextAlign::Center);
 }
 
 // --- framework callbacks

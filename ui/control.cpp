@@ -355,10 +355,10 @@ RectF Control::UpdateRectShifted(float dx, float dy) const {
     return rect;
 }
 
-void Control::PaintTree(Canvas& canvas, bool withEffects) {
+void Control::PaintTree(Canvas& canvas, PaintEffects effects) {
     if (!visible_ || opacity_ <= 0) return;
     const RectF local = LocalRect();
-    if (withEffects) {
+    if (effects == PaintEffects::With) {
         if (const GlowEffect* glow = GlowEffect::Find(*this)) {
             Form* form = RootForm();
             if (form != nullptr && form->Host() != nullptr) form->Host()->PaintGlow(canvas, *this, *glow);
@@ -374,7 +374,7 @@ void Control::PaintTree(Canvas& canvas, bool withEffects) {
     for (Control* child : controls_) {
         if (!child->visible_ || child->opacity_ <= 0) continue;
         canvas.SetMatrix(Matrix::Translation(child->X(), child->Y()).Then(base));
-        child->PaintTree(canvas, withEffects);
+        child->PaintTree(canvas, effects);
     }
 }
 

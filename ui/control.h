@@ -21,6 +21,10 @@ class Form;
 // bottom-aligned controls stack upwards in child order.
 enum class AlignLayout { None, Bottom };
 
+// Whether painting a control tree hands the controls' effects (their glow) to the form's host as well, or
+// paints only the controls themselves (to find their shape).
+enum class PaintEffects { With, Without };
+
 // A rectangular element of a window: placed in its parent (Position, Width, Height or alignment), painted by
 // the framework in child order (later children on top) and receiving mouse, keyboard and focus callbacks.
 // Controls live in a Form, which dispatches the host's input to them (see ui/form.h).
@@ -137,9 +141,9 @@ public:
     // What the control and its children paint on, in absolute coordinates, cut to the ancestors' clips.
     RectF AbsoluteUpdateRect() const;
     // Paints the control and its visible children with the control's top-left corner at the canvas's current
-    // origin: OnPainting, Paint, OnPaint, then the children (clipped when ClipChildren). With withEffects,
-    // a control's glow effect is handed to the form's host before the control paints.
-    void PaintTree(Canvas& canvas, bool withEffects = true);
+    // origin: OnPainting, Paint, OnPaint, then the children (clipped when ClipChildren). With effects, a
+    // control's glow effect is handed to the form's host before the control paints.
+    void PaintTree(Canvas& canvas, PaintEffects effects = PaintEffects::With);
 
     // --- events
     NotifyEvent OnClick;

@@ -49,7 +49,7 @@ public:
     // Passes a repaint request to the host.
     void Invalidate(const RectF& rect);
     // Paints the whole tree (PaintTree with effects).
-    void PaintTo(Canvas& canvas) { PaintTree(canvas, true); }
+    void PaintTo(Canvas& canvas) { PaintTree(canvas, PaintEffects::With); }
     // Lets the window follow the pointer until the button is released (the host does it); the mouse
     // capture and the pressed state of the control that was pressed end here, since the host takes the
     // rest of that press.

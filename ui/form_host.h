@@ -33,7 +33,7 @@ public:
     virtual PointF ScreenToClient(PointF point) const = 0;
     // Paints a glow around the opaque shape of control, beneath it: called while the form paints, with the
     // canvas in the control's coordinates, before the control paints. The host may paint the control's tree
-    // off screen with control.PaintTree(canvas, false) to find its shape. Nothing by default.
+    // off screen with control.PaintTree(canvas, PaintEffects::Without) to find its shape. Nothing by default.
     virtual void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) {}
 
     // --- popups (ui/popup.h): forms shown in a top-level window of their own, above this one

@@ -74,16 +74,16 @@ void GlowRenderer::Paint(Canvas& canvas, Control& control, const GlowEffect& glo
         Canvas& shape = bitmap->GetCanvas();
         if (!shape.BeginScene()) return;
         shape.SetMatrix(Matrix::Translation(extent, extent));
-        control.PaintTree(shape, false);
+        control.PaintTree(shape, PaintEffects::Without);
         shape.EndScene();
-        BlurAndTint(bitmap->Map(true), static_cast<int>(std::lround(extent * scale)), glow.GlowColor());
+        BlurAndTint(bitmap->Map(MapAccess::ReadWrite), static_cast<int>(std::lround(extent * scale)), glow.GlowColor());
         bitmap->Unmap();
         bitmap_ = std::move(bitmap);
         key_ = key;
     }
     const RectF source{0, 0, static_cast<float>(bitmap_->Width()), static_cast<float>(bitmap_->Height())};
     const RectF dest{-extent, -extent, control.Width() + extent, control.Height() + extent};
-    canvas.DrawBitmap(*bitmap_, source, dest, glow.Opacity() * control.AbsoluteOpacity(), false);
+    canvas.DrawBitmap(*bitmap_, source, dest, glow.Opacity() * control.AbsoluteOpacity(), BitmapSampling::Linear);
 }
 
 }  // namespace ui

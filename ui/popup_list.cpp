@@ -232,7 +232,7 @@ void PopupList::PaintItems(Canvas& canvas, const RectF& inner, float opacity) {
         canvas.IntersectClipRect(text);
         canvas.Fill() = {BrushKind::Solid,
                          highlighted ? dark_style::kListItemHighlightText : dark_style::kListItemText, {}};
-        canvas.FillText(text, items_[static_cast<size_t>(index)], false, opacity, TextAlign::Leading,
+        canvas.FillText(text, items_[static_cast<size_t>(index)], TextWrap::None, opacity, TextAlign::Leading,
                         TextAlign::Center);
     }
     if (scrolls) PaintScrollThumb(canvas, opacity);

@@ -20,7 +20,7 @@ struct TextLayoutSettings {
     AlphaColor color = 0xFF000000;
     TextAlign horizontalAlign = TextAlign::Leading;
     TextAlign verticalAlign = TextAlign::Leading;
-    bool wordWrap = false;
+    TextWrap wrap = TextWrap::None;
 };
 
 // A reusable, formatted block of text: set up once per draw inside BeginUpdate/EndUpdate, then rendered on a

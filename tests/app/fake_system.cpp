@@ -223,8 +223,8 @@ std::optional<std::u16string> FakeSystem::FolderPath(ShellFolder folder) {
     return found->second;
 }
 
-bool FakeSystem::Open(std::u16string_view path, bool show) {
-    Event("open " + U8(path) + (show ? " shown" : " hidden"));
+bool FakeSystem::Open(std::u16string_view path, Visibility visibility) {
+    Event("open " + U8(path) + (visibility == Visibility::Shown ? " shown" : " hidden"));
     return true;
 }
 
@@ -235,12 +235,11 @@ bool FakeSystem::SaveShortcut(std::u16string_view linkPath, std::u16string_view 
     return true;
 }
 
-void FakeSystem::RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir,
-                             bool useUtf8, int32_t timeLimitSeconds, std::u16string& output) {
-    Event("run " + U8(commandLine) + " | in " + U8(workDir) + " | " + (useUtf8 ? "utf8" : "ansi") + " | limit " +
-          std::to_string(timeLimitSeconds));
-    exitCode = 0;
-    output.clear();
+CommandResult FakeSystem::RunCommand(const CommandRequest& request) {
+    Event("run " + U8(request.CommandLine) + " | in " + U8(request.WorkDir) + " | " +
+          (request.Encoding == OutputEncoding::Utf8 ? "utf8" : "ansi") + " | limit " +
+          std::to_string(request.TimeLimitSeconds));
+    return {.ExitCode = 0};
 }
 
 std::optional<HttpResponse> FakeSystem::Post(const HttpRequest& request) {

@@ -115,11 +115,10 @@ public:
     // ---- IShell ----
     std::optional<std::u16string> FolderPath(ShellFolder folder) override;
     std::vector<DriveRoot> LogicalDrives() override { return drives; }
-    bool Open(std::u16string_view path, bool show) override;
+    bool Open(std::u16string_view path, Visibility visibility) override;
     bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override;
     // ---- IProcesses ----
-    void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
-                    int32_t timeLimitSeconds, std::u16string& output) override;
+    CommandResult RunCommand(const CommandRequest& request) override;
     // ---- IHttpClient ----
     std::optional<HttpResponse> Post(const HttpRequest& request) override;
     // ---- ICrypto ----

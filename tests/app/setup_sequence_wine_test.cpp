@@ -132,11 +132,10 @@ protected:
     SetupServices& services() { return sandbox->Services(); }
 
     void EndApplication() {
-        uint32_t exitCode = 0;
-        std::u16string output;
         for (const char16_t* image : {u"Velnix.exe", u"vlxd.exe"}) {
-            services().Processes.RunCommand(u"taskkill.exe /f /im " + std::u16string(image), exitCode,
-                                            sandbox->Root(), false, 0, output);
+            services().Processes.RunCommand({.CommandLine = u"taskkill.exe /f /im " + std::u16string(image),
+                                             .WorkDir = sandbox->Root(),
+                                             .Encoding = OutputEncoding::AnsiCodePage});
         }
         WaitFor([] { return !AppMappingExists(); }, 10000);
     }

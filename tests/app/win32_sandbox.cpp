@@ -46,7 +46,7 @@ public:
         return folder == ShellFolder::Desktop ? sandbox_.Desktop() : sandbox_.AppData();
     }
     std::vector<DriveRoot> LogicalDrives() override { return real_.LogicalDrives(); }
-    bool Open(std::u16string_view path, bool show) override { return real_.Open(path, show); }
+    bool Open(std::u16string_view path, Visibility visibility) override { return real_.Open(path, visibility); }
     bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override {
         return real_.SaveShortcut(linkPath, target, workDir);
     }

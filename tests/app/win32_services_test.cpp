@@ -57,21 +57,20 @@ protected:
 
     SetupServices& services() { return sandbox->Services(); }
 
-    struct RunResult {
-        uint32_t exitCode = 0xDEAD;
-        std::u16string output;
+    struct RunResult : CommandResult {
         ULONGLONG milliseconds = 0;
     };
-    RunResult Run(const std::string& arguments, int32_t limit = 0, bool utf8 = true, std::u16string workDir = u"") {
-        RunResult run;
+    RunResult Run(const std::string& arguments, int32_t limit = 0, OutputEncoding encoding = OutputEncoding::Utf8,
+                  std::u16string workDir = u"") {
         const std::u16string command =
             u"\"" + wine_testing::TestExecutableFolder() + u"velnix_test_child.exe\" " + ui::Utf8ToUtf16(arguments);
         const ULONGLONG start = GetTickCount64();
-        services().Processes.RunCommand(command, run.exitCode,
-                                        workDir.empty() ? wine_testing::TestExecutableFolder() : workDir, utf8, limit,
-                                        run.output);
-        run.milliseconds = GetTickCount64() - start;
-        return run;
+        CommandResult result = services().Processes.RunCommand(
+            {.CommandLine = command,
+             .WorkDir = workDir.empty() ? wine_testing::TestExecutableFolder() : workDir,
+             .Encoding = encoding,
+             .TimeLimitSeconds = limit});
+        return {std::move(result), GetTickCount64() - start};
     }
 
     std::unique_ptr<Sandbox> sandbox;
@@ -79,29 +78,30 @@ protected:
 
 TEST_F(Win32ServicesTest, RunCommandCollectsOutputAndExitCode) {
     const RunResult quiet = Run("exit 7");
-    EXPECT_EQ(quiet.exitCode, 7u);
-    EXPECT_TRUE(quiet.output.empty());
+    EXPECT_EQ(quiet.ExitCode, 7u);
+    EXPECT_TRUE(quiet.Output.empty());
+    EXPECT_FALSE(quiet.StoppedAtTimeLimit);
 
     // More than two read buffers and more than the pipe holds, in the order written.
     const RunResult big = Run("write 5000");
-    EXPECT_EQ(big.exitCode, 0u);
-    EXPECT_EQ(U8(big.output), Pattern(5000));
+    EXPECT_EQ(big.ExitCode, 0u);
+    EXPECT_EQ(U8(big.Output), Pattern(5000));
 
     const RunResult both = Run("streams");
-    EXPECT_EQ(U8(both.output), "outerr");
+    EXPECT_EQ(U8(both.Output), "outerr");
 
     const RunResult invalid = Run("invalid");
-    EXPECT_EQ(invalid.exitCode, 0u);
-    EXPECT_EQ(invalid.output.size(), 5u);  // every bad byte became one replacement character
-    const RunResult ansi = Run("invalid", 0, /*utf8=*/false);
-    EXPECT_FALSE(ansi.output.empty());
+    EXPECT_EQ(invalid.ExitCode, 0u);
+    EXPECT_EQ(invalid.Output.size(), 5u);  // every bad byte became one replacement character
+    const RunResult ansi = Run("invalid", 0, OutputEncoding::AnsiCodePage);
+    EXPECT_FALSE(ansi.Output.empty());
 }
 
 TEST_F(Win32ServicesTest, RunCommandStartsTheChildInTheWorkingFolder) {
     const std::u16string folder = sandbox->Root() + u"work dir \u00E9\\";
     ASSERT_TRUE(services().Files.CreateDirectories(folder));
-    const RunResult run = Run("cwd", 0, /*utf8=*/false, folder);
-    EXPECT_EQ(U8(run.output) + "\\", U8(folder));
+    const RunResult run = Run("cwd", 0, OutputEncoding::AnsiCodePage, folder);
+    EXPECT_EQ(U8(run.Output) + "\\", U8(folder));
 }
 
 TEST_F(Win32ServicesTest, RunCommandStopsAChildAtTheTimeLimit) {
@@ -109,28 +109,31 @@ TEST_F(Win32ServicesTest, RunCommandStopsAChildAtTheTimeLimit) {
     const RunResult silent = Run("silent-forever", 1);
     EXPECT_GE(silent.milliseconds, 900u);
     EXPECT_LT(silent.milliseconds, 8000u);
-    EXPECT_TRUE(silent.output.empty());
+    EXPECT_TRUE(silent.Output.empty());
+    EXPECT_TRUE(silent.StoppedAtTimeLimit);
 
     // A child that fills exactly one read buffer and then waits: a blocking second read would never return.
     const RunResult full = Run("write-then-wait 2400", 1);
     EXPECT_LT(full.milliseconds, 8000u);
-    EXPECT_EQ(U8(full.output), Pattern(2400));
+    EXPECT_EQ(U8(full.Output), Pattern(2400));
+    EXPECT_TRUE(full.StoppedAtTimeLimit);
 }
 
 TEST_F(Win32ServicesTest, RunCommandOfAMissingProgramReturnsWithoutOutput) {
-    uint32_t exitCode = 0xBEEF;
-    std::u16string output = u"stale";
-    services().Processes.RunCommand(u"\"C:\\no such folder\\nothing.exe\" x", exitCode, sandbox->Root(), true, 0, output);
-    EXPECT_EQ(exitCode, 0xBEEFu);
-    EXPECT_TRUE(output.empty());
+    const CommandResult missing = services().Processes.RunCommand(
+        {.CommandLine = u"\"C:\\no such folder\\nothing.exe\" x", .WorkDir = sandbox->Root()});
+    EXPECT_FALSE(missing.ExitCode.has_value()) << "it never started";
+    EXPECT_TRUE(missing.Output.empty());
+    EXPECT_FALSE(missing.StoppedAtTimeLimit);
 }
 
 TEST_F(Win32ServicesTest, TaskkillOfAnImageThatDoesNotRunReturns) {
-    uint32_t exitCode = 0;
-    std::u16string output;
-    services().Processes.RunCommand(u"taskkill.exe /f /im velnix-test-none.exe", exitCode, sandbox->Root(), false, 0,
-                                    output);
-    EXPECT_NE(exitCode, 0u);
+    const CommandResult taskkill =
+        services().Processes.RunCommand({.CommandLine = u"taskkill.exe /f /im velnix-test-none.exe",
+                                         .WorkDir = sandbox->Root(),
+                                         .Encoding = OutputEncoding::AnsiCodePage});
+    ASSERT_TRUE(taskkill.ExitCode.has_value());
+    EXPECT_NE(*taskkill.ExitCode, 0u);
 }
 
 class Win32RegistryTest : public Win32ServicesTest {

@@ -129,11 +129,10 @@ protected:
     static std::u16string ScratchRoot() { return u"C:\\velnix-e2e\\"; }
 
     static void EndApplication() {
-        uint32_t exitCode = 0;
-        std::u16string output;
         for (const char16_t* image : {u"Velnix.exe", u"vlxd.exe"}) {
-            services().Processes.RunCommand(u"taskkill.exe /f /im " + std::u16string(image), exitCode, u"C:\\", false,
-                                            0, output);
+            services().Processes.RunCommand({.CommandLine = u"taskkill.exe /f /im " + std::u16string(image),
+                                             .WorkDir = u"C:\\",
+                                             .Encoding = app::OutputEncoding::AnsiCodePage});
         }
         WaitUntil([] { return !AppRunning(); }, 10000);
     }

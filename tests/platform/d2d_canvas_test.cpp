@@ -332,7 +332,7 @@ TEST(D2DCanvas, NoFillBrushPaintsNothing) {
     ui::Canvas& canvas = frame->BeginPaint();
     canvas.Fill().kind = ui::BrushKind::None;
     canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
-    canvas.FillText({0, 0, 100, 100}, u"text", false, 1, ui::TextAlign::Leading, ui::TextAlign::Leading);
+    canvas.FillText({0, 0, 100, 100}, u"text", ui::TextWrap::None, 1, ui::TextAlign::Leading, ui::TextAlign::Leading);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_EQ(Painted(*frame, 0, 0, 100, 100).count, 0);
 }
@@ -340,7 +340,7 @@ TEST(D2DCanvas, NoFillBrushPaintsNothing) {
 // A 2 x 1 picture: opaque red, opaque blue.
 std::unique_ptr<ui::Bitmap> RedBlue() {
     auto bitmap = Graphics().CreateBitmap(2, 1, 1);
-    const ui::BitmapPixels pixels = bitmap->Map(true);
+    const ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::ReadWrite);
     pixels.At(0, 0) = 0xFFFF0000;
     pixels.At(1, 0) = 0xFF0000FF;
     bitmap->Unmap();
@@ -351,10 +351,11 @@ TEST(D2DCanvas, DrawBitmapStretchesWithNearestOrLinearSamplingAndOpacity) {
     auto picture = RedBlue();
     auto frame = Frame();
     ui::Canvas& canvas = frame->BeginPaint();
-    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 0, 40, 20}, 1, true);
-    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 30, 40, 50}, 1, false);
-    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 60, 40, 80}, 0.5f, true);
-    canvas.DrawBitmap(*picture, {1, 0, 2, 1}, {50, 0, 60, 10}, 1, true);  // the source rectangle picks the blue pixel
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 0, 40, 20}, 1, ui::BitmapSampling::NearestNeighbor);
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 30, 40, 50}, 1, ui::BitmapSampling::Linear);
+    canvas.DrawBitmap(*picture, {0, 0, 2, 1}, {0, 60, 40, 80}, 0.5f, ui::BitmapSampling::NearestNeighbor);
+    // The source rectangle picks the blue pixel.
+    canvas.DrawBitmap(*picture, {1, 0, 2, 1}, {50, 0, 60, 10}, 1, ui::BitmapSampling::NearestNeighbor);
     ASSERT_TRUE(frame->EndPaint());
     // Nearest neighbour: hard edge in the middle.
     EXPECT_EQ(At(*frame, 19, 10), 0xFFFF0000u);
@@ -371,7 +372,7 @@ TEST(D2DCanvas, OffScreenBitmapIsDrawnOnAndItsPixelsCanBeRewritten) {
     auto bitmap = Graphics().CreateBitmap(20, 20, 1);
     ASSERT_EQ(bitmap->Width(), 20);
     {
-        const ui::BitmapPixels fresh = bitmap->Map(false);
+        const ui::BitmapPixels fresh = bitmap->Map(ui::MapAccess::Read);
         EXPECT_EQ(fresh.At(10, 10), 0u) << "a new bitmap is transparent";
         bitmap->Unmap();
     }
@@ -381,14 +382,14 @@ TEST(D2DCanvas, OffScreenBitmapIsDrawnOnAndItsPixelsCanBeRewritten) {
     canvas.FillRect({0, 0, 20, 20}, 0, 0, 0, 1);
     canvas.EndScene();
     // Making corner pixels transparent, as a picture rounds its own corners.
-    const ui::BitmapPixels pixels = bitmap->Map(true);
+    const ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::ReadWrite);
     EXPECT_EQ(pixels.At(0, 0), 0xFF808080u);
     pixels.At(0, 0) = 0;
     bitmap->Unmap();
 
     auto frame = Frame();
     ui::Canvas& onFrame = frame->BeginPaint();
-    onFrame.DrawBitmap(*bitmap, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, true);
+    onFrame.DrawBitmap(*bitmap, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, ui::BitmapSampling::NearestNeighbor);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_EQ(At(*frame, 10, 10), 0u);
     EXPECT_EQ(At(*frame, 11, 10), 0xFF808080u);
@@ -398,7 +399,7 @@ TEST(D2DCanvas, OffScreenBitmapIsDrawnOnAndItsPixelsCanBeRewritten) {
 // A picture of four 10 x 10 quadrants (green, blue / white, yellow) with the given alpha.
 std::unique_ptr<ui::Bitmap> Quadrants(uint32_t alpha) {
     auto bitmap = Graphics().CreateBitmap(20, 20, 1);
-    const ui::BitmapPixels px = bitmap->Map(true);
+    const ui::BitmapPixels px = bitmap->Map(ui::MapAccess::ReadWrite);
     const uint32_t colors[4] = {0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFF00};
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x) {
@@ -420,16 +421,17 @@ TEST(D2DCanvas, OpaqueBitmapsDrawnOneToOneLandExactlyWithClipAndOrder) {
     ui::Canvas& canvas = frame->BeginPaint();
     Solid(canvas, 0xFFFF0000);
     canvas.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
-    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, false);
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, ui::BitmapSampling::Linear);
     Solid(canvas, 0xFF000000);
     canvas.FillRect({15, 15, 20, 20}, 0, 0, 0, 1);  // drawn after the picture, so above it
     const auto saved = canvas.SaveState();
     canvas.SetMatrix(ui::Matrix::Translation(30, 50));
     canvas.IntersectClipRect({0, 0, 15, 20});  // cuts the picture at x = 45
-    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {0, 0, 20, 20}, 1, true);
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {0, 0, 20, 20}, 1, ui::BitmapSampling::NearestNeighbor);
     canvas.RestoreState(saved);
-    canvas.DrawBitmap(*opaque, {10, 10, 20, 20}, {70, 10, 80, 20}, 1, false);  // one quadrant
-    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {60.5f, 60, 80.5f, 80}, 1, false);  // between pixels: blended
+    canvas.DrawBitmap(*opaque, {10, 10, 20, 20}, {70, 10, 80, 20}, 1, ui::BitmapSampling::Linear);  // one quadrant
+    // Between pixels: blended.
+    canvas.DrawBitmap(*opaque, {0, 0, 20, 20}, {60.5f, 60, 80.5f, 80}, 1, ui::BitmapSampling::Linear);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_EQ(At(*frame, 12, 12), 0xFF00FF00u);
     EXPECT_EQ(At(*frame, 27, 12), 0xFF0000FFu);
@@ -448,7 +450,7 @@ TEST(D2DCanvas, OpaqueBitmapsDrawnOneToOneLandExactlyWithClipAndOrder) {
     ui::Canvas& again = frame->BeginPaint();
     Solid(again, 0xFFFF0000);
     again.FillRect({0, 0, 100, 100}, 0, 0, 0, 1);
-    again.DrawBitmap(*translucent, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, false);
+    again.DrawBitmap(*translucent, {0, 0, 20, 20}, {10, 10, 30, 30}, 1, ui::BitmapSampling::Linear);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_PRED3(Near, At(*frame, 12, 12), 0xFF7F8000u, 2) << Hex(At(*frame, 12, 12));
 }
@@ -462,7 +464,7 @@ TEST(D2DCanvas, ScaledBitmapCanvasDrawsInDevicePixels) {
     Solid(canvas, 0xFFFFFFFF);
     canvas.FillRect({0, 0, 10, 10}, 0, 0, 0, 1);  // 15 x 15 device pixels
     canvas.EndScene();
-    const ui::BitmapPixels pixels = bitmap->Map(false);
+    const ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::Read);
     EXPECT_EQ(pixels.At(14, 14), 0xFFFFFFFFu);
     EXPECT_EQ(pixels.At(15, 15), 0u);
     bitmap->Unmap();

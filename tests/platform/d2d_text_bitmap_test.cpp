@@ -67,7 +67,7 @@ struct TextSetup {
     ui::SizeF maxSize{200, 40};
     ui::TextAlign horizontal = ui::TextAlign::Leading;
     ui::TextAlign vertical = ui::TextAlign::Center;
-    bool wordWrap = false;
+    ui::TextWrap wrap = ui::TextWrap::None;
     ui::TextTrimming trimming = ui::TextTrimming::None;
     float scale = 1;
 };
@@ -85,7 +85,7 @@ void Apply(ui::TextLayout& layout, const TextSetup& t) {
     s.maxSize = t.maxSize;
     s.horizontalAlign = t.horizontal;
     s.verticalAlign = t.vertical;
-    s.wordWrap = t.wordWrap;
+    s.wrap = t.wrap;
     s.trimming = t.trimming;
     layout.EndUpdate();
 }
@@ -138,7 +138,7 @@ TEST(TextBitmaps, KeptTextHasThePixelsOfDirectText) {
         {"wrapped onto lines",
          [](TextSetup& t) {
              t.text = u"one two three four five";
-             t.wordWrap = true;
+             t.wrap = ui::TextWrap::Word;
              t.maxSize = {90, 70};
              t.vertical = ui::TextAlign::Leading;
          }},
@@ -183,7 +183,7 @@ TEST(TextBitmaps, EverySettingChangeShowsAfterAKeptDraw) {
         {"word wrap in a narrow box",
          [](TextSetup& t) {
              t.maxSize.width = 70;
-             t.wordWrap = true;
+             t.wrap = ui::TextWrap::Word;
          },
          true},
         {"trimming in a narrow box",
@@ -237,7 +237,7 @@ TEST(TextBitmaps, OneLayoutDrawnInTurnOnCanvasesOfDifferentScales) {
         Apply(layout, t);
         layout.RenderLayout(offscreenCanvas);
         offscreenCanvas.EndScene();
-        const ui::BitmapPixels px = offscreen->Map(false);
+        const ui::BitmapPixels px = offscreen->Map(ui::MapAccess::Read);
         std::vector<uint32_t> pixels;
         for (int y = 0; y < px.height; ++y) {
             for (int x = 0; x < px.width; ++x) pixels.push_back(px.At(x, y));
@@ -265,7 +265,7 @@ TEST(TextBitmaps, FillTextFollowsEveryChange) {
         ui::AlphaColor color = 0xFFE0E0E0;
         float opacity = 1;
         ui::RectF rect{10, 10, 200, 40};
-        bool wordWrap = false;
+        ui::TextWrap wrap = ui::TextWrap::None;
         ui::TextAlign horizontal = ui::TextAlign::Leading;
         ui::TextAlign vertical = ui::TextAlign::Center;
         bool gradient = false;
@@ -277,7 +277,7 @@ TEST(TextBitmaps, FillTextFollowsEveryChange) {
         canvas.Fill().kind = s.gradient ? ui::BrushKind::Gradient : ui::BrushKind::Solid;
         canvas.Fill().color = s.color;
         canvas.Fill().gradient = {{0, 0}, {1, 0}, stops};
-        canvas.FillText(s.rect, s.text, s.wordWrap, s.opacity, s.horizontal, s.vertical);
+        canvas.FillText(s.rect, s.text, s.wrap, s.opacity, s.horizontal, s.vertical);
         EXPECT_TRUE(frame.EndPaint());
         return Snapshot(frame);
     };
@@ -333,7 +333,7 @@ struct Scene {
             c.EndScene();
         }
         picture = Graphics().CreateBitmap(188, 108, 1);
-        const ui::BitmapPixels px = picture->Map(true);
+        const ui::BitmapPixels px = picture->Map(ui::MapAccess::ReadWrite);
         for (int y = 0; y < px.height; ++y) {
             for (int x = 0; x < px.width; ++x) px.At(x, y) = 0xFF000000u | (x << 16) | (y << 8) | 0x40;
         }
@@ -342,8 +342,8 @@ struct Scene {
     }
 
     void Paint(ui::Canvas& c) {
-        c.DrawBitmap(*shadow, {0, 0, 200, 120}, {0, 0, 200, 120}, 1, false);
-        c.DrawBitmap(*picture, {0, 0, 188, 108}, {6, 6, 194, 114}, 1, false);
+        c.DrawBitmap(*shadow, {0, 0, 200, 120}, {0, 0, 200, 120}, 1, ui::BitmapSampling::Linear);
+        c.DrawBitmap(*picture, {0, 0, 188, 108}, {6, 6, 194, 114}, 1, ui::BitmapSampling::Linear);
         TextSetup t;
         t.topLeft = {12, 12};
         t.maxSize = {170, 30};
@@ -352,11 +352,12 @@ struct Scene {
         c.Fill().kind = ui::BrushKind::Solid;
         c.Fill().color = 0xFFE0E0E0;
         c.CanvasFont() = {u"DejaVu Sans", 12, ui::fsNone};
-        c.FillText({12, 50, 180, 70}, u"Operate your phone", false, 1, ui::TextAlign::Center, ui::TextAlign::Center);
+        c.FillText({12, 50, 180, 70}, u"Operate your phone", ui::TextWrap::None, 1, ui::TextAlign::Center,
+                   ui::TextAlign::Center);
         c.Fill().color = 0x80FF0000;
         c.FillRect({20, 80, 100, 104}, 8, 8, ui::kCornersAll, 1);
         // The shadow again, over paint: blended.
-        c.DrawBitmap(*shadow, {0, 0, 200, 120}, {0, 0, 200, 120}, 1, false);
+        c.DrawBitmap(*shadow, {0, 0, 200, 120}, {0, 0, 200, 120}, 1, ui::BitmapSampling::Linear);
     }
 };
 
@@ -381,7 +382,7 @@ TEST(TextBitmaps, RepeatedFramesAreIdenticalAndMatchDirectDrawing) {
     ASSERT_TRUE(canvas.BeginScene());
     scene.Paint(canvas);
     canvas.EndScene();
-    const ui::BitmapPixels px = reference->Map(false);
+    const ui::BitmapPixels px = reference->Map(ui::MapAccess::Read);
     std::vector<uint32_t> expected;
     for (int y = 0; y < px.height; ++y) {
         for (int x = 0; x < px.width; ++x) expected.push_back(px.At(x, y));
@@ -397,7 +398,7 @@ TEST(TextBitmaps, RepeatedFramesAreIdenticalAndMatchDirectDrawing) {
 TEST(D2DCanvasCopies, TranslucentBitmapIsCopiedOnlyOntoClearedPixels) {
     auto square = Graphics().CreateBitmap(40, 40, 1);
     {
-        const ui::BitmapPixels px = square->Map(true);
+        const ui::BitmapPixels px = square->Map(ui::MapAccess::ReadWrite);
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 40; ++x) px.At(x, y) = 0x80004080;  // premultiplied half-transparent blue
         }
@@ -448,7 +449,8 @@ TEST(D2DCanvasCopies, TranslucentBitmapIsCopiedOnlyOntoClearedPixels) {
         {"over text",
          [](ui::Canvas& c) {
              c.CanvasFont() = {u"DejaVu Sans", 40, ui::fsBold};
-             c.FillText({20, 20, 60, 60}, u"\u2588\u2588", false, 1, ui::TextAlign::Center, ui::TextAlign::Center);
+             c.FillText({20, 20, 60, 60}, u"\u2588\u2588", ui::TextWrap::None, 1, ui::TextAlign::Center,
+                        ui::TextAlign::Center);
          },
          kBlend, kAny, whole},
         {"into a repainted part", [](ui::Canvas&) {}, kSquare, kSquare, RECT{0, 0, 50, 100}},
@@ -466,7 +468,7 @@ TEST(D2DCanvasCopies, TranslucentBitmapIsCopiedOnlyOntoClearedPixels) {
         canvas.Fill().kind = ui::BrushKind::Solid;
         canvas.Fill().color = kRed;
         c.before(canvas);
-        canvas.DrawBitmap(*square, {0, 0, 40, 40}, {20, 20, 60, 60}, 1, false);
+        canvas.DrawBitmap(*square, {0, 0, 40, 40}, {20, 20, 60, 60}, 1, ui::BitmapSampling::Linear);
         ASSERT_TRUE(frame->EndPaint());
         EXPECT_PRED3(Near, At(*frame, 40, 40), c.atCentre, 2) << c.name << ": " << Hex(At(*frame, 40, 40));
         if (c.atCorner != kAny) {

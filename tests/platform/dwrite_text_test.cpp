@@ -22,7 +22,8 @@ TEST(DWriteText, EveryRequestedFamilyDrawsVisibleText) {
         canvas.CanvasFont() = FontOf(family, 20);
         canvas.Fill().kind = ui::BrushKind::Solid;
         canvas.Fill().color = 0xFFFFFFFF;
-        canvas.FillText({10, 10, 190, 50}, u"Install Velnix", false, 1, ui::TextAlign::Leading, ui::TextAlign::Leading);
+        canvas.FillText({10, 10, 190, 50}, u"Install Velnix", ui::TextWrap::None, 1, ui::TextAlign::Leading,
+                        ui::TextAlign::Leading);
 
         auto layout = Graphics().CreateTextLayout();
         layout->BeginUpdate();
@@ -78,7 +79,7 @@ TEST(DWriteText, MeasurementGrowsWithTheText) {
     EXPECT_GT(wide, 100);
     layout->BeginUpdate();
     layout->Edit().maxSize = {wide / 2, 1000};
-    layout->Edit().wordWrap = true;
+    layout->Edit().wrap = ui::TextWrap::Word;
     layout->EndUpdate();
     EXPECT_LE(layout->TextWidth(), wide / 2 + 0.5f);
     EXPECT_GT(layout->TextHeight(), 1.5f * high) << "wrapped onto more lines";
@@ -158,8 +159,8 @@ TEST(DWriteText, CentredTextWiderThanItsBoxOverflowsBothSides) {
     ui::Canvas& canvas = frame->BeginPaint();
     canvas.CanvasFont() = FontOf(u"DejaVu Sans", 16);
     canvas.Fill().color = 0xFFFFFFFF;
-    canvas.FillText({150, 0, 250, 40}, u"A caption far wider than its box", false, 1, ui::TextAlign::Center,
-                    ui::TextAlign::Center);
+    canvas.FillText({150, 0, 250, 40}, u"A caption far wider than its box", ui::TextWrap::None, 1,
+                    ui::TextAlign::Center, ui::TextAlign::Center);
     ASSERT_TRUE(frame->EndPaint());
     const PaintedArea area = Painted(*frame, 0, 0, 400, 40);
     ASSERT_GT(area.count, 50);

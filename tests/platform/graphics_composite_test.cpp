@@ -57,7 +57,7 @@ void PaintComposite(ui::Canvas& c, const ui::Bitmap& background, const ui::Bitma
         c.Fill().color = 0xFF000000;
         c.FillRect({8.0f - i, 8.0f - i, 648.0f + i, 368.0f + i}, 4.0f + i, 4.0f + i, ui::kCornersAll, 0.06f);
     }
-    c.DrawBitmap(background, {0, 0, 640, 360}, {8, 8, 648, 368}, 1, false);
+    c.DrawBitmap(background, {0, 0, 640, 360}, {8, 8, 648, 368}, 1, ui::BitmapSampling::Linear);
 
     // Title and subtitle: "Segoe UI" is replaced where it is not installed.
     auto title = Graphics().CreateTextLayout();
@@ -75,7 +75,7 @@ void PaintComposite(ui::Canvas& c, const ui::Bitmap& background, const ui::Bitma
     subtitle->Edit().font = {u"No Such Family", 14, ui::fsItalic};
     subtitle->Edit().topLeft = {40, 84};
     subtitle->Edit().maxSize = {330, 40};
-    subtitle->Edit().wordWrap = true;
+    subtitle->Edit().wrap = ui::TextWrap::Word;
     subtitle->Edit().trimming = ui::TextTrimming::Word;
     subtitle->Edit().color = 0xCCFFFFFF;
     subtitle->EndUpdate();
@@ -100,8 +100,8 @@ void PaintComposite(ui::Canvas& c, const ui::Bitmap& background, const ui::Bitma
     c.DrawRect({40.5f, 150.5f, 329.5f, 179.5f}, 6, 6, ui::kCornerTopRight | ui::kCornerBottomRight, 1);
     c.CanvasFont() = {u"DejaVu Sans", 13, ui::fsNone};
     c.Fill().color = 0xFFE0E0E0;
-    c.FillText({50, 150, 300, 180}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix", false, 1, ui::TextAlign::Leading,
-               ui::TextAlign::Center);
+    c.FillText({50, 150, 300, 180}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix", ui::TextWrap::None, 1,
+               ui::TextAlign::Leading, ui::TextAlign::Center);
     ui::PathData arrow;
     arrow.MoveTo({308, 160});
     arrow.LineTo({320, 160});
@@ -118,11 +118,11 @@ void PaintComposite(ui::Canvas& c, const ui::Bitmap& background, const ui::Bitma
     c.Fill().kind = ui::BrushKind::Solid;
     c.Fill().color = 0xFFFFFFFF;
     c.CanvasFont() = {u"Segoe UI", 16, ui::fsBold};
-    c.FillText({40, 200, 200, 244}, u"Install", false, 1, ui::TextAlign::Center, ui::TextAlign::Center);
+    c.FillText({40, 200, 200, 244}, u"Install", ui::TextWrap::None, 1, ui::TextAlign::Center, ui::TextAlign::Center);
     c.Stroke().color = 0xFFFFFFFF;
     c.Stroke().thickness = 2;
     c.DrawRect({221, 201, 329, 243}, 21, 21, ui::kCornersAll, 0.5f);
-    c.FillText({220, 200, 330, 244}, u"Custom", false, 0.5f, ui::TextAlign::Center, ui::TextAlign::Center);
+    c.FillText({220, 200, 330, 244}, u"Custom", ui::TextWrap::None, 0.5f, ui::TextAlign::Center, ui::TextAlign::Center);
 
     // A card with a rounded hole (even-odd) and a clipped stripe.
     ui::PathData card;
@@ -152,18 +152,18 @@ void PaintComposite(ui::Canvas& c, const ui::Bitmap& background, const ui::Bitma
     c.Fill().color = 0x40FFFFFF;
     c.FillRect({9, 362, 647, 366}, 2, 2, ui::kCornersAll, 1);
     const float right = 9 + 638 * 0.74f;
-    c.DrawBitmap(track, {0, 0, 8, 4}, {9, 362, 17, 366}, 1, false);
-    c.DrawBitmap(track, {8, 0, 12, 4}, {17, 362, right - 8, 366}, 1, false);
-    c.DrawBitmap(track, {12, 0, 20, 4}, {right - 8, 362, right, 366}, 1, false);
+    c.DrawBitmap(track, {0, 0, 8, 4}, {9, 362, 17, 366}, 1, ui::BitmapSampling::Linear);
+    c.DrawBitmap(track, {8, 0, 12, 4}, {17, 362, right - 8, 366}, 1, ui::BitmapSampling::Linear);
+    c.DrawBitmap(track, {12, 0, 20, 4}, {right - 8, 362, right, 366}, 1, ui::BitmapSampling::Linear);
 
     // Magnified 2 x 1 picture: nearest neighbour above, linear below.
     auto redBlue = Graphics().CreateBitmap(2, 1, 1);
-    const ui::BitmapPixels px = redBlue->Map(true);
+    const ui::BitmapPixels px = redBlue->Map(ui::MapAccess::ReadWrite);
     px.At(0, 0) = 0xFFFF0000;
     px.At(1, 0) = 0xFF0000FF;
     redBlue->Unmap();
-    c.DrawBitmap(*redBlue, {0, 0, 2, 1}, {240, 262, 320, 292}, 1, true);
-    c.DrawBitmap(*redBlue, {0, 0, 2, 1}, {240, 298, 320, 328}, 1, false);
+    c.DrawBitmap(*redBlue, {0, 0, 2, 1}, {240, 262, 320, 292}, 1, ui::BitmapSampling::NearestNeighbor);
+    c.DrawBitmap(*redBlue, {0, 0, 2, 1}, {240, 298, 320, 328}, 1, ui::BitmapSampling::Linear);
 }
 
 TEST(GraphicsComposite, PaintsTheWholeWindowFrame) {

@@ -17,7 +17,7 @@ TEST(WicCodec, PngRoundTripKeepsPremultipliedPixels) {
     const uint32_t colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0x00000000,
                                 0x80800000, 0x40102030, 0xFF2F2F2F, 0xFFFFFFFF};
     auto bitmap = Graphics().CreateBitmap(4, 2, 1);
-    ui::BitmapPixels pixels = bitmap->Map(true);
+    ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::ReadWrite);
     for (int i = 0; i < 8; ++i) pixels.At(i % 4, i / 4) = colours[i];
     bitmap->Unmap();
 
@@ -30,7 +30,7 @@ TEST(WicCodec, PngRoundTripKeepsPremultipliedPixels) {
     ASSERT_NE(decoded, nullptr);
     ASSERT_EQ(decoded->Width(), 4);
     ASSERT_EQ(decoded->Height(), 2);
-    pixels = decoded->Map(false);
+    pixels = decoded->Map(ui::MapAccess::Read);
     for (int i = 0; i < 8; ++i) {
         // Straight alpha in the file: half-transparent colours may move by one step.
         EXPECT_PRED3(Near, pixels.At(i % 4, i / 4), colours[i], 1) << i << ": " << Hex(pixels.At(i % 4, i / 4));
@@ -52,7 +52,7 @@ TEST(WicCodec, DecodesBmpGifJpegAndPngFromResources) {
         ASSERT_EQ(bitmap->Width(), c.width);
         ASSERT_EQ(bitmap->Height(), c.height);
         EXPECT_EQ(bitmap->BitmapScale(), 1.0f);
-        const ui::BitmapPixels pixels = bitmap->Map(false);
+        const ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::Read);
         const int w = c.width, h = c.height;
         EXPECT_PRED3(Near, pixels.At(0, 0), 0xFFFF0000u, c.tolerance) << Hex(pixels.At(0, 0));
         EXPECT_PRED3(Near, pixels.At(w - 1, 0), 0xFF00FF00u, c.tolerance) << Hex(pixels.At(w - 1, 0));
@@ -67,7 +67,7 @@ TEST(WicCodec, ResourcePicturesAreFoundByNameInAnyCase) {
         auto bitmap = Graphics().LoadBitmapFromResource(name);
         ASSERT_NE(bitmap, nullptr);
         ASSERT_EQ(bitmap->Width(), 2);
-        const ui::BitmapPixels pixels = bitmap->Map(false);
+        const ui::BitmapPixels pixels = bitmap->Map(ui::MapAccess::Read);
         // Red at alpha 128 comes out premultiplied.
         EXPECT_PRED3(Near, pixels.At(0, 0), 0x80800000u, 1) << Hex(pixels.At(0, 0));
         EXPECT_EQ(pixels.At(1, 0), 0xFF0000FFu);
@@ -109,12 +109,12 @@ TEST(WicCodec, EmptyBitmapHasNoPixelsAndNoScene) {
     auto empty = Graphics().CreateBitmap(0, 10, 1);
     EXPECT_EQ(empty->Width(), 0);
     EXPECT_EQ(empty->Height(), 0);
-    EXPECT_EQ(empty->Map(false).data, nullptr);
+    EXPECT_EQ(empty->Map(ui::MapAccess::Read).data, nullptr);
     empty->Unmap();
     EXPECT_FALSE(empty->GetCanvas().BeginScene());
     // Drawing it draws nothing.
     auto frame = Graphics().CreateFrame(10, 10, 1);
-    frame->BeginPaint().DrawBitmap(*empty, {0, 0, 1, 1}, {0, 0, 10, 10}, 1, false);
+    frame->BeginPaint().DrawBitmap(*empty, {0, 0, 1, 1}, {0, 0, 10, 10}, 1, ui::BitmapSampling::Linear);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_EQ(Painted(*frame, 0, 0, 10, 10).count, 0);
 }
@@ -130,8 +130,8 @@ TEST(WicCodec, FrameSavesAsPng) {
     auto decoded = Graphics().DecodeBitmap(png.Bytes());
     ASSERT_NE(decoded, nullptr);
     EXPECT_EQ(decoded->Width(), 3);
-    EXPECT_EQ(decoded->Map(false).At(0, 0), 0xFF405060u);
-    EXPECT_EQ(decoded->Map(false).At(2, 1), 0u);
+    EXPECT_EQ(decoded->Map(ui::MapAccess::Read).At(0, 0), 0xFF405060u);
+    EXPECT_EQ(decoded->Map(ui::MapAccess::Read).At(2, 1), 0u);
     decoded->Unmap();
 }
 

@@ -155,17 +155,19 @@ void RecordingCanvas::DrawLine(PointF from, PointF to, float opacity) {
 }
 
 void RecordingCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& source, const RectF& dest, float opacity,
-                                 bool highSpeed) {
+                                 BitmapSampling sampling) {
     calls.push_back("DrawBitmap " + std::to_string(bitmap.Width()) + "x" + std::to_string(bitmap.Height()) + " " +
-                    Rect(source) + " -> " + Rect(dest) + " o=" + Num(opacity) + (highSpeed ? " fast" : ""));
+                    Rect(source) + " -> " + Rect(dest) + " o=" + Num(opacity) +
+                    (sampling == BitmapSampling::NearestNeighbor ? " fast" : ""));
 }
 
-void RecordingCanvas::FillText(const RectF& rect, std::u16string_view text, bool wordWrap, float opacity,
+void RecordingCanvas::FillText(const RectF& rect, std::u16string_view text, TextWrap wrap, float opacity,
                                TextAlign horizontal, TextAlign vertical) {
     const Font& font = CanvasFont();
     calls.push_back("FillText " + Rect(rect) + " '" + Utf16ToUtf8(text) + "' font=" + Utf16ToUtf8(font.family) +
                     "/" + Num(font.size) + "/" + std::to_string(font.style) + " o=" + Num(opacity) + " " +
-                    Align(horizontal) + "/" + Align(vertical) + (wordWrap ? " wrap" : "") + " fill=" + FillDescription());
+                    Align(horizontal) + "/" + Align(vertical) + (wrap == TextWrap::Word ? " wrap" : "") +
+                    " fill=" + FillDescription());
 }
 
 float RecordingCanvas::TextWidth(std::u16string_view text) {
@@ -197,7 +199,7 @@ void RecordingTextLayout::RenderLayout(Canvas& canvas) {
             "TextLayout " + Point(s.topLeft) + " max=" + Num(s.maxSize.width) + "," + Num(s.maxSize.height) + " '" +
             Utf16ToUtf8(s.text) + "' font=" + Utf16ToUtf8(s.font.family) + "/" + Num(s.font.size) + "/" +
             std::to_string(s.font.style) + " color=" + Color(s.color) + " o=" + Num(s.opacity) + " " +
-            Align(s.horizontalAlign) + "/" + Align(s.verticalAlign) + (s.wordWrap ? " wrap" : "") +
+            Align(s.horizontalAlign) + "/" + Align(s.verticalAlign) + (s.wrap == TextWrap::Word ? " wrap" : "") +
             " trim=" + std::to_string(static_cast<int>(s.trimming)));
     }
 }
@@ -207,7 +209,7 @@ float RecordingTextLayout::TextWidth() {
     float widest = 0;
     for (std::u16string_view line : Lines(s.text)) {
         float width = 0.5f * s.font.size * line.size();
-        if (s.wordWrap) width = std::min(width, s.maxSize.width);
+        if (s.wrap == TextWrap::Word) width = std::min(width, s.maxSize.width);
         widest = std::max(widest, width);
     }
     return widest;
@@ -218,7 +220,7 @@ float RecordingTextLayout::TextHeight() {
     size_t lines = 0;
     for (std::u16string_view line : Lines(s.text)) {
         const float width = 0.5f * s.font.size * line.size();
-        lines += s.wordWrap && s.maxSize.width > 0 && width > s.maxSize.width
+        lines += s.wrap == TextWrap::Word && s.maxSize.width > 0 && width > s.maxSize.width
                      ? static_cast<size_t>(std::ceil(width / s.maxSize.width))
                      : 1;
     }

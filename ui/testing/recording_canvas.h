@@ -37,8 +37,8 @@ public:
     void DrawPath(const PathData& path, float opacity) override;
     void DrawLine(PointF from, PointF to, float opacity) override;
     void DrawBitmap(const Bitmap& bitmap, const RectF& source, const RectF& dest, float opacity,
-                    bool highSpeed) override;
-    void FillText(const RectF& rect, std::u16string_view text, bool wordWrap, float opacity, TextAlign horizontal,
+                    BitmapSampling sampling) override;
+    void FillText(const RectF& rect, std::u16string_view text, TextWrap wrap, float opacity, TextAlign horizontal,
                   TextAlign vertical) override;
     // Deterministic metrics: 0.5 x font size per character, 1.25 x font size per line.
     float TextWidth(std::u16string_view text) override;
@@ -67,7 +67,7 @@ public:
     int Height() const override { return height_; }
     float BitmapScale() const override { return scale_; }
     Canvas& GetCanvas() override { return canvas_; }
-    BitmapPixels Map(bool write) override { return {pixels_.data(), width_, height_, width_}; }
+    BitmapPixels Map(MapAccess access) override { return {pixels_.data(), width_, height_, width_}; }
     void Unmap() override {}
     // Writes a fake encoding ("MEMBMP" and the size); tests only check that something was written.
     void SaveToPng(Stream& stream) override;

@@ -87,7 +87,8 @@ void StandInButton::Paint(ui::Canvas& canvas) {
     }
     PaintGlyph(canvas, opacity);
     text_.Draw(canvas, area, caption_,
-               {fontSize, CurrentFontColor(), ui::TextAlign::Center, ui::TextAlign::Center, false}, opacity);
+               {fontSize, CurrentFontColor(), ui::TextAlign::Center, ui::TextAlign::Center, ui::TextWrap::None},
+               opacity);
 }
 
 void StandInButton::PaintGlyph(ui::Canvas& canvas, float opacity) {

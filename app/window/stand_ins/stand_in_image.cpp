@@ -111,11 +111,12 @@ void StandInImage::Paint(ui::Canvas& canvas) {
         const float width = static_cast<float>(bitmap->Width());
         const float height = static_cast<float>(bitmap->Height());
         canvas.DrawBitmap(*bitmap, {0, 0, width, height}, PictureRect(width / density, height / density), opacity,
-                          false);
+                          ui::BitmapSampling::Linear);
     }
     if (!caption_.empty()) {
         canvas.Fill() = {ui::BrushKind::Solid, 0xFFFFFFFF, {}};
-        canvas.FillText(LocalRect(), caption_, true, opacity, ui::TextAlign::Center, ui::TextAlign::Center);
+        canvas.FillText(LocalRect(), caption_, ui::TextWrap::Word, opacity, ui::TextAlign::Center,
+                        ui::TextAlign::Center);
     }
 }
 

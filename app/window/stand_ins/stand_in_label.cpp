@@ -15,8 +15,8 @@ const ui::PropertyTable& StandInLabel::StaticProperties() {
                     [](StandInLabel& l, float size) { l.style.fontSize = size; })
             .Color(u"FontColor", [](const StandInLabel& l) { return l.style.color; },
                    [](StandInLabel& l, ui::AlphaColor color) { l.style.color = color; })
-            .Bool(u"WordWrap", [](const StandInLabel& l) { return l.style.wordWrap; },
-                  [](StandInLabel& l, bool wrap) { l.style.wordWrap = wrap; })
+            .Bool(u"WordWrap", [](const StandInLabel& l) { return l.style.wrap == ui::TextWrap::Word; },
+                  [](StandInLabel& l, bool wrap) { l.style.wrap = wrap ? ui::TextWrap::Word : ui::TextWrap::None; })
             .Enumeration<ui::TextAlign>(u"HorzAlign", {u"Leading", u"Center", u"Trailing"},
                                         [](const StandInLabel& l) { return l.style.horizontal; },
                                         [](StandInLabel& l, ui::TextAlign align) { l.style.horizontal = align; })

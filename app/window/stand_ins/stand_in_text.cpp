@@ -12,7 +12,7 @@ void CaptionText::Draw(ui::Canvas& canvas, const ui::RectF& rect, std::u16string
     if (graphics == nullptr) {
         canvas.CanvasFont().size = style.fontSize;
         canvas.Fill() = {ui::BrushKind::Solid, style.color, {}};
-        canvas.FillText(rect, text, style.wordWrap, opacity, style.horizontal, style.vertical);
+        canvas.FillText(rect, text, style.wrap, opacity, style.horizontal, style.vertical);
         return;
     }
     if (!layout_) layout_ = graphics->CreateTextLayout();
@@ -23,7 +23,7 @@ void CaptionText::Draw(ui::Canvas& canvas, const ui::RectF& rect, std::u16string
     if (current.topLeft != rect.TopLeft() || current.maxSize != size || current.text != text ||
         current.opacity != opacity || current.font.family != font.family || current.font.size != font.size ||
         current.color != style.color || current.horizontalAlign != style.horizontal ||
-        current.verticalAlign != style.vertical || current.wordWrap != style.wordWrap) {
+        current.verticalAlign != style.vertical || current.wrap != style.wrap) {
         layout_->BeginUpdate();
         ui::TextLayoutSettings& settings = layout_->Edit();
         settings.topLeft = rect.TopLeft();
@@ -35,7 +35,7 @@ void CaptionText::Draw(ui::Canvas& canvas, const ui::RectF& rect, std::u16string
         settings.color = style.color;
         settings.horizontalAlign = style.horizontal;
         settings.verticalAlign = style.vertical;
-        settings.wordWrap = style.wordWrap;
+        settings.wrap = style.wrap;
         layout_->EndUpdate();
     }
     layout_->RenderLayout(canvas);

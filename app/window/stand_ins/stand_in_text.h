@@ -19,7 +19,7 @@ struct TextStyle {
     ui::AlphaColor color = 0xFFFFFFFF;
     ui::TextAlign horizontal = ui::TextAlign::Leading;
     ui::TextAlign vertical = ui::TextAlign::Center;
-    bool wordWrap = false;
+    ui::TextWrap wrap = ui::TextWrap::None;
 };
 
 // Draws the caption of a stand-in control with a text layout of the process's drawing services (the canvas's

@@ -46,7 +46,8 @@ ui::Canvas& D2DBitmap::GetCanvas() {
     return *canvas_;
 }
 
-ui::BitmapPixels D2DBitmap::Map(bool write) {
+ui::BitmapPixels D2DBitmap::Map(ui::MapAccess access) {
+    const bool write = access == ui::MapAccess::ReadWrite;
     if (!bitmap_) return {};
     if (mapped_) {
         mappedForWrite_ = mappedForWrite_ || write;
@@ -85,7 +86,7 @@ void D2DBitmap::Unmap() {
 }
 
 void D2DBitmap::SaveToPng(ui::Stream& stream) {
-    const ui::BitmapPixels pixels = Map(false);
+    const ui::BitmapPixels pixels = Map(ui::MapAccess::Read);
     const std::vector<std::byte> png = EncodePng(factories_.Wic(), pixels);
     Unmap();
     stream.Write(png);

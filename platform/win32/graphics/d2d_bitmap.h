@@ -32,7 +32,7 @@ public:
     ui::Canvas& GetCanvas() override;
     // Copies the pixels out of the device (what the bitmap's canvas drew so far included); Unmap after a
     // writing Map copies them back. Maps do not nest: a second Map before Unmap answers the same pixels.
-    ui::BitmapPixels Map(bool write) override;
+    ui::BitmapPixels Map(ui::MapAccess access) override;
     void Unmap() override;
     void SaveToPng(ui::Stream& stream) override;
 

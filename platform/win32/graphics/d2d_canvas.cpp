@@ -270,7 +270,7 @@ void D2DCanvas::DrawLine(ui::PointF from, ui::PointF to, float opacity) {
 }
 
 void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, const ui::RectF& dest, float opacity,
-                           bool highSpeed) {
+                           ui::BitmapSampling sampling) {
     if (!Drawing(u"DrawBitmap")) return;
     // Pieces of no or negative size (a stretch margin wider than the picture) draw nothing.
     if (source.IsEmpty() || dest.IsEmpty()) return;
@@ -291,8 +291,9 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
     // The Direct2D 1.0 call: its two interpolation modes are the ones every runtime implements.
     static_cast<ID2D1RenderTarget*>(context_.Get())
         ->DrawBitmap(native, ToD2D(dest), std::clamp(opacity, 0.0f, 1.0f),
-                     highSpeed ? D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR
-                               : D2D1_BITMAP_INTERPOLATION_MODE_LINEAR,
+                     sampling == ui::BitmapSampling::NearestNeighbor
+                         ? D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR
+                         : D2D1_BITMAP_INTERPOLATION_MODE_LINEAR,
                      &from);
 }
 
@@ -342,11 +343,11 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     return LogIfFailed(target_->CopyFromBitmap(&at, bitmap, &from), u"ID2D1Bitmap::CopyFromBitmap");
 }
 
-void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, bool wordWrap, float opacity,
+void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, ui::TextWrap wrap, float opacity,
                          ui::TextAlign horizontal, ui::TextAlign vertical) {
     if (!Drawing(u"FillText") || text.empty()) return;
     const DWriteLayoutCache::Layout found = layouts_.Get({text, &CanvasFont(), std::max(rect.Width(), 0.0f),
-                                                          std::max(rect.Height(), 0.0f), wordWrap, horizontal,
+                                                          std::max(rect.Height(), 0.0f), wrap, horizontal,
                                                           vertical});
     if (!found.layout) return;
     // A gradient of fewer than two stops fills in the fill's colour as well.
@@ -364,7 +365,7 @@ void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, bool w
 
 DWRITE_TEXT_METRICS D2DCanvas::Measure(std::u16string_view text) {
     DWRITE_TEXT_METRICS metrics{};
-    IDWriteTextLayout* layout = layouts_.Get({text, &CanvasFont(), kUnbounded, kUnbounded, false,
+    IDWriteTextLayout* layout = layouts_.Get({text, &CanvasFont(), kUnbounded, kUnbounded, ui::TextWrap::None,
                                               ui::TextAlign::Leading, ui::TextAlign::Leading}).layout;
     if (layout) LogIfFailed(layout->GetMetrics(&metrics), u"IDWriteTextLayout::GetMetrics");
     return metrics;

@@ -48,8 +48,8 @@ public:
     void DrawPath(const ui::PathData& path, float opacity) override;
     void DrawLine(ui::PointF from, ui::PointF to, float opacity) override;
     void DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, const ui::RectF& dest, float opacity,
-                    bool highSpeed) override;
-    void FillText(const ui::RectF& rect, std::u16string_view text, bool wordWrap, float opacity,
+                    ui::BitmapSampling sampling) override;
+    void FillText(const ui::RectF& rect, std::u16string_view text, ui::TextWrap wrap, float opacity,
                   ui::TextAlign horizontal, ui::TextAlign vertical) override;
     float TextWidth(std::u16string_view text) override;
     float TextHeight(std::u16string_view text) override;

@@ -17,7 +17,7 @@ DWriteLayoutCache::DWriteLayoutCache(DWriteTextFormats& formats) : formats_(form
 DWriteLayoutCache::Layout DWriteLayoutCache::Get(const Request& r) {
     ++clock_;
     for (Entry& e : entries_) {
-        if (e.layout && e.maxWidth == r.maxWidth && e.maxHeight == r.maxHeight && e.wordWrap == r.wordWrap &&
+        if (e.layout && e.maxWidth == r.maxWidth && e.maxHeight == r.maxHeight && e.wrap == r.wrap &&
             e.horizontal == r.horizontal && e.vertical == r.vertical && e.font.size == r.font->size &&
             e.font.style == r.font->style && e.text == r.text && e.font.family == r.font->family) {
             e.lastUse = clock_;
@@ -26,7 +26,7 @@ DWriteLayoutCache::Layout DWriteLayoutCache::Get(const Request& r) {
     }
     Microsoft::WRL::ComPtr<IDWriteTextLayout> layout = formats_.CreateLayout(r.text, *r.font, r.maxWidth, r.maxHeight);
     if (!layout) return {};
-    DWriteTextFormats::SetOptions(layout.Get(), nullptr, r.horizontal, r.vertical, r.wordWrap, ui::TextTrimming::None);
+    DWriteTextFormats::SetOptions(layout.Get(), nullptr, r.horizontal, r.vertical, r.wrap, ui::TextTrimming::None);
 
     Entry* slot = nullptr;
     if (entries_.size() < kMaxLayouts) {
@@ -39,7 +39,7 @@ DWriteLayoutCache::Layout DWriteLayoutCache::Get(const Request& r) {
     slot->font = *r.font;
     slot->maxWidth = r.maxWidth;
     slot->maxHeight = r.maxHeight;
-    slot->wordWrap = r.wordWrap;
+    slot->wrap = r.wrap;
     slot->horizontal = r.horizontal;
     slot->vertical = r.vertical;
     slot->layout = std::move(layout);

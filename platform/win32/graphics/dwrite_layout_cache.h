@@ -27,7 +27,7 @@ public:
         const ui::Font* font = nullptr;
         float maxWidth = 0;
         float maxHeight = 0;
-        bool wordWrap = false;
+        ui::TextWrap wrap = ui::TextWrap::None;
         ui::TextAlign horizontal = ui::TextAlign::Leading;
         ui::TextAlign vertical = ui::TextAlign::Leading;
     };
@@ -46,7 +46,7 @@ private:
         ui::Font font;
         float maxWidth = 0;
         float maxHeight = 0;
-        bool wordWrap = false;
+        ui::TextWrap wrap = ui::TextWrap::None;
         ui::TextAlign horizontal = ui::TextAlign::Leading;
         ui::TextAlign vertical = ui::TextAlign::Leading;
         Microsoft::WRL::ComPtr<IDWriteTextLayout> layout;

@@ -98,10 +98,10 @@ Microsoft::WRL::ComPtr<IDWriteTextLayout> DWriteTextFormats::CreateLayout(std::u
 }
 
 void DWriteTextFormats::SetOptions(IDWriteTextLayout* layout, IDWriteInlineObject* ellipsis, ui::TextAlign horizontal,
-                                   ui::TextAlign vertical, bool wordWrap, ui::TextTrimming trimming) {
+                                   ui::TextAlign vertical, ui::TextWrap wrap, ui::TextTrimming trimming) {
     layout->SetTextAlignment(TextAlignment(horizontal));
     layout->SetParagraphAlignment(ParagraphAlignment(vertical));
-    layout->SetWordWrapping(wordWrap ? DWRITE_WORD_WRAPPING_WRAP : DWRITE_WORD_WRAPPING_NO_WRAP);
+    layout->SetWordWrapping(wrap == ui::TextWrap::Word ? DWRITE_WORD_WRAPPING_WRAP : DWRITE_WORD_WRAPPING_NO_WRAP);
     DWRITE_TRIMMING options{DWRITE_TRIMMING_GRANULARITY_NONE, 0, 0};
     IDWriteInlineObject* sign = nullptr;
     if (trimming != ui::TextTrimming::None) {

@@ -37,7 +37,7 @@ public:
     // Applies the options that a layout can change without being rebuilt; ellipsis is the sign trimming shows
     // (the format's, may be nullptr).
     static void SetOptions(IDWriteTextLayout* layout, IDWriteInlineObject* ellipsis, ui::TextAlign horizontal,
-                           ui::TextAlign vertical, bool wordWrap, ui::TextTrimming trimming);
+                           ui::TextAlign vertical, ui::TextWrap wrap, ui::TextTrimming trimming);
 
 private:
     struct Entry {

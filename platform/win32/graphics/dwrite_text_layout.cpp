@@ -47,12 +47,12 @@ bool DWriteTextLayout::Update() {
         bitmap_.Invalidate();
     }
     if (options || s.horizontalAlign != builtHorizontal_ || s.verticalAlign != builtVertical_ ||
-        s.wordWrap != builtWordWrap_ || s.trimming != builtTrimming_) {
+        s.wrap != builtWrap_ || s.trimming != builtTrimming_) {
         DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign,
-                                      s.wordWrap, s.trimming);
+                                      s.wrap, s.trimming);
         builtHorizontal_ = s.horizontalAlign;
         builtVertical_ = s.verticalAlign;
-        builtWordWrap_ = s.wordWrap;
+        builtWrap_ = s.wrap;
         builtTrimming_ = s.trimming;
         bitmap_.Invalidate();
     }

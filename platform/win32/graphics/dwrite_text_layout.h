@@ -46,7 +46,7 @@ private:
     ui::SizeF builtMaxSize_;
     ui::TextAlign builtHorizontal_ = ui::TextAlign::Leading;
     ui::TextAlign builtVertical_ = ui::TextAlign::Leading;
-    bool builtWordWrap_ = false;
+    ui::TextWrap builtWrap_ = ui::TextWrap::None;
     ui::TextTrimming builtTrimming_ = ui::TextTrimming::None;
     int builds_ = 0;
     D2DTextBitmap bitmap_;

@@ -49,9 +49,10 @@ void DrainPipe(HANDLE pipe, std::string& collected) {
 
 }  // namespace
 
-void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
-                int32_t timeLimitSeconds, std::u16string& output, app::ISetupLog* log) {
-    output.clear();
+app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog* log) {
+    const std::u16string_view commandLine = request.CommandLine;
+    const std::u16string_view workDir = request.WorkDir;
+    app::CommandResult result;
     SECURITY_ATTRIBUTES inheritable{};
     inheritable.nLength = sizeof(inheritable);
     inheritable.bInheritHandle = TRUE;
@@ -61,7 +62,7 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
     UniqueHandle writeEnd;
     if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inheritable, 0)) {
         Log(log, u"Process: no pipe for " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
-        return;
+        return result;
     }
     // The child must not inherit the read end, or the pipe would never report its end.
     SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
@@ -82,7 +83,7 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
                                         folder.empty() ? nullptr : folder.c_str(), &startup, &process);
     if (!started) {
         Log(log, u"Process: cannot start " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
-        return;
+        return result;
     }
     UniqueHandle processHandle(process.hProcess);
     UniqueHandle threadHandle(process.hThread);
@@ -96,7 +97,7 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
         const DWORD wait = WaitForSingleObject(processHandle.Get(), kPollMs);
         const bool timedOut = wait == WAIT_TIMEOUT;
         DrainPipe(readEnd.Get(), collected);
-        if (timeLimitSeconds > 0 && app::LocalUnixSeconds() - startSeconds > timeLimitSeconds) {
+        if (request.TimeLimitSeconds > 0 && app::LocalUnixSeconds() - startSeconds > request.TimeLimitSeconds) {
             TerminateProcess(processHandle.Get(), 0);
             stopped = true;
             break;
@@ -104,12 +105,15 @@ void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16str
         if (!timedOut) break;
     }
 
-    output = useUtf8 ? ui::Utf8ToUtf16(collected) : DecodeAnsi(collected);
+    result.Output =
+        request.Encoding == app::OutputEncoding::Utf8 ? ui::Utf8ToUtf16(collected) : DecodeAnsi(collected);
+    result.StoppedAtTimeLimit = stopped;
     readEnd.Reset();
     DWORD code = 0;
-    if (GetExitCodeProcess(processHandle.Get(), &code)) exitCode = code;
+    if (GetExitCodeProcess(processHandle.Get(), &code)) result.ExitCode = code;
     Log(log, u"Process: " + std::u16string(commandLine) + (stopped ? u" stopped at the time limit" : u" ended") +
                  u", exit code " + DecimalText(code) + u", " + DecimalText(collected.size()) + u" bytes of output");
+    return result;
 }
 
 }  // namespace platform::win32

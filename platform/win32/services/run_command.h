@@ -8,28 +8,20 @@
 
 namespace platform::win32 {
 
-// Runs one command line as a hidden child process with a new console, collects what it writes to standard
-// output and standard error, optionally stops it after a time limit, and hands back the text and exit code.
-// Blocks the calling thread until the child has ended or has been stopped.
-//   commandLine       the complete command line, program included; quoting is the caller's
-//   exitCode          the child's exit code as the system reports it at the end; untouched when it never started
-//   workDir           the child's current folder
-//   useUtf8           decode the output as UTF-8, otherwise with the ANSI code page
-//   timeLimitSeconds  0 or less: no limit; otherwise the child is terminated once more than this many whole
-//                     seconds of the local clock have passed since its start
-//   output            the decoded output; empty when nothing came or it could not be decoded
-// The pipe is polled every 100 ms and read only as far as it holds data, so no read can wait past the limit.
-// Failures are logged and never raised.
-void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
-                int32_t timeLimitSeconds, std::u16string& output, app::ISetupLog* log = nullptr);
+// Runs one command line as a hidden child process with a new console in the request's folder, collects what
+// it writes to standard output and standard error, optionally stops it after the time limit, and hands back
+// the decoded text and the exit code. Blocks the calling thread until the child has ended or has been stopped.
+// With a time limit, the child is terminated once more than that many whole seconds of the local clock have
+// passed since its start. The pipe is polled every 100 ms and read only as far as it holds data, so no read
+// can wait past the limit. Failures are logged and never raised.
+app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog* log = nullptr);
 
 class Win32Processes final : public app::IProcesses {
 public:
     explicit Win32Processes(app::ISetupLog& log) : log_(log) {}
 
-    void RunCommand(std::u16string_view commandLine, uint32_t& exitCode, std::u16string_view workDir, bool useUtf8,
-                    int32_t timeLimitSeconds, std::u16string& output) override {
-        platform::win32::RunCommand(commandLine, exitCode, workDir, useUtf8, timeLimitSeconds, output, &log_);
+    app::CommandResult RunCommand(const app::CommandRequest& request) override {
+        return platform::win32::RunCommand(request, &log_);
     }
 
 private:

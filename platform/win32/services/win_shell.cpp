@@ -61,10 +61,11 @@ std::vector<app::DriveRoot> Win32Shell::LogicalDrives() {
     return drives;
 }
 
-bool Win32Shell::Open(std::u16string_view path, bool show) {
+bool Win32Shell::Open(std::u16string_view path, app::Visibility visibility) {
     const std::wstring file = Wide(path);
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, show ? SW_SHOW : SW_HIDE));
+    const int show = visibility == app::Visibility::Shown ? SW_SHOW : SW_HIDE;
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, show));
     const bool ok = result > 32;
     log_.Log(u"Shell: open " + std::u16string(path) +
              (ok ? u"" : u" failed (" + DecimalText(static_cast<unsigned long long>(result)) + u")"));

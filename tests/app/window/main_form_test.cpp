@@ -582,7 +582,7 @@ TEST_F(MainFormTest, ButtonsAndTheSwitchShowTheirStatesInTheWindowsColours) {
     auto* toggle = Get<StandInSwitchBar>(u"CustomInstallSwitch");
     auto trackFill = [&] {
         ui::RecordingCanvas canvas;
-        toggle->PaintTree(canvas, false);
+        toggle->PaintTree(canvas, ui::PaintEffects::Without);
         return canvas.calls.empty() ? std::string() : canvas.calls.front();
     };
     EXPECT_NE(trackFill().find("solid:FF1D1D1D"), std::string::npos) << trackFill();
@@ -618,10 +618,10 @@ class PlacingCanvas : public ui::RecordingCanvas {
 public:
     explicit PlacingCanvas(float scale = 1) : ui::RecordingCanvas(scale) {}
     void DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, const ui::RectF& dest, float opacity,
-                    bool highSpeed) override {
+                    ui::BitmapSampling sampling) override {
         const ui::PointF topLeft = GetMatrix().Apply(dest.TopLeft());
         placed.push_back({bitmap.Width(), {topLeft.x, topLeft.y, topLeft.x + dest.Width(), topLeft.y + dest.Height()}, opacity});
-        ui::RecordingCanvas::DrawBitmap(bitmap, source, dest, opacity, highSpeed);
+        ui::RecordingCanvas::DrawBitmap(bitmap, source, dest, opacity, sampling);
     }
     struct Placed {
         int width;
