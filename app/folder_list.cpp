@@ -2,8 +2,7 @@
 
 namespace app {
 
-std::vector<std::u16string> BuildFolderList(std::u16string_view defaultFolder,
-                                            const std::vector<DriveRoot>& drives) {
+std::vector<std::u16string> BuildFolderList(std::u16string_view defaultFolder, const std::vector<DriveRoot>& drives) {
     std::vector<std::u16string> folders;
     for (const DriveRoot& drive : drives) {
         if (drive.Type != DriveType::Fixed) continue;

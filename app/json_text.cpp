@@ -25,24 +25,40 @@ std::string EscapeJsonText(std::u16string_view text) {
     out.reserve(text.size());
     for (const char16_t unit : text) {
         switch (unit) {
-        case u'\b': out += "\\b"; break;
-        case u'\t': out += "\\t"; break;
-        case u'\n': out += "\\n"; break;
-        case u'\f': out += "\\f"; break;
-        case u'\r': out += "\\r"; break;
-        case u'"': out += "\\\""; break;
-        case u'/': out += "\\/"; break;
-        case u'\\': out += "\\\\"; break;
-        default:
-            if (unit < 32 || unit > 127) {
-                out += "\\u";
-                out.push_back(kHex[(unit >> 12) & 0xF]);
-                out.push_back(kHex[(unit >> 8) & 0xF]);
-                out.push_back(kHex[(unit >> 4) & 0xF]);
-                out.push_back(kHex[unit & 0xF]);
-            } else {
-                out.push_back(static_cast<char>(unit));
-            }
+            case u'\b':
+                out += "\\b";
+                break;
+            case u'\t':
+                out += "\\t";
+                break;
+            case u'\n':
+                out += "\\n";
+                break;
+            case u'\f':
+                out += "\\f";
+                break;
+            case u'\r':
+                out += "\\r";
+                break;
+            case u'"':
+                out += "\\\"";
+                break;
+            case u'/':
+                out += "\\/";
+                break;
+            case u'\\':
+                out += "\\\\";
+                break;
+            default:
+                if (unit < 32 || unit > 127) {
+                    out += "\\u";
+                    out.push_back(kHex[(unit >> 12) & 0xF]);
+                    out.push_back(kHex[(unit >> 8) & 0xF]);
+                    out.push_back(kHex[(unit >> 4) & 0xF]);
+                    out.push_back(kHex[unit & 0xF]);
+                } else {
+                    out.push_back(static_cast<char>(unit));
+                }
         }
     }
     return out;

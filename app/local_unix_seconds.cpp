@@ -17,8 +17,7 @@ int64_t DaysFromCivil(int64_t year, unsigned month, unsigned day) {
 }  // namespace
 
 int64_t LocalUnixSecondsOf(const platform::LocalDateTime& time) {
-    const int64_t days =
-        DaysFromCivil(time.year, static_cast<unsigned>(time.month), static_cast<unsigned>(time.day));
+    const int64_t days = DaysFromCivil(time.year, static_cast<unsigned>(time.month), static_cast<unsigned>(time.day));
     return days * 86400 + int64_t{time.hour} * 3600 + int64_t{time.minute} * 60 + time.second;
 }
 

@@ -25,10 +25,16 @@ std::u16string SelfRemovalScript(std::u16string_view filePath, int tries) {
     // ping to the loopback address is the command interpreter's way of waiting about a second.
     return u"set /a velnix_tries=0\r\n"
            u":try\r\n"
-           u"del " + quoted + u"\r\n"
-           u"if not exist " + quoted + u" goto done\r\n"
+           u"del " +
+           quoted +
+           u"\r\n"
+           u"if not exist " +
+           quoted +
+           u" goto done\r\n"
            u"set /a velnix_tries+=1\r\n"
-           u"if %velnix_tries% geq " + limit + u" goto done\r\n"
+           u"if %velnix_tries% geq " +
+           limit +
+           u" goto done\r\n"
            u"ping -n 2 127.0.0.1 >nul\r\n"
            u"goto try\r\n"
            u":done\r\n"

@@ -210,8 +210,7 @@ public:
     virtual ~IAppQuitChannel() = default;
     // Opens the mapping, reads the handle and sends the message (both parameters 0), waiting at most timeoutMs
     // for it to be handled; closes everything again.
-    virtual QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
-                                           uint32_t timeoutMs) = 0;
+    virtual QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) = 0;
 };
 
 // The executable's embedded raw-data resources.

@@ -12,19 +12,14 @@ namespace app {
 
 // The application's known files in the installation folder, deleted in this order.
 inline constexpr std::array<std::u16string_view, 14> kInstalledFiles = {
-    u"vlxd.exe",      u"vel-nix",       u"Velnix.exe",  u"runtime-setup.exe", u"bridge.dll",
-    u"bridge-usb.dll", u"media-a.dll",  u"media-b.dll", u"media-c.dll",       u"media-d.dll",
-    u"media-e.dll",   u"audio-a.dll",   u"audio-b.dll", u"view-loader.dll"};
+    u"vlxd.exe",       u"vel-nix",     u"Velnix.exe",  u"runtime-setup.exe", u"bridge.dll",
+    u"bridge-usb.dll", u"media-a.dll", u"media-b.dll", u"media-c.dll",       u"media-d.dll",
+    u"media-e.dll",    u"audio-a.dll", u"audio-b.dll", u"view-loader.dll"};
 
 // The language files in the sub-folder "lang", each with the extension ".lang".
 inline constexpr std::array<std::u16string_view, 7> kLanguageFiles = {
-    u"日本語",
-    u"简体中文",
-    u"日本語-Github",
-    u"繁體中文(台灣)-Github",
-    u"繁體中文(香港)-Github",
-    u"Srpski-Github",
-    u"한국어-Github"};
+    u"日本語",        u"简体中文",     u"日本語-Github", u"繁體中文(台灣)-Github", u"繁體中文(香港)-Github",
+    u"Srpski-Github", u"한국어-Github"};
 
 // Sub-folders removed with everything in them.
 inline constexpr std::array<std::u16string_view, 2> kRemovedFolders = {u"wizard", u"driver"};

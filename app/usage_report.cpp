@@ -24,9 +24,12 @@ std::u16string AsciiToUtf16(std::string_view text) { return std::u16string(text.
 
 std::u16string_view ReportPath(ReportKind kind) {
     switch (kind) {
-    case ReportKind::Install: return u"/stat/install/";
-    case ReportKind::UpdateInstall: return u"/stat/updateinstall/";
-    case ReportKind::Uninstall: return u"/stat/uninstall/";
+        case ReportKind::Install:
+            return u"/stat/install/";
+        case ReportKind::UpdateInstall:
+            return u"/stat/updateinstall/";
+        case ReportKind::Uninstall:
+            return u"/stat/uninstall/";
     }
     return u"/stat/install/";
 }
@@ -121,9 +124,8 @@ void StartUsageReport(ReportKind kind, const TSetupState& state, SetupServices& 
     SetupServices* shared = &services;
     // The ticket goes with the task: when it has run, or when the pool drops it unrun.
     auto ticket = std::make_shared<ReportsInFlight::Ticket>(services.Reports.Start());
-    const bool queued = services.Pool.Submit([kind, identity = std::move(identity), shared, ticket] {
-        SendUsageReport(kind, identity, *shared);
-    });
+    const bool queued = services.Pool.Submit(
+        [kind, identity = std::move(identity), shared, ticket] { SendUsageReport(kind, identity, *shared); });
     if (!queued) services.Log.Log(u"Setup: the usage report could not be queued");
 }
 

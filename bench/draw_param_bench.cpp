@@ -174,8 +174,8 @@ int main() {
                 text.nsPerCall, text.nsPerCall / copy.nsPerCall, text.allocationsPerCall);
     std::printf("  mixed state only: CalcDrawRect + alpha        %8.2f ns  %6.1fx  %.3f allocations/call\n",
                 mixed.nsPerCall, mixed.nsPerCall / copy.nsPerCall, mixed.allocationsPerCall);
-    const bool clean = rect.allocationsPerCall == 0 && plain.allocationsPerCall == 0 &&
-                       text.allocationsPerCall == 0 && mixed.allocationsPerCall == 0;
+    const bool clean = rect.allocationsPerCall == 0 && plain.allocationsPerCall == 0 && text.allocationsPerCall == 0 &&
+                       mixed.allocationsPerCall == 0;
     if (!clean) std::printf("  FAILED: the drawing layer allocated while drawing\n");
     return clean ? 0 : 1;
 }

@@ -174,8 +174,9 @@ void Paint(ui::Canvas& c, Window& w) {
         c.CanvasFont().family = u"Segoe UI";
         c.CanvasFont().size = 13;
         c.Fill().color = 0xFFE0E0E0;
-        if (w.text) c.FillText({10, 0, r.right - 30, r.bottom}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix",
-                               ui::TextWrap::None, 1, ui::TextAlign::Leading, ui::TextAlign::Center);
+        if (w.text)
+            c.FillText({10, 0, r.right - 30, r.bottom}, u"C:\\Users\\me\\AppData\\Roaming\\Velnix", ui::TextWrap::None,
+                       1, ui::TextAlign::Leading, ui::TextAlign::Center);
     });
     Control(c, w, {40, 200, 200, 244}, [&](const ui::RectF& r) {  // install button
         c.Fill().kind = ui::BrushKind::Gradient;

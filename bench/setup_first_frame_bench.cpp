@@ -96,7 +96,8 @@ int main() {
     }
     DeleteFileW(logPath.c_str());
     if (!hadProductKey) RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velnix");
-    std::printf("setup start to first frame: median %.1f ms in the process, %.1f ms seen from the parent (%d warm runs)\n",
-                Median(inProcess), Median(observed), kRuns - 1);
+    std::printf(
+        "setup start to first frame: median %.1f ms in the process, %.1f ms seen from the parent (%d warm runs)\n",
+        Median(inProcess), Median(observed), kRuns - 1);
     return 0;
 }

@@ -81,8 +81,8 @@ long Run(std::wstring command) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+                        &startup, &info)) {
         return -1;
     }
     WaitForSingleObject(info.hProcess, INFINITE);
@@ -171,7 +171,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::wstring installer = work + L"VelnixSetup.exe";
-    if (!CopyFileW(WindowsPath(VELNIX_SETUP_EXE).c_str(), installer.c_str(), FALSE) || !ReplacePayload(installer, archive)) {
+    if (!CopyFileW(WindowsPath(VELNIX_SETUP_EXE).c_str(), installer.c_str(), FALSE) ||
+        !ReplacePayload(installer, archive)) {
         std::fprintf(stderr, "cannot make the installer\n");
         return 1;
     }
@@ -277,9 +278,10 @@ int main(int argc, char** argv) {
         WaitForSingleObject(info.hProcess, 60000);
         CloseHandle(info.hProcess);
         CloseHandle(info.hThread);
-        std::printf("install, run %d: %.2f s from the click to the application's start (extractor written at %.2f s, "
-                    "extraction ended at %.2f s, Uninstall.exe whole at %.2f s)\n",
-                    run + 1, installs.back(), phases.extractorWritten, phases.extractorGone, phases.uninstallerWhole);
+        std::printf(
+            "install, run %d: %.2f s from the click to the application's start (extractor written at %.2f s, "
+            "extraction ended at %.2f s, Uninstall.exe whole at %.2f s)\n",
+            run + 1, installs.back(), phases.extractorWritten, phases.extractorGone, phases.uninstallerWhole);
     }
     EndApplication();
     RemoveTree(folder);
@@ -294,17 +296,18 @@ int main(int argc, char** argv) {
         for (const Phases& phases : allPhases) values.push_back(phases.*point);
         return Median(values);
     };
-    std::printf("install phases (medians): click to extractor written %.2f s; archive written and extracted %.2f s; "
-                "then Uninstall.exe whole after %.2f s; application process created after %.2f s more; its file "
-                "mapping after %.2f s more\n",
-                medianOf(&Phases::extractorWritten), medianOf(&Phases::extractorGone) - medianOf(&Phases::extractorWritten),
-                medianOf(&Phases::uninstallerWhole) - medianOf(&Phases::extractorGone),
-                medianOf(&Phases::applicationLaunched) - medianOf(&Phases::uninstallerWhole),
-                medianOf(&Phases::applicationStarted) - medianOf(&Phases::applicationLaunched));
+    std::printf(
+        "install phases (medians): click to extractor written %.2f s; archive written and extracted %.2f s; "
+        "then Uninstall.exe whole after %.2f s; application process created after %.2f s more; its file "
+        "mapping after %.2f s more\n",
+        medianOf(&Phases::extractorWritten), medianOf(&Phases::extractorGone) - medianOf(&Phases::extractorWritten),
+        medianOf(&Phases::uninstallerWhole) - medianOf(&Phases::extractorGone),
+        medianOf(&Phases::applicationLaunched) - medianOf(&Phases::uninstallerWhole),
+        medianOf(&Phases::applicationStarted) - medianOf(&Phases::applicationLaunched));
     const double extract = std::max(Median(extractOnly), 1e-6);
     std::printf("install %.2f s against 7za x alone %.2f s (medians of %d): ratio %.2f\n", Median(installs),
                 Median(extractOnly), runs, Median(installs) / extract);
-    std::printf("click to the application's process created %.2f s: ratio %.2f\n", medianOf(&Phases::applicationLaunched),
-                medianOf(&Phases::applicationLaunched) / extract);
+    std::printf("click to the application's process created %.2f s: ratio %.2f\n",
+                medianOf(&Phases::applicationLaunched), medianOf(&Phases::applicationLaunched) / extract);
     return 0;
 }

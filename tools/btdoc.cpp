@@ -71,18 +71,26 @@ std::string DateText(double days) {
 
 std::string Value(TBTNode20& node) {
     switch (node.NodeType()) {
-        case BTNodeType::Directory: return "";
-        case BTNodeType::WideString: return Quoted(node.ConvertNode_WideString()->Value());
-        case BTNodeType::Class: return Quoted(node.ConvertNode_Class()->Value());
-        case BTNodeType::Int32: return std::to_string(node.ConvertNode_Int32()->Value());
-        case BTNodeType::UInt8: return std::to_string(node.ConvertNode_UInt8()->Value());
-        case BTNodeType::UInt32: return std::to_string(node.ConvertNode_UInt32()->Value());
-        case BTNodeType::Real64: return Number(node.ConvertNode_Real64()->Value());
+        case BTNodeType::Directory:
+            return "";
+        case BTNodeType::WideString:
+            return Quoted(node.ConvertNode_WideString()->Value());
+        case BTNodeType::Class:
+            return Quoted(node.ConvertNode_Class()->Value());
+        case BTNodeType::Int32:
+            return std::to_string(node.ConvertNode_Int32()->Value());
+        case BTNodeType::UInt8:
+            return std::to_string(node.ConvertNode_UInt8()->Value());
+        case BTNodeType::UInt32:
+            return std::to_string(node.ConvertNode_UInt32()->Value());
+        case BTNodeType::Real64:
+            return Number(node.ConvertNode_Real64()->Value());
         case BTNodeType::DateTime: {
             const double days = node.ConvertNode_DateTime()->Value();
             return Number(days) + DateText(days);
         }
-        case BTNodeType::Bool32: return node.ConvertNode_Bool32()->Value() ? "true" : "false";
+        case BTNodeType::Bool32:
+            return node.ConvertNode_Bool32()->Value() ? "true" : "false";
         case BTNodeType::Color: {
             char text[16];
             std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(node.ConvertNode_Color()->Color()));

@@ -220,7 +220,7 @@ void ComboBox::DropDown() {
 
     if (!list_->Open(*host, {x, y, x + width, y + height})) {
         platform::Log(u"ComboBox", u"the window cannot show the drop-down list of " +
-                                          (Name().empty() ? std::u16string(u"(unnamed)") : Name()));
+                                       (Name().empty() ? std::u16string(u"(unnamed)") : Name()));
         return;
     }
     Repaint();

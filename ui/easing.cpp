@@ -9,7 +9,8 @@ namespace {
 
 float Cubic(AnimationType type, float p) {
     switch (type) {
-        case AnimationType::In: return p * p * p;
+        case AnimationType::In:
+            return p * p * p;
         case AnimationType::Out: {
             const float r = p - 1.0f;
             return r * r * r + 1.0f;
@@ -26,8 +27,10 @@ float Cubic(AnimationType type, float p) {
 
 float Exponential(AnimationType type, float p) {
     switch (type) {
-        case AnimationType::In: return p == 0.0f ? 0.0f : std::exp2(10.0f * (p - 1.0f));
-        case AnimationType::Out: return p == 1.0f ? 1.0f : 1.0f - std::exp2(-10.0f * p);
+        case AnimationType::In:
+            return p == 0.0f ? 0.0f : std::exp2(10.0f * (p - 1.0f));
+        case AnimationType::Out:
+            return p == 1.0f ? 1.0f : 1.0f - std::exp2(-10.0f * p);
         case AnimationType::InOut: {
             if (p == 0.0f) return 0.0f;
             if (p == 1.0f) return 1.0f;
@@ -43,9 +46,12 @@ float Exponential(AnimationType type, float p) {
 
 float Ease(Interpolation interpolation, AnimationType type, float p) {
     switch (interpolation) {
-        case Interpolation::Linear: return p;
-        case Interpolation::Cubic: return Cubic(type, p);
-        case Interpolation::Exponential: return Exponential(type, p);
+        case Interpolation::Linear:
+            return p;
+        case Interpolation::Cubic:
+            return Cubic(type, p);
+        case Interpolation::Exponential:
+            return Exponential(type, p);
     }
     return p;
 }

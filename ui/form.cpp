@@ -18,13 +18,12 @@ Form::~Form() {
 }
 
 const PropertyTable& Form::StaticProperties() {
-    static const PropertyTable table =
-        PropertyTableBuilder<Form>(&Control::StaticProperties())
-            .Text(u"Caption", &Form::Caption, &Form::SetCaption)
-            .Integer(u"ClientHeight", &Form::ClientHeight, &Form::SetClientHeight)
-            .Integer(u"ClientWidth", &Form::ClientWidth, &Form::SetClientWidth)
-            .Event(u"OnCreate", &Form::OnCreate)
-            .Build();
+    static const PropertyTable table = PropertyTableBuilder<Form>(&Control::StaticProperties())
+                                           .Text(u"Caption", &Form::Caption, &Form::SetCaption)
+                                           .Integer(u"ClientHeight", &Form::ClientHeight, &Form::SetClientHeight)
+                                           .Integer(u"ClientWidth", &Form::ClientWidth, &Form::SetClientWidth)
+                                           .Event(u"OnCreate", &Form::OnCreate)
+                                           .Build();
     return table;
 }
 

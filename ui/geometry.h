@@ -72,8 +72,8 @@ struct Matrix {
     static Matrix Scaling(float sx, float sy) { return {sx, 0, 0, sy, 0, 0}; }
     // This transform followed by next.
     Matrix Then(const Matrix& next) const {
-        return {m11 * next.m11 + m12 * next.m21, m11 * next.m12 + m12 * next.m22,
-                m21 * next.m11 + m22 * next.m21, m21 * next.m12 + m22 * next.m22,
+        return {m11 * next.m11 + m12 * next.m21,         m11 * next.m12 + m12 * next.m22,
+                m21 * next.m11 + m22 * next.m21,         m21 * next.m12 + m22 * next.m22,
                 dx * next.m11 + dy * next.m21 + next.dx, dx * next.m12 + dy * next.m22 + next.dy};
     }
     PointF Apply(PointF p) const { return {m11 * p.x + m21 * p.y + dx, m12 * p.x + m22 * p.y + dy}; }

@@ -50,13 +50,13 @@ public:
     template <class... Args>
     HandlerTableBuilder& Add(std::u16string_view name, void (T::*method)(Args...)) {
         using EventType = std::function<void(Args...)>;
-        handlers_.push_back({std::u16string(name), std::type_index(typeid(EventType)),
-                             [method](Component& root, void* event) {
-                                 T* self = static_cast<T*>(&root);
-                                 *static_cast<EventType*>(event) = [self, method](Args... args) {
-                                     (self->*method)(std::forward<Args>(args)...);
-                                 };
-                             }});
+        handlers_.push_back(
+            {std::u16string(name), std::type_index(typeid(EventType)), [method](Component& root, void* event) {
+                 T* self = static_cast<T*>(&root);
+                 *static_cast<EventType*>(event) = [self, method](Args... args) {
+                     (self->*method)(std::forward<Args>(args)...);
+                 };
+             }});
         return *this;
     }
 

@@ -124,8 +124,8 @@ void LayoutReader::Read() {
         ExpectSymbol(':');
         const std::u16string className = ExpectIdentifier("a class name");
         if (!SameText(className, root_.ClassName())) {
-            Fail(line, "The layout describes a " + Utf16ToUtf8(className) + ", not a " +
-                           Utf16ToUtf8(root_.ClassName()));
+            Fail(line,
+                 "The layout describes a " + Utf16ToUtf8(className) + ", not a " + Utf16ToUtf8(root_.ClassName()));
         }
         try {
             root_.SetName(name);
@@ -291,7 +291,8 @@ void LayoutReader::Apply(Component& component, const std::u16string& key, const 
     try {
         switch (property.Kind()) {
             case PropertyKind::Bool:
-                if (value.kind != Kind::Identifier || (!SameText(value.text, u"True") && !SameText(value.text, u"False"))) {
+                if (value.kind != Kind::Identifier ||
+                    (!SameText(value.text, u"True") && !SameText(value.text, u"False"))) {
                     expected("True or False");
                 }
                 property.SetBool(instance, SameText(value.text, u"True"));
@@ -329,7 +330,8 @@ void LayoutReader::Apply(Component& component, const std::u16string& key, const 
                 break;
             }
             case PropertyKind::Object:
-                Fail(value.line, Quoted(key) + " is an object; set its properties (" + Utf16ToUtf8(key) + ".Name = ...)");
+                Fail(value.line,
+                     Quoted(key) + " is an object; set its properties (" + Utf16ToUtf8(key) + ".Name = ...)");
             case PropertyKind::Component:
                 if (value.kind != Kind::Identifier) expected("a component name");
                 if (SameText(value.text, u"nil")) {

@@ -222,16 +222,16 @@ void PopupList::PaintItems(Canvas& canvas, const RectF& inner, float opacity) {
         const RectF row = ItemRect(index);
         const bool highlighted = index == highlightIndex_;
         if (highlighted || index == selectedIndex_) {
-            canvas.Fill() = {BrushKind::Solid,
-                             highlighted ? dark_style::kListItemHighlight : dark_style::kListItemSelected, {}};
+            canvas.Fill() = {
+                BrushKind::Solid, highlighted ? dark_style::kListItemHighlight : dark_style::kListItemSelected, {}};
             canvas.FillRect(row, 0, 0, kCornerNone, opacity);
         }
         const RectF text{row.left + dark_style::kListItemTextInset, row.top, row.right - textRight, row.bottom};
         if (text.right <= text.left) continue;
         const CanvasStateSaver rowSaver(canvas);
         canvas.IntersectClipRect(text);
-        canvas.Fill() = {BrushKind::Solid,
-                         highlighted ? dark_style::kListItemHighlightText : dark_style::kListItemText, {}};
+        canvas.Fill() = {
+            BrushKind::Solid, highlighted ? dark_style::kListItemHighlightText : dark_style::kListItemText, {}};
         canvas.FillText(text, items_[static_cast<size_t>(index)], TextWrap::None, opacity, TextAlign::Leading,
                         TextAlign::Center);
     }

@@ -10,18 +10,30 @@ namespace ui {
 
 std::string_view PropertyKindName(PropertyKind kind) {
     switch (kind) {
-        case PropertyKind::Bool: return "boolean";
-        case PropertyKind::Integer: return "integer";
-        case PropertyKind::Single: return "single";
-        case PropertyKind::Double: return "double";
-        case PropertyKind::Text: return "text";
-        case PropertyKind::Enumeration: return "enumeration";
-        case PropertyKind::Set: return "set";
-        case PropertyKind::Color: return "colour";
-        case PropertyKind::Object: return "object";
-        case PropertyKind::Component: return "component reference";
-        case PropertyKind::Binary: return "binary";
-        case PropertyKind::Event: return "event";
+        case PropertyKind::Bool:
+            return "boolean";
+        case PropertyKind::Integer:
+            return "integer";
+        case PropertyKind::Single:
+            return "single";
+        case PropertyKind::Double:
+            return "double";
+        case PropertyKind::Text:
+            return "text";
+        case PropertyKind::Enumeration:
+            return "enumeration";
+        case PropertyKind::Set:
+            return "set";
+        case PropertyKind::Color:
+            return "colour";
+        case PropertyKind::Object:
+            return "object";
+        case PropertyKind::Component:
+            return "component reference";
+        case PropertyKind::Binary:
+            return "binary";
+        case PropertyKind::Event:
+            return "event";
     }
     return "?";
 }
@@ -205,7 +217,9 @@ bool Property::HasHandler(const Persistent& instance) const {
     return AccessAs<EventAccessor>(PropertyKind::Event).assigned(instance);
 }
 
-void Property::ClearHandler(Persistent& instance) const { AccessAs<EventAccessor>(PropertyKind::Event).clear(instance); }
+void Property::ClearHandler(Persistent& instance) const {
+    AccessAs<EventAccessor>(PropertyKind::Event).clear(instance);
+}
 
 void Property::BindHandler(Persistent& instance, const EventHandlerEntry& handler, Component& root) const {
     const auto& access = AccessAs<EventAccessor>(PropertyKind::Event);

@@ -23,7 +23,7 @@ struct EventHandlerEntry;
 enum class PropertyKind {
     Bool,
     Integer,
-    Single,       // a float; values pass through as double and are stored rounded to single precision
+    Single,  // a float; values pass through as double and are stored rounded to single precision
     Double,
     Text,
     Enumeration,  // one of a list of names, stored as the ordinal of the name
@@ -70,9 +70,9 @@ public:
         std::function<bool(const Persistent&)> assigned;
         std::function<void(Persistent&)> clear;
     };
-    using Access = std::variant<Accessor<bool>, Accessor<int64_t>, Accessor<uint64_t>, Accessor<double>,
-                                Accessor<std::u16string>, Accessor<Component*>, ObjectAccessor, BinaryAccessor,
-                                EventAccessor>;
+    using Access =
+        std::variant<Accessor<bool>, Accessor<int64_t>, Accessor<uint64_t>, Accessor<double>, Accessor<std::u16string>,
+                     Accessor<Component*>, ObjectAccessor, BinaryAccessor, EventAccessor>;
 
     Property(std::u16string name, PropertyKind kind, Access access, std::vector<std::u16string> valueNames = {});
 

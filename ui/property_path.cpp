@@ -22,7 +22,8 @@ PropertyTarget ResolvePropertyPath(Persistent& start, std::u16string_view path, 
     size_t begin = 0;
     while (true) {
         const size_t dot = path.find(u'.', begin);
-        const std::u16string_view segment = path.substr(begin, dot == std::u16string_view::npos ? path.npos : dot - begin);
+        const std::u16string_view segment =
+            path.substr(begin, dot == std::u16string_view::npos ? path.npos : dot - begin);
         const bool last = dot == std::u16string_view::npos;
         const Property* property = segment.empty() ? nullptr : current->PublishedProperties().Find(segment);
         if (last) {

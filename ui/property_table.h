@@ -69,8 +69,7 @@ public:
     }
     template <class G, class S>
     PropertyTableBuilder& Bool(std::u16string_view name, G get, S set) {
-        return Add(name, PropertyKind::Bool,
-                   Property::Accessor<bool>{Getter<bool>(get), Setter<bool, bool>(set)});
+        return Add(name, PropertyKind::Bool, Property::Accessor<bool>{Getter<bool>(get), Setter<bool, bool>(set)});
     }
 
     // An integer property of type V (int by default); values outside V's range are refused.
@@ -134,8 +133,8 @@ public:
         return Enumeration<E>(name, names, get, DefaultSetter(get));
     }
     template <class E, class G, class S>
-    PropertyTableBuilder& Enumeration(std::u16string_view name, std::initializer_list<std::u16string_view> names,
-                                      G get, S set) {
+    PropertyTableBuilder& Enumeration(std::u16string_view name, std::initializer_list<std::u16string_view> names, G get,
+                                      S set) {
         std::function<int64_t(const Persistent&)> getter = [get](const Persistent& p) {
             return static_cast<int64_t>(static_cast<E>(std::invoke(get, static_cast<const T&>(p))));
         };

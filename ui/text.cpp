@@ -102,9 +102,7 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
     return text.substr(begin, end - begin);
 }
 
-std::u16string_view CutText(std::u16string_view text, size_t maxLength) {
-    return text.substr(0, maxLength);
-}
+std::u16string_view CutText(std::u16string_view text, size_t maxLength) { return text.substr(0, maxLength); }
 
 bool SameText(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;

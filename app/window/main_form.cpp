@@ -25,7 +25,7 @@ namespace {
 
 // The intro animations update mode restarts, in this order.
 constexpr std::array<std::u16string_view, 9> kIntroAnimations = {u"Ani1O", u"Ani2X", u"Ani2Y", u"Ani1Y", u"Ani3X",
-                                                                  u"Ani3Y", u"Ani3O", u"Ani4O", u"Ani4Y"};
+                                                                 u"Ani3Y", u"Ani3O", u"Ani4O", u"Ani4Y"};
 constexpr double kShortIntroSeconds = 2;
 
 constexpr double kOperateAniSeconds = 15;
@@ -60,7 +60,8 @@ void TMainForm::BindComponents() {
     auto find = [this]<class T>(T*& field, std::u16string_view name) {
         field = dynamic_cast<T*>(FindComponent(name));
         if (field == nullptr) {
-            throw std::logic_error("The window layout has no component " + ui::Utf16ToUtf8(name) + " of the expected class");
+            throw std::logic_error("The window layout has no component " + ui::Utf16ToUtf8(name) +
+                                   " of the expected class");
         }
     };
     find(bgImage_, u"BgImage");

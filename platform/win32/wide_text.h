@@ -10,9 +10,7 @@ inline std::wstring Wide(std::u16string_view text) { return std::wstring(text.be
 
 inline std::u16string FromWide(std::wstring_view text) { return std::u16string(text.begin(), text.end()); }
 
-inline std::u16string FromWide(const wchar_t* text, size_t length) {
-    return std::u16string(text, text + length);
-}
+inline std::u16string FromWide(const wchar_t* text, size_t length) { return std::u16string(text, text + length); }
 
 // The number as decimal text, for log lines.
 inline std::u16string DecimalText(unsigned long long value) {

@@ -24,8 +24,8 @@ std::u16string ExceptionText(const std::exception* exception) {
 
 std::u16string FormatLogTime(const platform::LocalDateTime& time) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d:%03d", time.year, time.month, time.day,
-                  time.hour, time.minute, time.second, time.millisecond);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d:%03d", time.year, time.month, time.day, time.hour,
+                  time.minute, time.second, time.millisecond);
     return ui::Utf8ToUtf16(text);
 }
 
@@ -132,7 +132,8 @@ void DebugLog(std::u16string_view text) {
 
 void HandleException(const std::exception* exception, std::u16string_view category, std::u16string_view unitName,
                      std::u16string_view positionPrefix, std::u16string_view position) {
-    GetGlobalLog().HandleException(exception, unitName, category, std::u16string(positionPrefix) + std::u16string(position));
+    GetGlobalLog().HandleException(exception, unitName, category,
+                                   std::u16string(positionPrefix) + std::u16string(position));
 }
 
 void HandleException(const std::exception* exception, std::u16string_view methodName) {

@@ -45,8 +45,8 @@ public:
     // The line to the file (with CR LF) when IsWriteLog, and to the debugger output when IsOutputLog.
     void Debug(std::u16string_view text);
     // Formats "<time> [Exception:<message>] Unit:<unit> Method:<method> Pos:<position>" and passes it to Debug.
-    void HandleException(const std::exception* exception, std::u16string_view methodName,
-                         std::u16string_view unitName, std::u16string_view position);
+    void HandleException(const std::exception* exception, std::u16string_view methodName, std::u16string_view unitName,
+                         std::u16string_view position);
     // Formats "<time> [Exception:<message>] Method:<method>" and passes it to Debug.
     void HandleException(const std::exception* exception, std::u16string_view methodName);
 

@@ -79,12 +79,12 @@ inline constexpr std::initializer_list<std::u16string_view> kEnumNames =
 template <class E>
 inline constexpr int kEnumCount = static_cast<int>(kEnumNames<E>.size());
 
-#define SKIN_ENUM(E, ...)                                                                                   \
-    enum class E : uint8_t { __VA_ARGS__ };                                                                 \
-    template <>                                                                                             \
-    struct EnumDeclaration<E> {                                                                             \
-        static constexpr std::u16string_view kList = u"" #__VA_ARGS__;                                      \
-        static constexpr auto kNames = enum_detail::SplitNames<enum_detail::CountNames(kList)>(kList);      \
+#define SKIN_ENUM(E, ...)                                                                              \
+    enum class E : uint8_t { __VA_ARGS__ };                                                            \
+    template <>                                                                                        \
+    struct EnumDeclaration<E> {                                                                        \
+        static constexpr std::u16string_view kList = u"" #__VA_ARGS__;                                 \
+        static constexpr auto kNames = enum_detail::SplitNames<enum_detail::CountNames(kList)>(kList); \
     }
 
 }  // namespace skin

@@ -16,8 +16,7 @@ namespace skin {
 // kind, an ordinal outside its enumeration and a number that is not finite are written to the debug log and
 // give nothing too, so the value keeps what it held.
 
-void WriteTextNode(TBTNode20& parent, std::u16string_view name, std::u16string_view caption,
-                   std::u16string_view value);
+void WriteTextNode(TBTNode20& parent, std::u16string_view name, std::u16string_view caption, std::u16string_view value);
 void WriteInt32Node(TBTNode20& parent, std::u16string_view name, std::u16string_view caption, int32_t value);
 void WriteUInt8Node(TBTNode20& parent, std::u16string_view name, std::u16string_view caption, uint8_t value);
 void WriteReal64Node(TBTNode20& parent, std::u16string_view name, std::u16string_view caption, double value);

@@ -24,7 +24,9 @@ ui::AlphaColor TDrawColor::Color() const {
     return useThemeColor_ == TUseThemeColorType::ctNone ? FColor : ThemeColorOf(useThemeColor_);
 }
 
-void TDrawColor::SetColor(ui::AlphaColor color) { StoreIfChanged(FColor, color, [this] { DoChange(); }); }
+void TDrawColor::SetColor(ui::AlphaColor color) {
+    StoreIfChanged(FColor, color, [this] { DoChange(); });
+}
 
 void TDrawColor::SetAlpha(uint8_t alpha) {
     FColor = (FColor & 0x00FFFFFFu) | (static_cast<ui::AlphaColor>(alpha) << 24);

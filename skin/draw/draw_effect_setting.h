@@ -80,9 +80,8 @@ public:
     E& MixedEffect() const { return static_cast<E&>(TDrawEffectSetting::MixedEffect()); }
 
 protected:
-    TTypedDrawEffectSetting() : TDrawEffectSetting([]() -> std::unique_ptr<TDrawParamCommonEffect> {
-        return std::make_unique<E>();
-    }) {}
+    TTypedDrawEffectSetting()
+        : TDrawEffectSetting([]() -> std::unique_ptr<TDrawParamCommonEffect> { return std::make_unique<E>(); }) {}
 };
 
 }  // namespace skin

@@ -29,12 +29,16 @@ const ui::PropertyTable& TDrawFont::StaticProperties() {
     return table;
 }
 
-void TDrawFont::SetFontName(std::u16string_view family) { StoreIfChanged(family_, family, [this] { DoChange(); }); }
+void TDrawFont::SetFontName(std::u16string_view family) {
+    StoreIfChanged(family_, family, [this] { DoChange(); });
+}
 // The size is kept as the platform font holds it: a double that rounds to the same single changes nothing.
 void TDrawFont::SetFontSize(double size) {
     StoreIfChanged(size_, static_cast<float>(size), [this] { DoChange(); });
 }
-void TDrawFont::SetFontStyle(TFontStyles style) { StoreIfChanged(style_, style, [this] { DoChange(); }); }
+void TDrawFont::SetFontStyle(TFontStyles style) {
+    StoreIfChanged(style_, style, [this] { DoChange(); });
+}
 
 void TDrawFont::SetFontColor(const TDrawColor& color) {
     if (fontColor_.FColor == color.FColor && fontColor_.UseThemeColor() == color.UseThemeColor()) return;

@@ -25,7 +25,8 @@ TDrawGradient::TDrawGradient() : points_{{0xFF000000, 0}, {0xFFFFFFFF, 1}} {
 }
 
 void TDrawGradient::SetPoints(std::vector<ui::GradientStop> points) {
-    StoreIfChanged(points_, std::move(points), [this] { DoChange(); }, SameStops);
+    StoreIfChanged(
+        points_, std::move(points), [this] { DoChange(); }, SameStops);
 }
 
 ui::AlphaColor TDrawGradient::Color1() const { return points_.size() < 2 ? 0 : points_[1].color; }
@@ -38,7 +39,9 @@ void TDrawGradient::SetColor1(ui::AlphaColor color) {
     DoChange();
 }
 
-void TDrawGradient::SetStyle(TGradientStyle style) { StoreIfChanged(style_, style, [this] { DoChange(); }); }
+void TDrawGradient::SetStyle(TGradientStyle style) {
+    StoreIfChanged(style_, style, [this] { DoChange(); });
+}
 
 bool operator==(const TDrawGradient& a, const TDrawGradient& b) {
     return SameStops(a.points_, b.points_) && a.style_ == b.style_ &&

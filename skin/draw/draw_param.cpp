@@ -34,7 +34,9 @@ const ui::PropertyTable& TDrawParam::StaticProperties() {
     return table;
 }
 
-void TDrawParam::SetAlpha(uint8_t value) { StoreIfChanged(alpha_, value, [this] { DoChange(); }); }
+void TDrawParam::SetAlpha(uint8_t value) {
+    StoreIfChanged(alpha_, value, [this] { DoChange(); });
+}
 
 void TDrawParam::Clear() {
     alpha_ = 255;

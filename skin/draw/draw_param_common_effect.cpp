@@ -20,14 +20,17 @@ const ui::PropertyTable& TDrawParamCommonEffect::StaticProperties() {
     return table;
 }
 
-void TDrawParamCommonEffect::SetAlpha(uint8_t value) { StoreIfChanged(alpha_, value, [this] { DoChange(); }); }
-void TDrawParamCommonEffect::SetOffset(double value) { StoreIfChanged(offset_, value, [this] { DoChange(); }); }
+void TDrawParamCommonEffect::SetAlpha(uint8_t value) {
+    StoreIfChanged(alpha_, value, [this] { DoChange(); });
+}
+void TDrawParamCommonEffect::SetOffset(double value) {
+    StoreIfChanged(offset_, value, [this] { DoChange(); });
+}
 void TDrawParamCommonEffect::SetCommonEffectTypes(TDPCommonEffectTypes value) {
     StoreIfChanged(commonEffectTypes_, value, [this] { DoChange(); });
 }
 
-void TDrawParamCommonEffect::MixEffects(const TDrawParamCommonEffect& pushed,
-                                        const TDrawParamCommonEffect& mouseDown) {
+void TDrawParamCommonEffect::MixEffects(const TDrawParamCommonEffect& pushed, const TDrawParamCommonEffect& mouseDown) {
     // Every value comes from the pushed effect, its alpha too: a mouse-down effect that changes the alpha while the
     // pushed one does not still draws with the pushed effect's alpha. Only the change types and the offset combine.
     alpha_ = pushed.alpha_;

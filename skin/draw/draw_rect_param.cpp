@@ -23,41 +23,52 @@ TBaseDrawRectParam::TBaseDrawRectParam(std::u16string_view name, std::u16string_
 
 TBaseDrawRectParam::~TBaseDrawRectParam() = default;
 
-void TBaseDrawRectParam::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
-void TBaseDrawRectParam::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetIsFill(bool value) {
+    StoreIfChanged(isFill_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetBorderWidth(double value) {
+    StoreIfChanged(borderWidth_, value, [this] { DoChange(); });
+}
 void TBaseDrawRectParam::SetBorderEadges(TDRPBorderEadges value) {
     StoreIfChanged(borderEadges_, value, [this] { DoChange(); });
 }
 void TBaseDrawRectParam::SetRectCorners(TDRPRectCorners value) {
     StoreIfChanged(rectCorners_, value, [this] { DoChange(); });
 }
-void TBaseDrawRectParam::SetIsLine(bool value) { StoreIfChanged(isLine_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetIsLine(bool value) {
+    StoreIfChanged(isLine_, value, [this] { DoChange(); });
+}
 void TBaseDrawRectParam::SetLinePosition(TDRPLinePosition value) {
     StoreIfChanged(linePosition_, value, [this] { DoChange(); });
 }
-void TBaseDrawRectParam::SetIsRound(bool value) { StoreIfChanged(isRound_, value, [this] { DoChange(); }); }
-void TBaseDrawRectParam::SetRoundWidth(double value) { StoreIfChanged(roundWidth_, value, [this] { DoChange(); }); }
-void TBaseDrawRectParam::SetRoundHeight(double value) { StoreIfChanged(roundHeight_, value, [this] { DoChange(); }); }
+void TBaseDrawRectParam::SetIsRound(bool value) {
+    StoreIfChanged(isRound_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetRoundWidth(double value) {
+    StoreIfChanged(roundWidth_, value, [this] { DoChange(); });
+}
+void TBaseDrawRectParam::SetRoundHeight(double value) {
+    StoreIfChanged(roundHeight_, value, [this] { DoChange(); });
+}
 void TBaseDrawRectParam::SetBrushKind(TDRPBrushKind value) {
     StoreIfChanged(brushKind_, value, [this] { DoChange(); });
 }
 
 bool TBaseDrawRectParam::CurrentEffectIsFill() const {
     const TDrawRectParamEffect* effect = CurrentRectEffect();
-    return effect != nullptr && effect->HasEffectType(TDRPEffectType::drpetIsFillChange) ? effect->IsFill()
-                                                                                          : isFill_;
+    return effect != nullptr && effect->HasEffectType(TDRPEffectType::drpetIsFillChange) ? effect->IsFill() : isFill_;
 }
 
 double TBaseDrawRectParam::CurrentEffectBorderWidth() const {
     const TDrawRectParamEffect* effect = CurrentRectEffect();
     return effect != nullptr && effect->HasEffectType(TDRPEffectType::drpetBorderWidthChange) ? effect->BorderWidth()
-                                                                                               : borderWidth_;
+                                                                                              : borderWidth_;
 }
 
 const TDrawColor& TBaseDrawRectParam::CurrentEffectBorderColor() const {
     const TDrawRectParamEffect* effect = CurrentRectEffect();
     return effect != nullptr && effect->HasEffectType(TDRPEffectType::drpetBorderColorChange) ? effect->BorderColor()
-                                                                                               : borderDrawColor_;
+                                                                                              : borderDrawColor_;
 }
 
 const TDrawColor& TBaseDrawRectParam::CurrentEffectFillDrawColor() const {

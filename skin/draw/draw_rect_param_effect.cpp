@@ -29,11 +29,15 @@ const ui::PropertyTable& TDrawRectParamEffect::StaticProperties() {
     return table;
 }
 
-void TDrawRectParamEffect::SetIsFill(bool value) { StoreIfChanged(isFill_, value, [this] { DoChange(); }); }
+void TDrawRectParamEffect::SetIsFill(bool value) {
+    StoreIfChanged(isFill_, value, [this] { DoChange(); });
+}
 void TDrawRectParamEffect::SetFillColorChangeType(TColorChangeType value) {
     StoreIfChanged(fillColorChangeType_, value, [this] { DoChange(); });
 }
-void TDrawRectParamEffect::SetBorderWidth(double value) { StoreIfChanged(borderWidth_, value, [this] { DoChange(); }); }
+void TDrawRectParamEffect::SetBorderWidth(double value) {
+    StoreIfChanged(borderWidth_, value, [this] { DoChange(); });
+}
 void TDrawRectParamEffect::SetEffectTypes(TDRPEffectTypes value) {
     StoreIfChanged(effectTypes_, value, [this] { DoChange(); });
 }

@@ -32,12 +32,24 @@ const ui::PropertyTable& TDrawRectSetting::StaticProperties() {
     return table;
 }
 
-void TDrawRectSetting::SetLeft(double value) { StoreIfChanged(left_, value, [this] { DoChange(); }); }
-void TDrawRectSetting::SetTop(double value) { StoreIfChanged(top_, value, [this] { DoChange(); }); }
-void TDrawRectSetting::SetRight(double value) { StoreIfChanged(right_, value, [this] { DoChange(); }); }
-void TDrawRectSetting::SetBottom(double value) { StoreIfChanged(bottom_, value, [this] { DoChange(); }); }
-void TDrawRectSetting::SetWidth(double value) { StoreIfChanged(width_, value, [this] { DoChange(); }); }
-void TDrawRectSetting::SetHeight(double value) { StoreIfChanged(height_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetLeft(double value) {
+    StoreIfChanged(left_, value, [this] { DoChange(); });
+}
+void TDrawRectSetting::SetTop(double value) {
+    StoreIfChanged(top_, value, [this] { DoChange(); });
+}
+void TDrawRectSetting::SetRight(double value) {
+    StoreIfChanged(right_, value, [this] { DoChange(); });
+}
+void TDrawRectSetting::SetBottom(double value) {
+    StoreIfChanged(bottom_, value, [this] { DoChange(); });
+}
+void TDrawRectSetting::SetWidth(double value) {
+    StoreIfChanged(width_, value, [this] { DoChange(); });
+}
+void TDrawRectSetting::SetHeight(double value) {
+    StoreIfChanged(height_, value, [this] { DoChange(); });
+}
 
 // Reports even while switching off: the drawn rectangle goes back to the control rectangle.
 void TDrawRectSetting::SetEnabled(bool value) {
@@ -46,7 +58,9 @@ void TDrawRectSetting::SetEnabled(bool value) {
     });
 }
 
-void TDrawRectSetting::SetSizeType(TDPSizeType value) { StoreIfChanged(sizeType_, value, [this] { DoChange(); }); }
+void TDrawRectSetting::SetSizeType(TDPSizeType value) {
+    StoreIfChanged(sizeType_, value, [this] { DoChange(); });
+}
 void TDrawRectSetting::SetPositionHorzType(TDPPositionHorzType value) {
     StoreIfChanged(positionHorzType_, value, [this] { DoChange(); });
 }
@@ -93,15 +107,25 @@ ui::RectF TDrawRectSetting::CalcDrawRect(const ui::RectF& controlRect) const {
 
     switch (positionHorzType_) {
         case TDPPositionHorzType::dpphtNone:
-        case TDPPositionHorzType::dpphtLeft: break;
-        case TDPPositionHorzType::dpphtCenter: l = l + (cw - w) / 2; break;
-        case TDPPositionHorzType::dpphtRight: l = cw - w - r; break;
+        case TDPPositionHorzType::dpphtLeft:
+            break;
+        case TDPPositionHorzType::dpphtCenter:
+            l = l + (cw - w) / 2;
+            break;
+        case TDPPositionHorzType::dpphtRight:
+            l = cw - w - r;
+            break;
     }
     switch (positionVertType_) {
         case TDPPositionVertType::dppvtNone:
-        case TDPPositionVertType::dppvtTop: break;
-        case TDPPositionVertType::dppvtCenter: t = t + (ch - h) / 2; break;
-        case TDPPositionVertType::dppvtBottom: t = ch - h - b; break;
+        case TDPPositionVertType::dppvtTop:
+            break;
+        case TDPPositionVertType::dppvtCenter:
+            t = t + (ch - h) / 2;
+            break;
+        case TDPPositionVertType::dppvtBottom:
+            t = ch - h - b;
+            break;
     }
 
     const double left = controlRect.left + l;
@@ -119,8 +143,7 @@ ui::RectF TDrawRectSetting::CalcDrawRect(const ui::RectF& controlRect) const {
     } else if (!IsZeroValue(right_)) {
         right = controlRect.right - r;
     }
-    return {static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
-            static_cast<float>(bottom)};
+    return {static_cast<float>(left), static_cast<float>(top), static_cast<float>(right), static_cast<float>(bottom)};
 }
 
 bool TDrawRectSetting::LoadFromDocNode(TBTNode20& docNode) {

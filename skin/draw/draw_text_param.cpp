@@ -17,7 +17,9 @@ TBaseDrawTextParam::TBaseDrawTextParam(std::u16string_view name, std::u16string_
 
 TBaseDrawTextParam::~TBaseDrawTextParam() = default;
 
-void TBaseDrawTextParam::SetIsWordWrap(bool value) { StoreIfChanged(isWordWrap_, value, [this] { DoChange(); }); }
+void TBaseDrawTextParam::SetIsWordWrap(bool value) {
+    StoreIfChanged(isWordWrap_, value, [this] { DoChange(); });
+}
 
 void TBaseDrawTextParam::SetIsDrawVert(bool value) {
     // Vertical writing wraps after every character: turning it on turns word wrap on in the same report.
@@ -50,26 +52,24 @@ TSkinAlign TBaseDrawTextParam::VertAlign() const { return static_cast<TSkinAlign
 void TBaseDrawTextParam::SetVertAlign(TSkinAlign align) { SetFontVertAlign(static_cast<TFontVertAlign>(align)); }
 
 bool TBaseDrawTextParam::IsFontNameStored() const { return FontName() != DefaultDrawFont().family; }
-bool TBaseDrawTextParam::IsFontSizeStored() const {
-    return static_cast<float>(FontSize()) != DefaultDrawFont().size;
-}
+bool TBaseDrawTextParam::IsFontSizeStored() const { return static_cast<float>(FontSize()) != DefaultDrawFont().size; }
 
 const TDrawColor& TBaseDrawTextParam::CurrentEffectFontColor() const {
     const TDrawTextParamEffect* effect = CurrentTextEffect();
     return effect != nullptr && effect->HasEffectType(TDTPEffectType::dtpetFontColorChange) ? effect->FontColor()
-                                                                                             : drawFont_.FontColor();
+                                                                                            : drawFont_.FontColor();
 }
 
 double TBaseDrawTextParam::CurrentEffectFontSize() const {
     const TDrawTextParamEffect* effect = CurrentTextEffect();
     return effect != nullptr && effect->HasEffectType(TDTPEffectType::dtpetFontSizeChange) ? effect->FontSize()
-                                                                                            : drawFont_.FontSize();
+                                                                                           : drawFont_.FontSize();
 }
 
 TFontStyles TBaseDrawTextParam::CurrentEffectFontStyle() const {
     const TDrawTextParamEffect* effect = CurrentTextEffect();
     return effect != nullptr && effect->HasEffectType(TDTPEffectType::dtpetFontStyleChange) ? effect->FontStyle()
-                                                                                             : drawFont_.FontStyle();
+                                                                                            : drawFont_.FontStyle();
 }
 
 void TBaseDrawTextParam::Clear() {

@@ -27,7 +27,9 @@ const ui::PropertyTable& TDrawTextParamEffect::StaticProperties() {
     return table;
 }
 
-void TDrawTextParamEffect::SetFontSize(double value) { StoreIfChanged(fontSize_, value, [this] { DoChange(); }); }
+void TDrawTextParamEffect::SetFontSize(double value) {
+    StoreIfChanged(fontSize_, value, [this] { DoChange(); });
+}
 void TDrawTextParamEffect::SetFontStyle(TFontStyles value) {
     StoreIfChanged(fontStyle_, value, [this] { DoChange(); });
 }

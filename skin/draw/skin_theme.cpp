@@ -25,8 +25,7 @@ const ui::PropertyTable& TSkinTheme::StaticProperties() {
             .Color(u"NavigationBarColor", &TSkinTheme::NavigationBarColor, &TSkinTheme::SetNavigationBarColor)
             .Color(u"NavigationBarFontColor", &TSkinTheme::NavigationBarFontColor,
                    &TSkinTheme::SetNavigationBarFontColor)
-            .Color(u"SkinPictureThemeColor", &TSkinTheme::SkinPictureThemeColor,
-                   &TSkinTheme::SetSkinPictureThemeColor)
+            .Color(u"SkinPictureThemeColor", &TSkinTheme::SkinPictureThemeColor, &TSkinTheme::SetSkinPictureThemeColor)
             .Build();
     return table;
 }

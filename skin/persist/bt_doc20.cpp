@@ -78,21 +78,25 @@ std::u16string GetText(const std::byte* p, size_t bytes) {
 // Stored size of the fixed-size kinds; 0 for the kinds whose size varies.
 uint32_t FixedValueSize(BTNodeType type) {
     switch (type) {
-        case BTNodeType::UInt8: return 1;
+        case BTNodeType::UInt8:
+            return 1;
         case BTNodeType::Int32:
         case BTNodeType::UInt32:
-        case BTNodeType::Bool32: return 4;
-        case BTNodeType::Color: return 5;
+        case BTNodeType::Bool32:
+            return 4;
+        case BTNodeType::Color:
+            return 5;
         case BTNodeType::Real64:
-        case BTNodeType::DateTime: return 8;
-        default: return 0;
+        case BTNodeType::DateTime:
+            return 8;
+        default:
+            return 0;
     }
 }
 
 [[noreturn]] void Truncated(const char* what, size_t offset, uint64_t needed, size_t left) {
     throw SkinError(std::string("Invalid document: ") + what + " at offset " + std::to_string(offset) +
-                    " is truncated (" + std::to_string(needed) + " bytes needed, " + std::to_string(left) +
-                    " left)");
+                    " is truncated (" + std::to_string(needed) + " bytes needed, " + std::to_string(left) + " left)");
 }
 
 // Reads the records of a block one at a time, never past its end.
@@ -170,8 +174,8 @@ void SaveInto(const TBTDOC20& doc, std::vector<std::byte>& block) {
         const TBTNode20* node = stack.back();
         stack.pop_back();
         order.push_back(node);
-        size += kRecordHeadSize + StoredTextSize(node->NodeName()) + StoredTextSize(node->NodeCaption()) +
-                node->DataSize();
+        size +=
+            kRecordHeadSize + StoredTextSize(node->NodeName()) + StoredTextSize(node->NodeCaption()) + node->DataSize();
         const TBTNodeList20& children = node->ChildNodes();
         for (int i = children.Count(); i-- > 0;) stack.push_back(children.GetItems(i));
     }

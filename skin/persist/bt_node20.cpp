@@ -29,8 +29,7 @@ std::string PathText(const std::filesystem::path& path) {
 // stored form independent of the host; the compiler turns these into plain loads and stores.
 template <typename T>
 T LoadLE(const std::byte* p) {
-    using U = std::conditional_t<sizeof(T) == 1, uint8_t,
-                                 std::conditional_t<sizeof(T) == 4, uint32_t, uint64_t>>;
+    using U = std::conditional_t<sizeof(T) == 1, uint8_t, std::conditional_t<sizeof(T) == 4, uint32_t, uint64_t>>;
     U bits = 0;
     for (size_t i = 0; i < sizeof(T); ++i) bits |= static_cast<U>(static_cast<uint8_t>(p[i])) << (8 * i);
     return std::bit_cast<T>(bits);
@@ -38,8 +37,7 @@ T LoadLE(const std::byte* p) {
 
 template <typename T>
 void StoreLE(std::byte* p, T value) {
-    using U = std::conditional_t<sizeof(T) == 1, uint8_t,
-                                 std::conditional_t<sizeof(T) == 4, uint32_t, uint64_t>>;
+    using U = std::conditional_t<sizeof(T) == 1, uint8_t, std::conditional_t<sizeof(T) == 4, uint32_t, uint64_t>>;
     const U bits = std::bit_cast<U>(value);
     for (size_t i = 0; i < sizeof(T); ++i) p[i] = static_cast<std::byte>(static_cast<uint8_t>(bits >> (8 * i)));
 }
@@ -116,7 +114,8 @@ void CheckNotNull(const TBTNode20* node) {
 const char* BTNodeTypeName(BTNodeType type) {
     switch (type) {
 #define SKIN_BT_NODE_NAME(Kind, code) \
-    case BTNodeType::Kind: return #Kind;
+    case BTNodeType::Kind:            \
+        return #Kind;
         SKIN_BT_NODE_KINDS(SKIN_BT_NODE_NAME)
 #undef SKIN_BT_NODE_NAME
     }
@@ -126,7 +125,8 @@ const char* BTNodeTypeName(BTNodeType type) {
 bool IsBTNodeTypeCode(uint8_t code) {
     switch (static_cast<BTNodeType>(code)) {
 #define SKIN_BT_NODE_CODE(Kind, code) \
-    case BTNodeType::Kind: return true;
+    case BTNodeType::Kind:            \
+        return true;
         SKIN_BT_NODE_KINDS(SKIN_BT_NODE_CODE)
 #undef SKIN_BT_NODE_CODE
     }
@@ -136,7 +136,8 @@ bool IsBTNodeTypeCode(uint8_t code) {
 std::unique_ptr<TBTNode20> CreateBTNode20(uint8_t typeCode, std::u16string_view name, std::u16string_view caption) {
     switch (static_cast<BTNodeType>(typeCode)) {
 #define SKIN_BT_NODE_FACTORY(Kind, code) \
-    case BTNodeType::Kind: return std::make_unique<TBTNode20_##Kind>(name, caption);
+    case BTNodeType::Kind:               \
+        return std::make_unique<TBTNode20_##Kind>(name, caption);
         SKIN_BT_NODE_KINDS(SKIN_BT_NODE_FACTORY)
 #undef SKIN_BT_NODE_FACTORY
     }
@@ -241,8 +242,7 @@ TBTNode20* TBTNodeList20::FindNodeByLeftPartName(std::u16string_view prefix) con
 // ---------------------------------------------------------------------------------------------------------------
 // TBTNode20
 
-TBTNode20::TBTNode20(BTNodeType type, std::u16string_view name, std::u16string_view caption)
-    : type_(type) {
+TBTNode20::TBTNode20(BTNodeType type, std::u16string_view name, std::u16string_view caption) : type_(type) {
     if (ui::TrimBlanks(name).empty()) throw SkinError(kEmptyName);
     name_ = ui::CutText(name, kBTMaxTextLength);
     caption_ = ui::CutText(caption, kBTMaxTextLength);
@@ -298,12 +298,12 @@ T* AddTyped(TBTNodeList20& list, std::u16string_view name, std::u16string_view c
 
 }  // namespace
 
-#define SKIN_BT_NODE_KIND(Kind, code)                                                                       \
+#define SKIN_BT_NODE_KIND(Kind, code)                                                                         \
     TBTNode20_##Kind* TBTNode20::AddChildNode_##Kind(std::u16string_view name, std::u16string_view caption) { \
-        return AddTyped<TBTNode20_##Kind>(children_, name, caption);                                        \
-    }                                                                                                       \
-    TBTNode20_##Kind* TBTNode20::ConvertNode_##Kind() {                                                     \
-        return type_ == BTNodeType::Kind ? static_cast<TBTNode20_##Kind*>(this) : nullptr;                  \
+        return AddTyped<TBTNode20_##Kind>(children_, name, caption);                                          \
+    }                                                                                                         \
+    TBTNode20_##Kind* TBTNode20::ConvertNode_##Kind() {                                                       \
+        return type_ == BTNodeType::Kind ? static_cast<TBTNode20_##Kind*>(this) : nullptr;                    \
     }
 
 SKIN_BT_NODE_KINDS(SKIN_BT_NODE_KIND)

@@ -130,7 +130,7 @@ public:
     // For every kind K of SKIN_BT_NODE_KINDS:
     //   TBTNode20_K* AddChildNode_K(name, caption = {})  a new last child of that kind (errors as above);
     //   TBTNode20_K* ConvertNode_K()                     this node as that class, or nullptr for another kind.
-#define SKIN_BT_NODE_ACCESSORS(Kind, code)                                                                    \
+#define SKIN_BT_NODE_ACCESSORS(Kind, code)                                                             \
     TBTNode20_##Kind* AddChildNode_##Kind(std::u16string_view name, std::u16string_view caption = {}); \
     TBTNode20_##Kind* ConvertNode_##Kind();
     SKIN_BT_NODE_KINDS(SKIN_BT_NODE_ACCESSORS)
@@ -154,8 +154,7 @@ private:
 
 // A new parentless node of the given type code. SkinError "无效节点" for an unknown code,
 // "节点名称不能为空" for an empty or blank name; the name and caption are cut to 80 characters.
-std::unique_ptr<TBTNode20> CreateBTNode20(uint8_t typeCode, std::u16string_view name,
-                                          std::u16string_view caption = {});
+std::unique_ptr<TBTNode20> CreateBTNode20(uint8_t typeCode, std::u16string_view name, std::u16string_view caption = {});
 
 class TBTNode20_Directory final : public TBTNode20 {
 public:

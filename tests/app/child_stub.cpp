@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "invalid") {
-        Write(out, std::string("a\xFF\xFE" "b\xC3", 5));
+        Write(out, std::string("a\xFF\xFE"
+                               "b\xC3",
+                               5));
         return 0;
     }
     if (mode == "cwd") {

@@ -50,7 +50,19 @@ private:
 
 FakeSystem::FakeSystem()
     : services_{SetupSettings{u"https://stats.example", u"https://publisher.example"},
-                *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this,
+                *this} {}
 
 void FakeSystem::AddFile(const std::u16string& path, std::string content) {
     files[path] = std::move(content);
@@ -149,7 +161,8 @@ std::unique_ptr<IFileCopy> FakeSystem::StartCopy(std::u16string_view from, std::
     if (backgroundCopyUnavailable) return nullptr;
     Event("start copy " + U8(from) + " -> " + U8(to));
     const std::u16string source(from);
-    if (!backgroundCopyFails) files[std::u16string(to)] = files.count(source) ? files[source] : std::string("running executable");
+    if (!backgroundCopyFails)
+        files[std::u16string(to)] = files.count(source) ? files[source] : std::string("running executable");
     return std::make_unique<FakeFileCopy>(events, !backgroundCopyFails);
 }
 
@@ -205,7 +218,7 @@ std::optional<std::u16string> FakeSystem::CreateTempFile(std::u16string_view fol
     if (tempFileFails) return std::nullopt;
     // tmp1A2B.tmp, then tmp1A2C.tmp, ...: unique like the system's names.
     std::u16string path = std::u16string(folder) + std::u16string(prefix) + u"1A2B.tmp";
-    for (char16_t last = u'B'; files.count(path) && last < u'Z'; ) path[path.size() - 5] = ++last;
+    for (char16_t last = u'B'; files.count(path) && last < u'Z';) path[path.size() - 5] = ++last;
     Event("temp file " + U8(path));
     AddFile(path, "");
     return path;

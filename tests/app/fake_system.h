@@ -16,18 +16,18 @@ namespace app::testing {
 // for processes, HTTP, dialogs and the quit channel, a pool whose tasks run when the test says so, and one
 // ordered list of everything that changed the machine or left it (Events), in readable UTF-8.
 class FakeSystem : public ISetupLog,
-                    public IRegistry,
-                    public IFileSystem,
-                    public IShell,
-                    public IProcesses,
-                    public IHttpClient,
-                    public ICrypto,
-                    public IGuidSource,
-                    public IDialogs,
-                    public IAppQuitChannel,
-                    public IResources,
-                    public ITaskPool,
-                    public IProcessContext {
+                   public IRegistry,
+                   public IFileSystem,
+                   public IShell,
+                   public IProcesses,
+                   public IHttpClient,
+                   public ICrypto,
+                   public IGuidSource,
+                   public IDialogs,
+                   public IAppQuitChannel,
+                   public IResources,
+                   public ITaskPool,
+                   public IProcessContext {
 public:
     FakeSystem();
 

@@ -17,7 +17,7 @@ TEST(HttpsCertificateTest, TheProductRefusesTheSelfSignedCertificate) {
     const std::u16string serverUrl = wine_testing::TestEnvironment(L"VELNIX_TEST_STATS_URL");
     ASSERT_FALSE(serverUrl.empty()) << "run through tests/app/stats_server.py";
     wine_testing::Sandbox sandbox(wine_testing::NewSandboxRoot(u"https-strict"),
-                                   SetupSettings{serverUrl, u"https://velnix.app"});
+                                  SetupSettings{serverUrl, u"https://velnix.app"});
     TSetupState identity;
     identity.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
     SendUsageReport(ReportKind::Install, identity, sandbox.Services());

@@ -19,7 +19,8 @@ const std::u16string kSetupPath = u"C:\\Users\\Ann\\Downloads\\VelnixSetup.exe";
 const std::u16string kTarget = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\";
 const std::string kTemp = "C:\\Users\\Ann\\AppData\\Local\\Temp\\";
 const std::string kDesktopLink = "C:\\Users\\Ann\\Desktop\\Velnix.lnk";
-const std::string kStartMenuLink = "C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk";
+const std::string kStartMenuLink =
+    "C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk";
 
 class InstallWorkerTest : public ::testing::Test {
 protected:
@@ -45,8 +46,8 @@ protected:
             "resource 7za -> " + kTemp + "7za.exe",
             "resource pak -> " + kTemp + "tmp1A2B.tmp",
             "create folder " + dir,
-            "run \"" + kTemp + "7za.exe\" x -pVelnix -aoa \"" + kTemp + "tmp1A2B.tmp\" -o\"" + dir + "\" | in " + kTemp +
-                " | utf8 | limit 0",
+            "run \"" + kTemp + "7za.exe\" x -pVelnix -aoa \"" + kTemp + "tmp1A2B.tmp\" -o\"" + dir + "\" | in " +
+                kTemp + " | utf8 | limit 0",
             "delete " + kTemp + "7za.exe",
             "delete " + kTemp + "tmp1A2B.tmp",
             "copy waited",
@@ -94,9 +95,10 @@ TEST_F(InstallWorkerTest, ClickInUpdateModeRunsTheEarlierUninstallerAndReusesIts
 
     ASSERT_GE(system.events.size(), 6u);
     EXPECT_EQ(system.events[2], "post https://stats.example/stat/updateinstall/");
-    EXPECT_EQ(system.events[3],
-              "run \"C:\\Users\\Ann Lee\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Users\\Ann Lee\\Apps\\Velnix\\ | "
-              "utf8 | limit 15");
+    EXPECT_EQ(
+        system.events[3],
+        "run \"C:\\Users\\Ann Lee\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Users\\Ann Lee\\Apps\\Velnix\\ | "
+        "utf8 | limit 15");
     EXPECT_EQ(system.events[4], "main thread");
     EXPECT_EQ(U8(state.InstallDir), U8(folder));
     // The folder exists already: it is not created again.
@@ -109,7 +111,8 @@ TEST_F(InstallWorkerTest, ClickInUpdateModeRunsTheEarlierUninstallerAndReusesIts
 TEST_F(InstallWorkerTest, PreStepAcceptsAQuotedUninstallerPath) {
     state.InstallDir = u"\"C:\\Apps\\Velnix\\Uninstall.exe\"";
     RunUpdatePreStep(state, system.Services(), hooks);
-    EXPECT_EQ(system.events[0], "run \"C:\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Apps\\Velnix\\ | utf8 | limit 15");
+    EXPECT_EQ(system.events[0],
+              "run \"C:\\Apps\\Velnix\\Uninstall.exe\" update | in C:\\Apps\\Velnix\\ | utf8 | limit 15");
     EXPECT_EQ(U8(state.InstallDir), "C:\\Apps\\Velnix\\");
 }
 
@@ -217,7 +220,8 @@ TEST_F(InstallWorkerTest, WithoutAUsableBackgroundCopyTheRunningExecutableIsCopi
         installing.InstallDir = kTarget;
         EXPECT_EQ(RunInstallation(installing, fake.Services()), InstallOutcome::Finished);
         EXPECT_TRUE(fake.EventsStartingWith("move").empty());
-        EXPECT_EQ(fake.EventsStartingWith("copy " + U8(kSetupPath) + " -> " + U8(kTarget) + "Uninstall.exe").size(), 1u);
+        EXPECT_EQ(fake.EventsStartingWith("copy " + U8(kSetupPath) + " -> " + U8(kTarget) + "Uninstall.exe").size(),
+                  1u);
         EXPECT_EQ(fake.files[kTarget + u"Uninstall.exe"], "running executable");
         // The empty file made for the staged copy goes with the rest of the temporary files.
         EXPECT_FALSE(fake.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2C.tmp"));
@@ -285,8 +289,9 @@ TEST_F(InstallWorkerTest, TheProcessEndsWhenTheReportInFlightHasArrivedOrAfterFi
         EXPECT_EQ(fake.events.back(), "end 0");
         EXPECT_EQ(fake.EventsStartingWith("post").size(), c.cutOff ? 0u : 1u);
         EXPECT_EQ(fake.Services().Reports.Count(), c.cutOff ? 1 : 0);
-        const bool logged = std::find(fake.logLines.begin(), fake.logLines.end(),
-                                      u"Setup: a usage report is still in flight and is cut off") != fake.logLines.end();
+        const bool logged =
+            std::find(fake.logLines.begin(), fake.logLines.end(),
+                      u"Setup: a usage report is still in flight and is cut off") != fake.logLines.end();
         EXPECT_EQ(logged, c.cutOff);
     }
 }

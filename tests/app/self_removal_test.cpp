@@ -35,7 +35,8 @@ TEST(SelfRemovalScriptTest, PathsKeepBlanksAmpersandsAndLettersAndDoublePercentS
         {u"C:\\100%\\Uninstall.exe", u"\"C:\\100%%\\Uninstall.exe\""},
         {u"C:\\%PATH%\\%%\\Uninstall.exe", u"\"C:\\%%PATH%%\\%%%%\\Uninstall.exe\""},
         {u"C:\\R&D\\Uninstall.exe", u"\"C:\\R&D\\Uninstall.exe\""},
-        {u"C:\\Users\\Jos\u00E9\\\u65E5\u672C\\Uninstall.exe", u"\"C:\\Users\\Jos\u00E9\\\u65E5\u672C\\Uninstall.exe\""},
+        {u"C:\\Users\\Jos\u00E9\\\u65E5\u672C\\Uninstall.exe",
+         u"\"C:\\Users\\Jos\u00E9\\\u65E5\u672C\\Uninstall.exe\""},
     };
     for (const auto& c : cases) {
         const std::u16string script = SelfRemovalScript(c.path, 3);

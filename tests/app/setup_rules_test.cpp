@@ -21,9 +21,9 @@ TEST(SetupModeTest, OnlyTheNameUninstallExeInAnyCaseSelectsUninstallMode) {
         std::u16string name;
         bool uninstall;
     } cases[] = {
-        {u"Uninstall.exe", true},        {u"UNINSTALL.EXE", true},      {u"uninstall.exe", true},
-        {u"Uninstall (1).exe", false},   {u"Uninstall.exe.bak", false}, {u"VelnixSetup.exe", false},
-        {u"Uninstall.ex", false},        {u" Uninstall.exe", false},    {u"", false},
+        {u"Uninstall.exe", true},      {u"UNINSTALL.EXE", true},      {u"uninstall.exe", true},
+        {u"Uninstall (1).exe", false}, {u"Uninstall.exe.bak", false}, {u"VelnixSetup.exe", false},
+        {u"Uninstall.ex", false},      {u" Uninstall.exe", false},    {u"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsUninstallerFileName(c.name, lower), c.uninstall) << U8(c.name);
 }
@@ -56,13 +56,18 @@ TEST(FolderListTest, OneEntryPerFixedDriveWithTheDefaultFolderOnItsOwnDrive) {
     } cases[] = {
         {"default on the first fixed drive",
          appData,
-         {{u"A:\\", DriveType::Removable}, {u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::Fixed},
-          {u"E:\\", DriveType::CdRom}, {u"Z:\\", DriveType::Fixed}},
+         {{u"A:\\", DriveType::Removable},
+          {u"C:\\", DriveType::Fixed},
+          {u"D:\\", DriveType::Fixed},
+          {u"E:\\", DriveType::CdRom},
+          {u"Z:\\", DriveType::Fixed}},
          {appData, u"D:\\Velnix", u"Z:\\Velnix"}},
-        {"default on a later drive", u"D:\\Profiles\\Ann\\Roaming\\Velnix",
+        {"default on a later drive",
+         u"D:\\Profiles\\Ann\\Roaming\\Velnix",
          {{u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::Fixed}},
          {u"C:\\Velnix", u"D:\\Profiles\\Ann\\Roaming\\Velnix"}},
-        {"application data on a network share", u"\\\\server\\home\\Ann\\Roaming\\Velnix",
+        {"application data on a network share",
+         u"\\\\server\\home\\Ann\\Roaming\\Velnix",
          {{u"C:\\", DriveType::Fixed}, {u"H:\\", DriveType::Remote}, {u"Z:\\", DriveType::Fixed}},
          {u"C:\\Velnix", u"Z:\\Velnix"}},
         {"roots compare case-sensitively", u"c:\\users\\ann\\Velnix", {{u"C:\\", DriveType::Fixed}}, {u"C:\\Velnix"}},

@@ -93,10 +93,12 @@ private:
 std::u16string ShortcutWorkingFolder(const std::u16string& link, std::u16string* target) {
     platform::win32::ComScope com;
     Microsoft::WRL::ComPtr<IShellLinkW> shellLink;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(shellLink.ReleaseAndGetAddressOf()))))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(shellLink.ReleaseAndGetAddressOf()))))
         return {};
     Microsoft::WRL::ComPtr<IPersistFile> file;
-    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf())))) return {};
+    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()))))
+        return {};
     if (FAILED(file->Load(Wide(link).c_str(), STGM_READ))) return {};
     // The target as the shell resolves it, from the link's item list (Wine's GetPath gives the ANSI copy of it,
     // which loses letters outside the ANSI code page).
@@ -184,7 +186,8 @@ TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandA
     ASSERT_TRUE(GetFileAttributesExW(Wide(folder + u"Uninstall.exe").c_str(), GetFileExInfoStandard, &copy));
     EXPECT_EQ(self.nFileSizeLow, copy.nFileSizeLow);
     // Both shortcuts point at Velnix.exe and start in the installation folder.
-    for (const std::u16string& link : {sandbox->Desktop() + u"\\Velnix.lnk", sandbox->StartMenuPrograms() + u"\\Velnix.lnk"}) {
+    for (const std::u16string& link :
+         {sandbox->Desktop() + u"\\Velnix.lnk", sandbox->StartMenuPrograms() + u"\\Velnix.lnk"}) {
         std::u16string target;
         EXPECT_EQ(U8(ShortcutWorkingFolder(link, &target)), U8(folder)) << U8(link);
         EXPECT_EQ(U8(target), U8(folder + u"Velnix.exe")) << U8(link);
@@ -213,7 +216,8 @@ TEST_F(SetupSequenceTest, InstallsIntoAPathWithBlanksLettersPercentAndAmpersandA
     EXPECT_EQ(U8(state.InstallId), "{KEEP}");
 
     EXPECT_FALSE(AppMappingExists()) << "the application was not asked to quit";
-    for (const std::u16string& path : ListedPayload(folder)) EXPECT_FALSE(services().Files.FileExists(path)) << U8(path);
+    for (const std::u16string& path : ListedPayload(folder))
+        EXPECT_FALSE(services().Files.FileExists(path)) << U8(path);
     EXPECT_FALSE(services().Files.DirectoryExists(folder + u"wizard"));
     EXPECT_FALSE(services().Files.DirectoryExists(folder + u"driver"));
     EXPECT_TRUE(services().Files.FileExists(folder + u"my notes.txt"));

@@ -130,8 +130,8 @@ TEST_F(StartupTest, UninstallerNameStopsRightAfterTheVersion) {
 }
 
 TEST_F(StartupTest, RegisteredUninstallerQuotedOrNotSelectsUpdateMode) {
-    for (const std::u16string stored : {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe",
-                                        u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
+    for (const std::u16string stored :
+         {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe", u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
         FakeSystem machine;
         machine.executablePath = u"C:\\d\\VelnixSetup.exe";
         machine.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {stored, true};

@@ -33,7 +33,8 @@ protected:
         system.AddFile(u"C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk");
         system.registry[std::u16string(kProductKey)][u"uuid"] = {u"{11111111-2222-3333-4444-555555555555}", true};
         system.registry[std::u16string(kProductKey)][u"fl"] = {u"a", true};
-        system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"\"" + kFolder + u"Uninstall.exe\"", true};
+        system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"\"" + kFolder + u"Uninstall.exe\"",
+                                                                              true};
     }
 
     FakeSystem system;
@@ -146,8 +147,8 @@ TEST_F(UninstallSequenceTest, EachFailureIsLoggedAndTheSequenceGoesOn) {
     EXPECT_FALSE(system.HasFile(kFolder + u"runtime-setup.exe"));  // the next row after the failure
     EXPECT_TRUE(system.HasFile(kFolder + u"wizard\\wizard.txt"));
     EXPECT_FALSE(system.HasFolder(kFolder + u"driver"));  // the next folder after the failure
-    EXPECT_FALSE(system.HasFile(
-        u"C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk"));
+    EXPECT_FALSE(
+        system.HasFile(u"C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk"));
     EXPECT_EQ(system.events.back(), "end 0");
     EXPECT_GE(system.logLines.size(), 3u);
 }

@@ -26,7 +26,7 @@ protected:
         serverUrl = TestEnvironment(L"VELNIX_TEST_STATS_URL");
         ASSERT_FALSE(serverUrl.empty()) << "run through tests/app/stats_server.py";
         sandbox = std::make_unique<wine_testing::Sandbox>(wine_testing::NewSandboxRoot(u"https"),
-                                                           SetupSettings{serverUrl, u"https://velnix.app"});
+                                                          SetupSettings{serverUrl, u"https://velnix.app"});
         identity.ChannelTag = u"web";
         identity.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
         identity.SetupVersion = u"2.0";
@@ -115,9 +115,18 @@ TEST(HttpsClientBuildTest, OnlyLiteralLoopbackHostsAreLoopback) {
         std::u16string host;
         bool loopback;
     } cases[] = {
-        {u"127.0.0.1", true},  {u"127.1.2.3", true},       {u"::1", true},          {u"[::1]", true},
-        {u"localhost", false}, {u"127.0.0.1.nip.io", false}, {u"127.0.0", false},   {u"127.0.0.256", false},
-        {u"128.0.0.1", false}, {u"stats.velnix.app", false}, {u"127.0.0.1:8443", false}, {u"", false},
+        {u"127.0.0.1", true},
+        {u"127.1.2.3", true},
+        {u"::1", true},
+        {u"[::1]", true},
+        {u"localhost", false},
+        {u"127.0.0.1.nip.io", false},
+        {u"127.0.0", false},
+        {u"127.0.0.256", false},
+        {u"128.0.0.1", false},
+        {u"stats.velnix.app", false},
+        {u"127.0.0.1:8443", false},
+        {u"", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::win32::IsLoopbackHost(c.host), c.loopback) << ui::Utf16ToUtf8(c.host);

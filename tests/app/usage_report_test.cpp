@@ -26,11 +26,11 @@ TEST(JsonTextTest, EscapesExactlyAsTheReportFormatSays) {
         {u"a/b", "a\\/b"},
         {u"C:\\Apps", "C:\\\\Apps"},
         {std::u16string(1, u'\x01') + u"\x1F" + std::u16string(1, u'\0'), "\\u0001\\u001F\\u0000"},
-        {u"\x0B", "\\u000B"},                                // vertical tab has no short escape
-        {u"\x7F", "\x7F"},                                  // 127 is not above 127
-        {u"caf\u00E9", "caf\\u00E9"},                       // upper-case hexadecimal digits
+        {u"\x0B", "\\u000B"},          // vertical tab has no short escape
+        {u"\x7F", "\x7F"},             // 127 is not above 127
+        {u"caf\u00E9", "caf\\u00E9"},  // upper-case hexadecimal digits
         {u"\u65E5\u672C", "\\u65E5\\u672C"},
-        {u"\U0001F600", "\\uD83D\\uDE00"},                  // each UTF-16 code unit on its own
+        {u"\U0001F600", "\\uD83D\\uDE00"},  // each UTF-16 code unit on its own
         {u"\uFFFF", "\\uFFFF"},
         {u"'<>&", "'<>&"},
     };
@@ -136,8 +136,20 @@ TEST_F(UsageReportTest, AFailedHashLeavesTheHashEmptyAndStillReports) {
     struct FailingCrypto final : ICrypto {
         std::optional<Sha1Digest> Sha1(std::string_view) override { return std::nullopt; }
     } failing;
-    SetupServices services{system.Services().Settings, system, system, system, system, system, system, failing,
-                            system,  system, system, system, system, system};
+    SetupServices services{system.Services().Settings,
+                           system,
+                           system,
+                           system,
+                           system,
+                           system,
+                           system,
+                           failing,
+                           system,
+                           system,
+                           system,
+                           system,
+                           system,
+                           system};
     SendUsageReport(ReportKind::Install, identity, services);
     ASSERT_EQ(system.httpRequests.size(), 1u);
     EXPECT_NE(system.httpRequests[0].Body.find("\"hash\":\"\"}"), std::string::npos);

@@ -110,10 +110,20 @@ Sandbox::Sandbox(std::u16string root, SetupSettings settings)
       dialogs_(std::make_unique<SandboxDialogs>(*this)),
       pool_(std::make_unique<SandboxPool>(*this, real_.Services().Pool)),
       process_(std::make_unique<SandboxProcesses>(*this, real_.Services().Process)),
-      services_{std::move(settings),       real_.Services().Log,     real_.Services().Registry, *files_,
-                *shell_,                   real_.Services().Processes, real_.Services().Http,  real_.Services().Crypto,
-                real_.Services().Guids,    *dialogs_,                real_.Services().AppQuit,  real_.Services().Resources,
-                *pool_,                    *process_} {
+      services_{std::move(settings),
+                real_.Services().Log,
+                real_.Services().Registry,
+                *files_,
+                *shell_,
+                real_.Services().Processes,
+                real_.Services().Http,
+                real_.Services().Crypto,
+                real_.Services().Guids,
+                *dialogs_,
+                real_.Services().AppQuit,
+                real_.Services().Resources,
+                *pool_,
+                *process_} {
     IFileSystem& files = real_.Services().Files;
     files.CreateDirectories(Desktop());
     files.CreateDirectories(StartMenuPrograms());

@@ -16,8 +16,7 @@ namespace app::wine_testing {
 class Sandbox {
 public:
     // root: a folder path with a trailing backslash; it is created with its sub-folders.
-    explicit Sandbox(std::u16string root,
-                      SetupSettings settings = {u"https://127.0.0.1:9", u"https://velnix.app"});
+    explicit Sandbox(std::u16string root, SetupSettings settings = {u"https://127.0.0.1:9", u"https://velnix.app"});
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
     ~Sandbox();

@@ -197,8 +197,8 @@ TEST_F(Win32RegistryTest, ValuesOfAnotherTypeAreReplacedOrLeftAsTheRulesSay) {
 }
 
 TEST_F(Win32RegistryTest, UninstallStringIsReadWithOrWithoutQuotesAndTheEntryDeletedWhole) {
-    for (const std::u16string stored : {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe",
-                                        u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
+    for (const std::u16string stored :
+         {u"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe", u"\"C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe\""}) {
         std::unique_ptr<IRegistryKey> key = services().Registry.OpenKey(kUninstallKey, KeyAccess::OpenOrCreate);
         ASSERT_TRUE(key);
         ASSERT_TRUE(key->WriteString(u"UninstallString", stored));
@@ -206,9 +206,10 @@ TEST_F(Win32RegistryTest, UninstallStringIsReadWithOrWithoutQuotesAndTheEntryDel
         EXPECT_EQ(U8(ReadRegisteredUninstaller(services())), "C:\\Users\\Ann Lee\\Velnix\\Uninstall.exe");
     }
     HKEY sub = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velnix\\Sub",
-                              0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &sub, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velnix\\Sub", 0,
+                        nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &sub, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(sub);
     EXPECT_TRUE(services().Registry.DeleteKey(kUninstallKey));
     EXPECT_FALSE(services().Registry.OpenKey(kUninstallKey, KeyAccess::ReadOnly));
@@ -287,7 +288,8 @@ TEST_F(Win32ServicesTest, ShellFoldersDrivesAndShortcuts) {
     EXPECT_TRUE(shell.FolderPath(ShellFolder::Desktop));
 
     bool fixedC = false;
-    for (const DriveRoot& drive : shell.LogicalDrives()) fixedC = fixedC || (drive.Root == u"C:\\" && drive.Type == DriveType::Fixed);
+    for (const DriveRoot& drive : shell.LogicalDrives())
+        fixedC = fixedC || (drive.Root == u"C:\\" && drive.Type == DriveType::Fixed);
     EXPECT_TRUE(fixedC);
 
     const std::u16string folder = sandbox->Root() + u"App \u00E9 100% & co\\";
@@ -298,7 +300,8 @@ TEST_F(Win32ServicesTest, ShellFoldersDrivesAndShortcuts) {
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                            reinterpret_cast<void**>(loaded.ReleaseAndGetAddressOf()))));
     Microsoft::WRL::ComPtr<IPersistFile> file;
-    ASSERT_TRUE(SUCCEEDED(loaded->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()))));
+    ASSERT_TRUE(
+        SUCCEEDED(loaded->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()))));
     ASSERT_TRUE(SUCCEEDED(file->Load(Wide(link).c_str(), STGM_READ)));
     wchar_t buffer[MAX_PATH] = {};
     ASSERT_TRUE(SUCCEEDED(loaded->GetWorkingDirectory(buffer, MAX_PATH)));
@@ -386,8 +389,8 @@ TEST_F(SelfRemovalTest, GivesUpOnAFileThatCannotBeDeletedAndStillDeletesItself) 
     SetFileAttributesW(Wide(target).c_str(), FILE_ATTRIBUTE_READONLY);
     const ULONGLONG start = GetTickCount64();
     ScheduleRemovalOf(target, services(), /*tries=*/3);
-    EXPECT_TRUE(wine_testing::WaitFor(
-        [&] { return !services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"); }, 30000));
+    EXPECT_TRUE(
+        wine_testing::WaitFor([&] { return !services().Files.FileExists(sandbox->Temp() + u"_deleteme.bat"); }, 30000));
     EXPECT_GE(GetTickCount64() - start, 1500u);  // it did wait between the tries
     EXPECT_TRUE(services().Files.FileExists(target));
     SetFileAttributesW(Wide(target).c_str(), FILE_ATTRIBUTE_NORMAL);

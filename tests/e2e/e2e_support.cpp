@@ -77,7 +77,8 @@ HostResult HostCommand::Finish(int timeoutMs) {
     // the status file tells when it has finished.
     // The status file is written last: once it is there, the output is complete.
     const std::u16string statusPath = outWindows_ + u".status";
-    if (!WaitUntil([&] { return GetFileAttributesW(Wide(statusPath).c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs)) {
+    if (!WaitUntil([&] { return GetFileAttributesW(Wide(statusPath).c_str()) != INVALID_FILE_ATTRIBUTES; },
+                   timeoutMs)) {
         return result;
     }
     result.finished = true;
@@ -97,9 +98,7 @@ bool ClickAt(int x, int y) {
     return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "click", "1"}).Ok();
 }
 
-bool MovePointer(int x, int y) {
-    return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y)}).Ok();
-}
+bool MovePointer(int x, int y) { return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y)}).Ok(); }
 
 bool PressKeys(const std::vector<std::string>& keys) {
     std::vector<std::string> arguments{"xdotool", "key", "--delay", "50"};
@@ -183,8 +182,9 @@ EnvironmentOverride::~EnvironmentOverride() {
 
 HWND WaitForSetupWindow(const wchar_t* caption, int timeoutMs) {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = FindWindowW(L"VelnixLayeredWindow", caption)) != nullptr && IsWindowVisible(window); },
-              timeoutMs);
+    WaitUntil(
+        [&] { return (window = FindWindowW(L"VelnixLayeredWindow", caption)) != nullptr && IsWindowVisible(window); },
+        timeoutMs);
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 

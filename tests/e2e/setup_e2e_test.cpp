@@ -99,7 +99,8 @@ protected:
         expected1x_ = WorkDirUnix() + "expected-window.png";
         expected15x_ = WorkDirUnix() + "expected-window-150.png";
         expected2x_ = WorkDirUnix() + "expected-window-200.png";
-        RunHost({"expected-window", "1", art + "bg.png", art + "brand.png", art + "logo.png", art + "logo2.png", expected1x_});
+        RunHost({"expected-window", "1", art + "bg.png", art + "brand.png", art + "logo.png", art + "logo2.png",
+                 expected1x_});
         RunHost({"expected-window", "1.5", art + "bg@2x.png", art + "brand@2x.png", art + "logo@2x.png",
                  art + "logo2@2x.png", expected15x_});
         RunHost({"expected-window", "2", art + "bg@2x.png", art + "brand@2x.png", art + "logo@2x.png",
@@ -120,12 +121,16 @@ protected:
 
     static app::SetupServices& services() { return Services(); }
 
-    static std::u16string AppData() { return services().Shell.FolderPath(app::ShellFolder::RoamingAppData).value_or(u""); }
+    static std::u16string AppData() {
+        return services().Shell.FolderPath(app::ShellFolder::RoamingAppData).value_or(u"");
+    }
     static std::u16string DefaultFolder() { return AppData() + u"\\Velnix\\"; }
     static std::u16string DesktopLink() {
         return services().Shell.FolderPath(app::ShellFolder::Desktop).value_or(u"") + u"\\Velnix.lnk";
     }
-    static std::u16string StartMenuLink() { return AppData() + u"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk"; }
+    static std::u16string StartMenuLink() {
+        return AppData() + u"\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk";
+    }
     static std::u16string ScratchRoot() { return u"C:\\velnix-e2e\\"; }
 
     static void EndApplication() {
@@ -197,7 +202,8 @@ protected:
             EXPECT_EQ(U8(shortcut.target), U8(folder + u"Velnix.exe")) << U8(link);
             EXPECT_EQ(U8(shortcut.workDir), U8(folder)) << U8(link);
         }
-        std::unique_ptr<app::IRegistryKey> entry = services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly);
+        std::unique_ptr<app::IRegistryKey> entry =
+            services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly);
         ASSERT_TRUE(entry);
         EXPECT_EQ(U8(entry->ReadString(u"DisplayIcon").value_or(u"-")), U8(folder + u"Velnix.exe"));
         EXPECT_EQ(U8(entry->ReadString(u"DisplayName").value_or(u"-")), "Velnix");
@@ -221,8 +227,8 @@ protected:
         EXPECT_TRUE(services().Registry.OpenKey(app::kProductKey, app::KeyAccess::ReadOnly));
         EXPECT_TRUE(WaitUntil([&] { return !services().Files.FileExists(folder + u"Uninstall.exe"); }, 20000))
             << "Uninstall.exe stayed";
-        EXPECT_TRUE(WaitUntil([&] { return !services().Files.FileExists(services().Files.TempFolder() + u"_deleteme.bat"); },
-                              20000))
+        EXPECT_TRUE(WaitUntil(
+            [&] { return !services().Files.FileExists(services().Files.TempFolder() + u"_deleteme.bat"); }, 20000))
             << "the removal script stayed";
     }
 
@@ -335,7 +341,8 @@ TEST_F(SetupEndToEndTest, FreshInstallUpdateAndUninstallThroughTheRealWindow) {
             EXPECT_TRUE(report.hashOk) << report.body;
             EXPECT_NE(report.body.find("\"fl\":\"e2e\""), std::string::npos) << report.body;
         }
-        std::unique_ptr<app::IRegistryKey> product = services().Registry.OpenKey(app::kProductKey, app::KeyAccess::ReadOnly);
+        std::unique_ptr<app::IRegistryKey> product =
+            services().Registry.OpenKey(app::kProductKey, app::KeyAccess::ReadOnly);
         ASSERT_TRUE(product);
         EXPECT_EQ(U8(product->ReadString(u"fl").value_or(u"")), "e2e");
         EXPECT_EQ(product->ReadString(u"uuid").value_or(u"").size(), 38u);
@@ -454,7 +461,8 @@ TEST_F(SetupEndToEndTest, TheBrowseButtonOpensTheSystemFolderPickerAndInstallsIn
     // The click brings the pointer back onto the button: its press puts the tool tip away for the dialog.
     ASSERT_TRUE(window.Click(kBrowseButton));
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Select Folder of Installtion")) != nullptr; }, 20000))
+    ASSERT_TRUE(
+        WaitUntil([&] { return (dialog = FindWindowW(nullptr, L"Select Folder of Installtion")) != nullptr; }, 20000))
         << "no folder picker with the window's title";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), window.Handle());
     EXPECT_FALSE(IsWindowEnabled(window.Handle())) << "the picker is not modal";
@@ -574,7 +582,8 @@ TEST_F(SetupEndToEndTest, TheInstallerEndsItsProcessWithoutACrashAfterTheInstall
             ASSERT_TRUE(window.Click(end.click));
             const HostResult result = setup.Finish(60000);
             ASSERT_TRUE(result.finished) << "the installer did not end";
-            const std::string tail = result.output.substr(result.output.size() > 3000 ? result.output.size() - 3000 : 0);
+            const std::string tail =
+                result.output.substr(result.output.size() > 3000 ? result.output.size() - 3000 : 0);
             EXPECT_NE(result.output.find("unix-status 0\n"), std::string::npos) << tail;
             for (const char* crash : {"BadWindow", "X Error", "page fault", "Unhandled exception"}) {
                 EXPECT_EQ(result.output.find(crash), std::string::npos) << crash << "\n" << tail;
@@ -648,7 +657,8 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
             SCOPED_TRACE(p.what);
             const int x = window.ScreenX(p.x);
             const int y = window.ScreenY(p.y);
-            const double sharp = RegionDifference(shot, x, y, px(p.width), px(p.height), *at.expected, px(p.x), px(p.y));
+            const double sharp =
+                RegionDifference(shot, x, y, px(p.width), px(p.height), *at.expected, px(p.x), px(p.y));
             const double soft = RegionDifference(shot, x, y, px(p.width), px(p.height), *at.enlarged, px(p.x), px(p.y));
             EXPECT_LT(sharp, at.maxDifference);
             EXPECT_LT(sharp, soft * at.maxShareOfSoft) << "the picture is not sharp";
@@ -664,7 +674,8 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
             const char* what;
             BgPoint from;
             const char* button;
-        } drags[] = {{"left button", {20, 320}, "1"}, {"right button", {20, 320}, "3"}, {"on the logo", {500, 150}, "1"}};
+        } drags[] = {
+            {"left button", {20, 320}, "1"}, {"right button", {20, 320}, "3"}, {"on the logo", {500, 150}, "1"}};
         for (const auto& d : drags) {
             SCOPED_TRACE(d.what);
             RECT before{};
@@ -672,10 +683,28 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
             const SetupWindow current(window.Handle());
             const int x = current.ScreenX(d.from.x);
             const int y = current.ScreenY(d.from.y);
-            ASSERT_TRUE(RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "mousedown",
-                                 d.button, "sleep", "0.1", "mousemove", std::to_string(x - 30), std::to_string(y - 20),
-                                 "sleep", "0.1", "mousemove", std::to_string(x - 40), std::to_string(y - 25), "sleep",
-                                 "0.1", "mouseup", d.button})
+            ASSERT_TRUE(RunHost({"xdotool",
+                                 "mousemove",
+                                 std::to_string(x),
+                                 std::to_string(y),
+                                 "sleep",
+                                 "0.1",
+                                 "mousedown",
+                                 d.button,
+                                 "sleep",
+                                 "0.1",
+                                 "mousemove",
+                                 std::to_string(x - 30),
+                                 std::to_string(y - 20),
+                                 "sleep",
+                                 "0.1",
+                                 "mousemove",
+                                 std::to_string(x - 40),
+                                 std::to_string(y - 25),
+                                 "sleep",
+                                 "0.1",
+                                 "mouseup",
+                                 d.button})
                             .Ok());
             Sleep(200);
             RECT after{};

@@ -169,9 +169,7 @@ TEST_F(ComboBoxWindowTest, TheFaceAndTheListWindowShowInTheDarkStyle) {
     const D2DFrame* frame = window->Popups()->Frame();
     ASSERT_NE(frame, nullptr);
     const float s = window->Scale();
-    auto at = [&](float x, float y) {
-        return frame->Pixels().At(static_cast<int>(x * s), static_cast<int>(y * s));
-    };
+    auto at = [&](float x, float y) { return frame->Pixels().At(static_cast<int>(x * s), static_cast<int>(y * s)); };
     EXPECT_EQ(at(0, 50), ui::dark_style::kListBorder) << "border";
     EXPECT_EQ(at(450, 5), ui::dark_style::kListBackground) << "first row";
     EXPECT_EQ(at(450, 46), ui::dark_style::kListItemHighlight) << "the selected row, highlighted";

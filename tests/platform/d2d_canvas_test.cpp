@@ -65,8 +65,9 @@ TEST(D2DCanvas, RoundedCornersLeaveOnlyTheChosenCornersTransparent) {
     struct Case {
         unsigned corners;
     };
-    const Case cases[] = {{ui::kCornersAll},       {ui::kCornerTopLeft},    {ui::kCornerTopRight},
-                          {ui::kCornerBottomLeft}, {ui::kCornerBottomRight}, {ui::kCornerTopLeft | ui::kCornerBottomRight},
+    const Case cases[] = {{ui::kCornersAll},        {ui::kCornerTopLeft},
+                          {ui::kCornerTopRight},    {ui::kCornerBottomLeft},
+                          {ui::kCornerBottomRight}, {ui::kCornerTopLeft | ui::kCornerBottomRight},
                           {ui::kCornerNone}};
     // Corner pixels of the rectangle (10,10)-(90,90) with radius 20.
     const struct {
@@ -148,7 +149,7 @@ TEST(D2DCanvas, CurvedPathAndOutlines) {
     canvas.DrawPath(circle, 1);
     ASSERT_TRUE(frame->EndPaint());
     EXPECT_EQ(At(*frame, 50, 50), 0xFF00FF00u);
-    EXPECT_EQ(At(*frame, 12, 12), 0u);  // outside the circle, inside its bounds
+    EXPECT_EQ(At(*frame, 12, 12), 0u);           // outside the circle, inside its bounds
     EXPECT_EQ(At(*frame, 50, 10), 0xFFFF0000u);  // on the outline
 }
 
@@ -161,8 +162,9 @@ TEST(D2DCanvas, OutlinesFollowTheEdgesAndChosenSides) {
         int x, y;
     } probes[] = {{ui::kSideLeft, 10, 50}, {ui::kSideTop, 50, 10}, {ui::kSideRight, 89, 50}, {ui::kSideBottom, 50, 89}};
     auto frame = Frame();
-    for (const unsigned sides : {unsigned(ui::kSidesAll), unsigned(ui::kSideBottom), unsigned(ui::kSideLeft | ui::kSideTop),
-                                 unsigned(ui::kSideLeft | ui::kSideRight), unsigned(ui::kSideTop | ui::kSideRight | ui::kSideBottom)}) {
+    for (const unsigned sides :
+         {unsigned(ui::kSidesAll), unsigned(ui::kSideBottom), unsigned(ui::kSideLeft | ui::kSideTop),
+          unsigned(ui::kSideLeft | ui::kSideRight), unsigned(ui::kSideTop | ui::kSideRight | ui::kSideBottom)}) {
         ui::Canvas& canvas = frame->BeginPaint();
         canvas.Stroke().color = 0xFFFFFFFF;
         canvas.Stroke().thickness = 1;
@@ -200,8 +202,8 @@ TEST(D2DCanvas, RectOutlinesSquareRoundedAndDashed) {
     rounded.Stroke().thickness = 2;
     rounded.DrawRect({11, 11, 89, 89}, 20, 20, ui::kCornerTopLeft, 1);
     ASSERT_TRUE(frame->EndPaint());
-    EXPECT_EQ(At(*frame, 10, 10), 0u);               // the rounded corner leaves its corner
-    EXPECT_EQ(At(*frame, 88, 10), 0xFF0000FFu);      // the square one does not
+    EXPECT_EQ(At(*frame, 10, 10), 0u);           // the rounded corner leaves its corner
+    EXPECT_EQ(At(*frame, 88, 10), 0xFF0000FFu);  // the square one does not
 
     ui::Canvas& dashed = frame->BeginPaint();
     dashed.Stroke().thickness = 2;
@@ -265,9 +267,9 @@ TEST(D2DCanvas, ClipFollowsTheTransformAndTheStateKeepsIt) {
 TEST(D2DCanvas, ScaledFramesMapLogicalToDevicePixelsSharply) {
     struct Case {
         float scale;
-        ui::RectF rect;    // logical
-        int inside[2][2];  // device pixels fully covered
-        int outside[2][2]; // device pixels just outside
+        ui::RectF rect;     // logical
+        int inside[2][2];   // device pixels fully covered
+        int outside[2][2];  // device pixels just outside
     };
     const Case cases[] = {
         {1.5f, {10, 10, 20, 20}, {{15, 15}, {29, 29}}, {{14, 14}, {30, 30}}},

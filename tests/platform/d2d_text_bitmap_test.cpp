@@ -96,7 +96,8 @@ constexpr int kHeight = 80;
 // Paints the layout set up as t on a frame of the setup's scale over a partly coloured background (text over
 // nothing and over paint), with the frame's texts kept as bitmaps or not.
 std::vector<uint32_t> PaintLayout(ui::TextLayout& layout, const TextSetup& t, bool keep) {
-    auto frame = Graphics().CreateFrame(static_cast<int>(kWidth * t.scale), static_cast<int>(kHeight * t.scale), t.scale);
+    auto frame =
+        Graphics().CreateFrame(static_cast<int>(kWidth * t.scale), static_cast<int>(kHeight * t.scale), t.scale);
     CanvasOf(*frame).SetTextBitmaps(keep);
     ui::Canvas& canvas = frame->BeginPaint();
     canvas.Fill().kind = ui::BrushKind::Solid;
@@ -120,7 +121,10 @@ TEST(TextBitmaps, KeptTextHasThePixelsOfDirectText) {
              t.color = 0xC0FF8040;
              t.opacity = 0.6f;
          }},
-        {"fractional position", [](TextSetup& t) { t.topLeft = {20.3f, 10.7f}; }},
+        {"fractional position",
+         [](TextSetup& t) {
+             t.topLeft = {20.3f, 10.7f};
+         }},
         {"scale 1.5", [](TextSetup& t) { t.scale = 1.5f; }},
         {"scale 2, bold italic underlined",
          [](TextSetup& t) {
@@ -195,7 +199,11 @@ TEST(TextBitmaps, EverySettingChangeShowsAfterAKeptDraw) {
         {"scale", [](TextSetup& t) { t.scale = 2; }, true},
         {"part of a pixel", [](TextSetup& t) { t.topLeft.x += 0.5f; }, true},
         {"opacity", [](TextSetup& t) { t.opacity = 0.4f; }, false},
-        {"whole pixels", [](TextSetup& t) { t.topLeft = {31, 17}; }, false},
+        {"whole pixels",
+         [](TextSetup& t) {
+             t.topLeft = {31, 17};
+         },
+         false},
     };
     for (const Case& c : cases) {
         TextSetup before;
@@ -292,8 +300,14 @@ TEST(TextBitmaps, FillTextFollowsEveryChange) {
         {"style", [](Setup& s) { s.font.style = ui::fsBold; }},
         {"colour", [](Setup& s) { s.color = 0xFF30FF30; }},
         {"opacity", [](Setup& s) { s.opacity = 0.3f; }},
-        {"box", [](Setup& s) { s.rect = {10, 10, 120, 60}; }},
-        {"moved", [](Setup& s) { s.rect = {30, 25, 220, 55}; }},
+        {"box",
+         [](Setup& s) {
+             s.rect = {10, 10, 120, 60};
+         }},
+        {"moved",
+         [](Setup& s) {
+             s.rect = {30, 25, 220, 55};
+         }},
         {"alignment", [](Setup& s) { s.horizontal = ui::TextAlign::Trailing; }},
         {"gradient fill", [](Setup& s) { s.gradient = true; }},
     };
@@ -414,21 +428,27 @@ TEST(D2DCanvasCopies, TranslucentBitmapIsCopiedOnlyOntoClearedPixels) {
         const char* name;
         // Paints before the square is drawn at (20,20)-(60,60).
         std::function<void(ui::Canvas&)> before;
-        uint32_t atCentre;    // (40,40)
-        uint32_t atCorner;    // (22,22); kAny: not checked
-        RECT dirty;           // the part repainted
+        uint32_t atCentre;  // (40,40)
+        uint32_t atCorner;  // (22,22); kAny: not checked
+        RECT dirty;         // the part repainted
     };
     const RECT whole{0, 0, 100, 100};
     const Case cases[] = {
         {"onto cleared pixels", [](ui::Canvas&) {}, kSquare, kSquare, whole},
         {"next to paint",
-         [](ui::Canvas& c) { c.FillRect({70, 70, 90, 90}, 0, 0, ui::kCornerNone, 1); },
+         [](ui::Canvas& c) {
+             c.FillRect({70, 70, 90, 90}, 0, 0, ui::kCornerNone, 1);
+         },
          kSquare, kSquare, whole},
         {"over paint",
-         [](ui::Canvas& c) { c.FillRect({30, 30, 50, 50}, 0, 0, ui::kCornerNone, 1); },
+         [](ui::Canvas& c) {
+             c.FillRect({30, 30, 50, 50}, 0, 0, ui::kCornerNone, 1);
+         },
          kBlend, kSquare, whole},
         {"over a rounded shape",
-         [](ui::Canvas& c) { c.FillRect({35, 35, 80, 80}, 6, 6, ui::kCornersAll, 1); },
+         [](ui::Canvas& c) {
+             c.FillRect({35, 35, 80, 80}, 6, 6, ui::kCornersAll, 1);
+         },
          kBlend, kSquare, whole},
         {"over an outline",
          [](ui::Canvas& c) {

@@ -56,8 +56,8 @@ TEST(EasingTest, RoundsHalvesToTheEvenNeighbour) {
     const struct {
         float value;
         int expected;
-    } cases[] = {{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {-0.5f, 0}, {-1.5f, -2}, {-2.5f, -2}, {2.4999f, 2},
-                 {2.5001f, 3}, {74.25f, 74}, {86.625f, 87}, {-3.7f, -4}};
+    } cases[] = {{0.5f, 0},    {1.5f, 2},    {2.5f, 2},    {-0.5f, 0},    {-1.5f, -2}, {-2.5f, -2},
+                 {2.4999f, 2}, {2.5001f, 3}, {74.25f, 74}, {86.625f, 87}, {-3.7f, -4}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfToEven(c.value), c.expected) << c.value;
 }
 
@@ -65,9 +65,8 @@ TEST(EasingTest, RoundsHalvesToTheEvenNeighbour) {
 class BarProperties : public Persistent {
 public:
     static const PropertyTable& StaticProperties() {
-        static const PropertyTable table = PropertyTableBuilder<BarProperties>()
-                                               .Integer(u"Position", &BarProperties::position)
-                                               .Build();
+        static const PropertyTable table =
+            PropertyTableBuilder<BarProperties>().Integer(u"Position", &BarProperties::position).Build();
         return table;
     }
     const PropertyTable& PublishedProperties() const override { return StaticProperties(); }
@@ -77,9 +76,8 @@ public:
 class Bar : public Control {
 public:
     static const PropertyTable& StaticProperties() {
-        static const PropertyTable table = PropertyTableBuilder<Bar>(&Control::StaticProperties())
-                                               .Object(u"Properties", &Bar::properties)
-                                               .Build();
+        static const PropertyTable table =
+            PropertyTableBuilder<Bar>(&Control::StaticProperties()).Object(u"Properties", &Bar::properties).Build();
         return table;
     }
     const PropertyTable& PublishedProperties() const override { return StaticProperties(); }
@@ -105,8 +103,12 @@ protected:
         animation->SetDuration(duration);
         animation->SetInterpolation(interpolation);
         animation->SetAnimationType(type);
-        animation->OnProcess = [this, animation](Object*) { journal.push_back("process " + Utf16ToUtf8(animation->Name())); };
-        animation->OnFinish = [this, animation](Object*) { journal.push_back("finish " + Utf16ToUtf8(animation->Name())); };
+        animation->OnProcess = [this, animation](Object*) {
+            journal.push_back("process " + Utf16ToUtf8(animation->Name()));
+        };
+        animation->OnFinish = [this, animation](Object*) {
+            journal.push_back("finish " + Utf16ToUtf8(animation->Name()));
+        };
         return animation;
     }
 
@@ -126,8 +128,8 @@ protected:
 TEST_F(AnimationTest, ProgressFollowsTheExponentialEaseOut) {
     auto* bar = form.CreateComponent<Bar>();
     bar->SetParent(&form);
-    auto* progress = Animate<IntAnimation>(bar, u"Properties.Position", 0, 99, 15, Interpolation::Exponential,
-                                           AnimationType::Out);
+    auto* progress =
+        Animate<IntAnimation>(bar, u"Properties.Position", 0, 99, 15, Interpolation::Exponential, AnimationType::Out);
     progress->OnProcess = nullptr;
     progress->Start();
     EXPECT_EQ(bar->properties.position, 0);  // no delay: the start value at once
@@ -470,7 +472,7 @@ TEST_F(AnimationTest, IntroTimelineFromALayoutEndsWhereTheWindowExpects) {
 
     clock.Run(0.9);
     EXPECT_TRUE(main.calls.empty());  // the rise's per-frame handler waits for its delay
-    clock.Run(1.6);  // the logo is rising, nothing else moves yet
+    clock.Run(1.6);                   // the logo is rising, nothing else moves yet
     EXPECT_LT(control(u"IconImage")->Y(), 100);
     EXPECT_GT(control(u"IconImage")->Y(), 50);
     EXPECT_EQ(control(u"BrandImage")->Opacity(), 0);

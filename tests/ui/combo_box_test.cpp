@@ -114,7 +114,7 @@ TEST_F(ComboBoxTest, SelectionFollowsTheRulesAndReportsOnlyChanges) {
         int expected;
     };
     const Step steps[] = {
-        {"select 1", 1, 1}, {"again 1", 1, 1}, {"past the end", 3, -1}, {"select 2", 2, 2},
+        {"select 1", 1, 1},   {"again 1", 1, 1},    {"past the end", 3, -1}, {"select 2", 2, 2},
         {"below -1", -5, -1}, {"-1 again", -1, -1}, {"select 0", 0, 0},
     };
     std::vector<int> expectedReports;
@@ -557,8 +557,9 @@ TEST_F(ComboBoxTest, TheListPaintsItsRowsInTheDarkStyle) {
     EXPECT_TRUE(HasCall(canvas.calls, "FillRect 1,31,463,61 r=0,0 c=0 o=1 fill=solid:FF0092CA"))
         << "the selected row highlighted";
     EXPECT_TRUE(HasCall(canvas.calls, "FillText 9,1,455,31 'C:\\users\\me\\AppData\\Roaming\\Velnix'"));
-    EXPECT_TRUE(HasCall(canvas.calls, "FillText 9,31,455,61 'Z:\\Velnix' font=Test Sans/14/0 o=1 leading/center "
-                                      "fill=solid:FFFFFFFF"));
+    EXPECT_TRUE(HasCall(canvas.calls,
+                        "FillText 9,31,455,61 'Z:\\Velnix' font=Test Sans/14/0 o=1 leading/center "
+                        "fill=solid:FFFFFFFF"));
     EXPECT_TRUE(HasCall(canvas.calls, "DrawRect 0.5,0.5,463.5,91.5 r=0,0 c=0 o=1 stroke=FF3F3F3F w=1"));
     EXPECT_FALSE(HasCall(canvas.calls, "FF5A5A5A")) << "no scroll thumb when everything fits";
 

@@ -122,9 +122,9 @@ TEST_F(ControlTest, MouseIgnoringControlsLetPressesFallThrough) {
         {8 + 50, 8 + 20 + 180, "Bg"},        // on the intro label inside the mouse-ignoring control panel
         {8 + 130, 8 + 20 + 240, "Install"},  // a button inside it still takes the mouse
         {8 + 610, 8 + 20, "Close"},
-        {8 + 640, 8 + 20, "Form"},           // just right of the background (its right edge is outside)
-        {2, 2, "Form"},                      // the transparent margin
-        {8 + 590, 380, "none"},              // outside the window
+        {8 + 640, 8 + 20, "Form"},  // just right of the background (its right edge is outside)
+        {2, 2, "Form"},             // the transparent margin
+        {8 + 590, 380, "none"},     // outside the window
     };
     for (const auto& c : cases) EXPECT_EQ(NameAt(c.x, c.y), c.expected) << c.x << "," << c.y;
 
@@ -202,8 +202,8 @@ TEST_F(ControlTest, CapturedControlGetsMovesAndReleaseInItsOwnCoordinates) {
     EXPECT_FALSE(host.mouseCaptured);
     EXPECT_FALSE(close->IsPressed());
     // The pointer is over nothing of the window after the release.
-    EXPECT_EQ(journal, (std::vector<std::string>{"Close down 11,12", "Close move 93,-21", "Close up 93,-21",
-                                                 "Close leave"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"Close down 11,12", "Close move 93,-21", "Close up 93,-21", "Close leave"}));
 }
 
 TEST_F(ControlTest, EnterLeaveAndHintFollowThePointer) {
@@ -248,7 +248,8 @@ TEST_F(ControlTest, APressOrADeactivationPutsTheHintAwayUntilThePointerMovesToAn
              host.MouseMove(elsewhereOnBrowse.x, elsewhereOnBrowse.y);
          },
          u""},
-        {"clicked, the hint text changed", [&] {
+        {"clicked, the hint text changed",
+         [&] {
              host.Click(onBrowse.x, onBrowse.y);
              browse->SetHint(u"Browse for a folder");
          },
@@ -313,7 +314,9 @@ TEST_F(ControlTest, FocusNeedsCanFocusAndLeavesHiddenControls) {
         keys.push_back("Close " + std::to_string(key));
         if (key == 13) key = 0;  // consumed
     };
-    form.OnKeyDown = [&](Object*, uint16_t& key, char16_t&, ShiftState) { keys.push_back("Form " + std::to_string(key)); };
+    form.OnKeyDown = [&](Object*, uint16_t& key, char16_t&, ShiftState) {
+        keys.push_back("Form " + std::to_string(key));
+    };
     EXPECT_EQ(host.KeyDown(13), 0);
     host.KeyDown(27);
     EXPECT_EQ(keys, (std::vector<std::string>{"Close 13", "Close 27", "Form 27"}));
@@ -371,18 +374,25 @@ TEST_F(ControlTest, PaintsChildrenInOrderTranslatedAndClipped) {
         }
     }
     EXPECT_EQ(fills, (std::vector<std::string>{
-                         "SetMatrix 1,0,0,1,8,8", "FillRect 0,0,640,360",  // Bg
-                         "Clip 0,0,640,360",                               // Bg clips its children
-                         "SetMatrix 1,0,0,1,178,231", "FillRect 0,0,300,78",
-                         "SetMatrix 1,0,0,1,607,16", "FillRect 0,0,33,33",
-                         "SetMatrix 1,0,0,1,8,376", "FillRect 0,0,640,65",  // Panel, below the clip
-                         "SetMatrix 1,0,0,1,585,392", "FillRect 0,0,34,34",
+                         "SetMatrix 1,0,0,1,8,8",
+                         "FillRect 0,0,640,360",  // Bg
+                         "Clip 0,0,640,360",      // Bg clips its children
+                         "SetMatrix 1,0,0,1,178,231",
+                         "FillRect 0,0,300,78",
+                         "SetMatrix 1,0,0,1,607,16",
+                         "FillRect 0,0,33,33",
+                         "SetMatrix 1,0,0,1,8,376",
+                         "FillRect 0,0,640,65",  // Panel, below the clip
+                         "SetMatrix 1,0,0,1,585,392",
+                         "FillRect 0,0,34,34",
                      }));
 }
 
 TEST_F(ControlTest, PaintEventsSurroundTheControlsOwnPaintAndGlowGoesToTheHost) {
     std::vector<std::string> order;
-    bg->OnPainting = [&](Object*, Canvas&, const RectF& r) { order.push_back("painting " + std::to_string(int(r.right))); };
+    bg->OnPainting = [&](Object*, Canvas&, const RectF& r) {
+        order.push_back("painting " + std::to_string(int(r.right)));
+    };
     bg->OnPaint = [&](Object*, Canvas&, const RectF&) { order.push_back("paint"); };
     auto* glow = form.CreateComponent<GlowEffect>();
     glow->SetParent(bg);

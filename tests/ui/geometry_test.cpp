@@ -74,11 +74,8 @@ TEST(RectFTest, ContainsAnotherRectangleWithinItsEdges) {
         RectF inner;
         bool inside;
     } cases[] = {
-        {{0, 0, 10, 10}, true},
-        {{2, 2, 5, 5}, true},
-        {{-1, 0, 5, 5}, false},
-        {{5, 5, 11, 6}, false},
-        {{5, 9, 6, 10.5f}, false},
+        {{0, 0, 10, 10}, true}, {{2, 2, 5, 5}, true},      {{-1, 0, 5, 5}, false},
+        {{5, 5, 11, 6}, false}, {{5, 9, 6, 10.5f}, false},
     };
     for (const auto& c : cases) EXPECT_EQ(outer.Contains(c.inner), c.inside) << Text(c.inner);
 }

@@ -230,8 +230,7 @@ TEST_F(LayoutReaderTest, ComponentReferencesMayNameTheRootAndNil) {
         FAIL();
     } catch (const LayoutError& e) {
         EXPECT_EQ(e.Line(), 4);
-        EXPECT_EQ(e.Problem(),
-                  "Cannot set \"Buddy\": The component is of the wrong class for the property \"Buddy\"");
+        EXPECT_EQ(e.Problem(), "Cannot set \"Buddy\": The component is of the wrong class for the property \"Buddy\"");
     }
     ReadLayout("object Main: TSampleForm\n  object A: TSampleControl\n    Buddy = nil\n  end\nend\n", form, registry);
     EXPECT_EQ(dynamic_cast<SampleControl*>(form.FindComponent(u"A"))->Buddy(), nullptr);

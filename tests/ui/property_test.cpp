@@ -41,7 +41,7 @@ TEST(PropertyTest, TypedAccessReadsAndWritesThroughTheClassTable) {
     EXPECT_EQ(c.Count(), -7);
     EXPECT_EQ(c.setCountCalls, 1);  // through the setter
     EXPECT_EQ(c.big, int64_t{1} << 40);
-    EXPECT_EQ(c.ratio, 0.1f);       // stored in single precision
+    EXPECT_EQ(c.ratio, 0.1f);  // stored in single precision
     EXPECT_EQ(c.precise, 0.1);
     EXPECT_EQ(c.caption, u"Install");
     EXPECT_EQ(c.shape, Shape::Round);
@@ -76,7 +76,8 @@ TEST(PropertyTest, WrongUseIsRefusedWithoutChangingTheValue) {
         {"unknown set member", [&] { Find(c, u"Sides").SetSetNames(c, std::vector<std::u16string>{u"Middle"}); }},
         {"set bits out of range", [&] { Find(c, u"Sides").SetSetBits(c, 1u << 4); }},
         {"read-only", [&] { Find(c, u"Counted").SetInteger(c, 1); }},
-        {"component of the wrong class", [&] {
+        {"component of the wrong class",
+         [&] {
              Component other;
              Find(c, u"Buddy").SetComponent(c, &other);
          }},
@@ -178,13 +179,13 @@ TEST(PropertyPathTest, AnimationPathsSkipSegmentsThatNameNeitherPropertyNorChild
         {u"Position.Y", &panel.Position(), u"Y"},
         {u"Miscellaneous.Position.Y", &panel.Position(), u"Y"},
         {u"A.B.Position.Y", &panel.Position(), u"Y"},
-        {u"Inner.Position.X", &inner->Position(), u"X"},         // a child by name
+        {u"Inner.Position.X", &inner->Position(), u"X"},  // a child by name
         {u"inner.Tint", inner, u"Tint"},
         {u"Miscellaneous.Inner.SelfOwnMaterial.IsTransparent", inner->Material(), u"IsTransparent"},
         {u"Opacity", &panel, u"Opacity"},
-        {u"Position.Miscellaneous", nullptr, nullptr},           // the last segment must be a property
-        {u"Opacity.X", nullptr, nullptr},                        // not an object
-        {u"Inner", nullptr, nullptr},                            // a child, not a property
+        {u"Position.Miscellaneous", nullptr, nullptr},  // the last segment must be a property
+        {u"Opacity.X", nullptr, nullptr},               // not an object
+        {u"Inner", nullptr, nullptr},                   // a child, not a property
     };
     for (const auto& test : cases) {
         const PropertyTarget target = ResolvePropertyPath(panel, test.path, PathResolution::SkipUnknown);

@@ -26,9 +26,8 @@ class SampleColor : public Persistent {
 public:
     std::u16string_view ClassName() const override { return u"TSampleColor"; }
     static const PropertyTable& StaticProperties() {
-        static const PropertyTable table = PropertyTableBuilder<SampleColor>()
-                                               .Color(u"Color", &SampleColor::color)
-                                               .Build();
+        static const PropertyTable table =
+            PropertyTableBuilder<SampleColor>().Color(u"Color", &SampleColor::color).Build();
         return table;
     }
     const PropertyTable& PublishedProperties() const override { return StaticProperties(); }
@@ -179,7 +178,9 @@ public:
     }
 
     void FormCreate(Object* sender) { calls.push_back(u"FormCreate"); }
-    void ItemChange(Object* sender) { calls.push_back(u"ItemChange " + std::u16string(static_cast<Component*>(sender)->Name())); }
+    void ItemChange(Object* sender) {
+        calls.push_back(u"ItemChange " + std::u16string(static_cast<Component*>(sender)->Name()));
+    }
     void PanelMouseDown(Object* sender, MouseButton button, ShiftState shift, float x, float y) {
         calls.push_back(u"PanelMouseDown");
     }

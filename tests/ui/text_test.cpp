@@ -19,11 +19,15 @@ TEST(TextTest, MalformedInputBecomesReplacementCharacters) {
         std::u16string expected;
     };
     const Case cases[] = {
-        {"a\xFF" "b", u"a\uFFFDb"},
-        {"\xE4\xB8", u"\uFFFD"},               // truncated sequence
-        {"\xC0\xAF", u"\uFFFD"},               // overlong
-        {"\xED\xA0\x80", u"\uFFFD"},           // encoded surrogate
-        {"\xE4\xB8" "x", u"\uFFFDx"},          // broken sequence followed by text
+        {"a\xFF"
+         "b",
+         u"a\uFFFDb"},
+        {"\xE4\xB8", u"\uFFFD"},      // truncated sequence
+        {"\xC0\xAF", u"\uFFFD"},      // overlong
+        {"\xED\xA0\x80", u"\uFFFD"},  // encoded surrogate
+        {"\xE4\xB8"
+         "x",
+         u"\uFFFDx"},  // broken sequence followed by text
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8ToUtf16(c.utf8), c.expected) << c.utf8;
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800') + u"x"), "\xEF\xBF\xBDx");

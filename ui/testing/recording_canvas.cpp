@@ -31,9 +31,12 @@ std::string Color(AlphaColor color) {
 
 const char* Align(TextAlign align) {
     switch (align) {
-        case TextAlign::Leading: return "leading";
-        case TextAlign::Center: return "center";
-        case TextAlign::Trailing: return "trailing";
+        case TextAlign::Leading:
+            return "leading";
+        case TextAlign::Center:
+            return "center";
+        case TextAlign::Trailing:
+            return "trailing";
     }
     return "?";
 }
@@ -42,12 +45,18 @@ std::string PathText(const PathData& path) {
     std::string out;
     for (const PathData::Element& e : path.Elements()) {
         switch (e.verb) {
-            case PathData::Verb::MoveTo: out += " M" + Point(e.points[0]); break;
-            case PathData::Verb::LineTo: out += " L" + Point(e.points[0]); break;
+            case PathData::Verb::MoveTo:
+                out += " M" + Point(e.points[0]);
+                break;
+            case PathData::Verb::LineTo:
+                out += " L" + Point(e.points[0]);
+                break;
             case PathData::Verb::CurveTo:
                 out += " C" + Point(e.points[0]) + " " + Point(e.points[1]) + " " + Point(e.points[2]);
                 break;
-            case PathData::Verb::Close: out += " Z"; break;
+            case PathData::Verb::Close:
+                out += " Z";
+                break;
         }
     }
     return out;
@@ -73,8 +82,10 @@ std::vector<std::u16string_view> Lines(std::u16string_view text) {
 std::string RecordingCanvas::FillDescription() const {
     const FillBrush& fill = Fill();
     switch (fill.kind) {
-        case BrushKind::None: return "none";
-        case BrushKind::Solid: return "solid:" + Color(fill.color);
+        case BrushKind::None:
+            return "none";
+        case BrushKind::Solid:
+            return "solid:" + Color(fill.color);
         case BrushKind::Gradient: {
             std::string out = "gradient:" + Color(fill.color);
             for (size_t i = 1; i < fill.gradient.stops.size(); ++i) {
@@ -142,8 +153,8 @@ void RecordingCanvas::DrawRectSides(const RectF& rect, unsigned sides, float opa
 }
 
 void RecordingCanvas::FillPath(const PathData& path, float opacity, FillRule rule) {
-    calls.push_back(std::string("FillPath") + (rule == FillRule::EvenOdd ? " evenodd" : " nonzero") + " o=" +
-                    Num(opacity) + " fill=" + FillDescription() + PathText(path));
+    calls.push_back(std::string("FillPath") + (rule == FillRule::EvenOdd ? " evenodd" : " nonzero") +
+                    " o=" + Num(opacity) + " fill=" + FillDescription() + PathText(path));
 }
 
 void RecordingCanvas::DrawPath(const PathData& path, float opacity) {
@@ -151,7 +162,8 @@ void RecordingCanvas::DrawPath(const PathData& path, float opacity) {
 }
 
 void RecordingCanvas::DrawLine(PointF from, PointF to, float opacity) {
-    calls.push_back("DrawLine " + Point(from) + " " + Point(to) + " o=" + Num(opacity) + " stroke=" + StrokeDescription());
+    calls.push_back("DrawLine " + Point(from) + " " + Point(to) + " o=" + Num(opacity) +
+                    " stroke=" + StrokeDescription());
 }
 
 void RecordingCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& source, const RectF& dest, float opacity,
@@ -164,10 +176,9 @@ void RecordingCanvas::DrawBitmap(const Bitmap& bitmap, const RectF& source, cons
 void RecordingCanvas::FillText(const RectF& rect, std::u16string_view text, TextWrap wrap, float opacity,
                                TextAlign horizontal, TextAlign vertical) {
     const Font& font = CanvasFont();
-    calls.push_back("FillText " + Rect(rect) + " '" + Utf16ToUtf8(text) + "' font=" + Utf16ToUtf8(font.family) +
-                    "/" + Num(font.size) + "/" + std::to_string(font.style) + " o=" + Num(opacity) + " " +
-                    Align(horizontal) + "/" + Align(vertical) + (wrap == TextWrap::Word ? " wrap" : "") +
-                    " fill=" + FillDescription());
+    calls.push_back("FillText " + Rect(rect) + " '" + Utf16ToUtf8(text) + "' font=" + Utf16ToUtf8(font.family) + "/" +
+                    Num(font.size) + "/" + std::to_string(font.style) + " o=" + Num(opacity) + " " + Align(horizontal) +
+                    "/" + Align(vertical) + (wrap == TextWrap::Word ? " wrap" : "") + " fill=" + FillDescription());
 }
 
 float RecordingCanvas::TextWidth(std::u16string_view text) {
@@ -228,8 +239,12 @@ float RecordingTextLayout::TextHeight() {
 }
 
 std::vector<std::byte> RecordingGraphics::EncodeTestImage(int width, int height) {
-    return {std::byte{'I'}, std::byte{'M'}, std::byte{'G'}, static_cast<std::byte>(width & 0xFF),
-            static_cast<std::byte>(width >> 8), static_cast<std::byte>(height & 0xFF),
+    return {std::byte{'I'},
+            std::byte{'M'},
+            std::byte{'G'},
+            static_cast<std::byte>(width & 0xFF),
+            static_cast<std::byte>(width >> 8),
+            static_cast<std::byte>(height & 0xFF),
             static_cast<std::byte>(height >> 8)};
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 constexpr ui::AlphaColor kGlyphColor = 0xFFE6E6E6;
 
-ui::AlphaColor Either(ui::AlphaColor preferred, ui::AlphaColor fallback) { return preferred != 0 ? preferred : fallback; }
+ui::AlphaColor Either(ui::AlphaColor preferred, ui::AlphaColor fallback) {
+    return preferred != 0 ? preferred : fallback;
+}
 
 }  // namespace
 
@@ -54,17 +56,23 @@ StandInButton::State StandInButton::CurrentState() const {
 
 ui::AlphaColor StandInButton::CurrentFillColor() const {
     switch (CurrentState()) {
-        case State::Down: return Either(downFillColor, Either(hoverFillColor, fillColor));
-        case State::Hover: return Either(hoverFillColor, fillColor);
-        default: return fillColor;
+        case State::Down:
+            return Either(downFillColor, Either(hoverFillColor, fillColor));
+        case State::Hover:
+            return Either(hoverFillColor, fillColor);
+        default:
+            return fillColor;
     }
 }
 
 ui::AlphaColor StandInButton::CurrentBorderColor() const {
     switch (CurrentState()) {
-        case State::Down: return Either(downBorderColor, Either(hoverBorderColor, borderColor));
-        case State::Hover: return Either(hoverBorderColor, borderColor);
-        default: return borderColor;
+        case State::Down:
+            return Either(downBorderColor, Either(hoverBorderColor, borderColor));
+        case State::Hover:
+            return Either(hoverBorderColor, borderColor);
+        default:
+            return borderColor;
     }
 }
 

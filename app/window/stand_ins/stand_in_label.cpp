@@ -11,18 +11,23 @@ const ui::PropertyTable& StandInLabel::StaticProperties() {
         ui::PropertyTableBuilder<StandInLabel>(&ui::Control::StaticProperties())
             .Text(u"Caption", &StandInLabel::Caption, &StandInLabel::SetCaption)
             .Text(u"Text", &StandInLabel::Caption, &StandInLabel::SetCaption)
-            .Single(u"FontSize", [](const StandInLabel& l) { return l.style.fontSize; },
-                    [](StandInLabel& l, float size) { l.style.fontSize = size; })
-            .Color(u"FontColor", [](const StandInLabel& l) { return l.style.color; },
-                   [](StandInLabel& l, ui::AlphaColor color) { l.style.color = color; })
-            .Bool(u"WordWrap", [](const StandInLabel& l) { return l.style.wrap == ui::TextWrap::Word; },
-                  [](StandInLabel& l, bool wrap) { l.style.wrap = wrap ? ui::TextWrap::Word : ui::TextWrap::None; })
-            .Enumeration<ui::TextAlign>(u"HorzAlign", {u"Leading", u"Center", u"Trailing"},
-                                        [](const StandInLabel& l) { return l.style.horizontal; },
-                                        [](StandInLabel& l, ui::TextAlign align) { l.style.horizontal = align; })
-            .Enumeration<ui::TextAlign>(u"VertAlign", {u"Leading", u"Center", u"Trailing"},
-                                        [](const StandInLabel& l) { return l.style.vertical; },
-                                        [](StandInLabel& l, ui::TextAlign align) { l.style.vertical = align; })
+            .Single(
+                u"FontSize", [](const StandInLabel& l) { return l.style.fontSize; },
+                [](StandInLabel& l, float size) { l.style.fontSize = size; })
+            .Color(
+                u"FontColor", [](const StandInLabel& l) { return l.style.color; },
+                [](StandInLabel& l, ui::AlphaColor color) { l.style.color = color; })
+            .Bool(
+                u"WordWrap", [](const StandInLabel& l) { return l.style.wrap == ui::TextWrap::Word; },
+                [](StandInLabel& l, bool wrap) { l.style.wrap = wrap ? ui::TextWrap::Word : ui::TextWrap::None; })
+            .Enumeration<ui::TextAlign>(
+                u"HorzAlign", {u"Leading", u"Center", u"Trailing"},
+                [](const StandInLabel& l) { return l.style.horizontal; },
+                [](StandInLabel& l, ui::TextAlign align) { l.style.horizontal = align; })
+            .Enumeration<ui::TextAlign>(
+                u"VertAlign", {u"Leading", u"Center", u"Trailing"},
+                [](const StandInLabel& l) { return l.style.vertical; },
+                [](StandInLabel& l, ui::TextAlign align) { l.style.vertical = align; })
             .Build();
     return table;
 }

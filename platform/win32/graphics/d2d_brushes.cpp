@@ -83,9 +83,12 @@ ID2D1LinearGradientBrush* D2DBrushes::FindGradient(const ui::FillBrush& fill) {
 
 ID2D1Brush* D2DBrushes::Fill(const ui::FillBrush& fill, const D2D1_RECT_F& bounds, float opacity) {
     switch (fill.kind) {
-        case ui::BrushKind::None: return nullptr;
-        case ui::BrushKind::Solid: return Solid(fill.color, opacity);
-        case ui::BrushKind::Gradient: break;
+        case ui::BrushKind::None:
+            return nullptr;
+        case ui::BrushKind::Solid:
+            return Solid(fill.color, opacity);
+        case ui::BrushKind::Gradient:
+            break;
     }
     // A gradient needs two stops; with fewer the fill's colour is all there is.
     if (fill.gradient.stops.size() < 2) return Solid(fill.color, opacity);

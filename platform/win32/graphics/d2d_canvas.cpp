@@ -179,8 +179,8 @@ void D2DCanvas::TouchDevice(const ui::RectF* device) {
     if (!clips_.empty() && clips_.back().bounded) area = area.Intersect(clips_.back().rect);
     if (device) {
         // A pixel partly covered (antialiased edges) is drawn on as well.
-        area = area.Intersect({std::floor(device->left), std::floor(device->top), std::ceil(device->right),
-                               std::ceil(device->bottom)});
+        area = area.Intersect(
+            {std::floor(device->left), std::floor(device->top), std::ceil(device->right), std::ceil(device->bottom)});
     }
     if (area.IsEmpty()) return;
     touched_ = touched_.Union(area);
@@ -291,9 +291,8 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
     // The Direct2D 1.0 call: its two interpolation modes are the ones every runtime implements.
     static_cast<ID2D1RenderTarget*>(context_.Get())
         ->DrawBitmap(native, ToD2D(dest), std::clamp(opacity, 0.0f, 1.0f),
-                     sampling == ui::BitmapSampling::NearestNeighbor
-                         ? D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR
-                         : D2D1_BITMAP_INTERPOLATION_MODE_LINEAR,
+                     sampling == ui::BitmapSampling::NearestNeighbor ? D2D1_BITMAP_INTERPOLATION_MODE_NEAREST_NEIGHBOR
+                                                                     : D2D1_BITMAP_INTERPOLATION_MODE_LINEAR,
                      &from);
 }
 
@@ -303,8 +302,8 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return false;
     if (!clips_.empty() && !clips_.back().exact) return false;
     const D2D1_SIZE_U size = bitmap->GetPixelSize();
-    if (!Whole(source.left) || !Whole(source.top) || !Whole(source.right) || !Whole(source.bottom) ||
-        source.left < 0 || source.top < 0 || source.right > size.width || source.bottom > size.height) {
+    if (!Whole(source.left) || !Whole(source.top) || !Whole(source.right) || !Whole(source.bottom) || source.left < 0 ||
+        source.top < 0 || source.right > size.width || source.bottom > size.height) {
         return false;
     }
     const ui::PointF a = m.Apply(dest.TopLeft()), b = m.Apply({dest.right, dest.bottom});
@@ -315,7 +314,8 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
 
     // Cut to the target and the clip; the source moves along.
     const D2D1_SIZE_U bounds = target_->GetPixelSize();
-    long clipLeft = 0, clipTop = 0, clipRight = static_cast<long>(bounds.width), clipBottom = static_cast<long>(bounds.height);
+    long clipLeft = 0, clipTop = 0, clipRight = static_cast<long>(bounds.width),
+         clipBottom = static_cast<long>(bounds.height);
     if (!clips_.empty()) {
         const ui::RectF& c = clips_.back().rect;
         clipLeft = std::max(clipLeft, std::lround(c.left));
@@ -346,9 +346,8 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
 void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, ui::TextWrap wrap, float opacity,
                          ui::TextAlign horizontal, ui::TextAlign vertical) {
     if (!Drawing(u"FillText") || text.empty()) return;
-    const DWriteLayoutCache::Layout found = layouts_.Get({text, &CanvasFont(), std::max(rect.Width(), 0.0f),
-                                                          std::max(rect.Height(), 0.0f), wrap, horizontal,
-                                                          vertical});
+    const DWriteLayoutCache::Layout found = layouts_.Get(
+        {text, &CanvasFont(), std::max(rect.Width(), 0.0f), std::max(rect.Height(), 0.0f), wrap, horizontal, vertical});
     if (!found.layout) return;
     // A gradient of fewer than two stops fills in the fill's colour as well.
     const bool solid = Fill().kind == ui::BrushKind::Solid ||
@@ -358,15 +357,16 @@ void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, ui::Te
     } else if (ID2D1Brush* brush = brushes_.Fill(Fill(), ToD2D(rect), opacity)) {
         // A gradient runs across the text's box: drawn directly.
         Touch();
-        context_->DrawTextLayout(D2D1::Point2F(rect.left, rect.top), found.layout, brush,
-                                 D2D1_DRAW_TEXT_OPTIONS_NONE);
+        context_->DrawTextLayout(D2D1::Point2F(rect.left, rect.top), found.layout, brush, D2D1_DRAW_TEXT_OPTIONS_NONE);
     }
 }
 
 DWRITE_TEXT_METRICS D2DCanvas::Measure(std::u16string_view text) {
     DWRITE_TEXT_METRICS metrics{};
-    IDWriteTextLayout* layout = layouts_.Get({text, &CanvasFont(), kUnbounded, kUnbounded, ui::TextWrap::None,
-                                              ui::TextAlign::Leading, ui::TextAlign::Leading}).layout;
+    IDWriteTextLayout* layout = layouts_
+                                    .Get({text, &CanvasFont(), kUnbounded, kUnbounded, ui::TextWrap::None,
+                                          ui::TextAlign::Leading, ui::TextAlign::Leading})
+                                    .layout;
     if (layout) LogIfFailed(layout->GetMetrics(&metrics), u"IDWriteTextLayout::GetMetrics");
     return metrics;
 }
@@ -397,9 +397,9 @@ void D2DCanvas::DrawDeviceBitmap(ID2D1Bitmap* bitmap, const D2D1_RECT_F& dest, c
     if (to.IsEmpty()) return;
     const float sx = (source.right - source.left) / (dest.right - dest.left);
     const float sy = (source.bottom - source.top) / (dest.bottom - dest.top);
-    const D2D1_RECT_F from = D2D1::RectF(source.left + (to.left - dest.left) * sx, source.top + (to.top - dest.top) * sy,
-                                         source.right - (dest.right - to.right) * sx,
-                                         source.bottom - (dest.bottom - to.bottom) * sy);
+    const D2D1_RECT_F from =
+        D2D1::RectF(source.left + (to.left - dest.left) * sx, source.top + (to.top - dest.top) * sy,
+                    source.right - (dest.right - to.right) * sx, source.bottom - (dest.bottom - to.bottom) * sy);
     TouchDevice(&to);
     context_->SetTransform(D2D1::Matrix3x2F::Identity());
     // Whole pixels onto whole pixels: nearest neighbour copies them exactly.

@@ -46,8 +46,13 @@ D2DFactories::D2DFactories() {
                       "DWriteCreateFactory");
         ThrowIfFailed(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_)),
                       "WIC imaging factory");
-        const D2D1_STROKE_STYLE_PROPERTIES dash{D2D1_CAP_STYLE_FLAT, D2D1_CAP_STYLE_FLAT, D2D1_CAP_STYLE_FLAT,
-                                                D2D1_LINE_JOIN_MITER, 10.0f, D2D1_DASH_STYLE_DASH, 0.0f};
+        const D2D1_STROKE_STYLE_PROPERTIES dash{D2D1_CAP_STYLE_FLAT,
+                                                D2D1_CAP_STYLE_FLAT,
+                                                D2D1_CAP_STYLE_FLAT,
+                                                D2D1_LINE_JOIN_MITER,
+                                                10.0f,
+                                                D2D1_DASH_STYLE_DASH,
+                                                0.0f};
         ThrowIfFailed(d2d_->CreateStrokeStyle(dash, nullptr, 0, &dash_), "ID2D1Factory::CreateStrokeStyle");
     } catch (...) {
         Release();

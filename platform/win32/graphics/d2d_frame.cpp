@@ -78,8 +78,8 @@ ui::Canvas& D2DFrame::BeginPaint(const RECT& dirty) {
     }
     const bool whole = dirty_.left == 0 && dirty_.top == 0 && dirty_.right == width_ && dirty_.bottom == height_;
     if (!whole) {
-        canvas_->IntersectClipRect({dirty_.left / scale_, dirty_.top / scale_, dirty_.right / scale_,
-                                    dirty_.bottom / scale_});
+        canvas_->IntersectClipRect(
+            {dirty_.left / scale_, dirty_.top / scale_, dirty_.right / scale_, dirty_.bottom / scale_});
     }
     return *canvas_;
 }

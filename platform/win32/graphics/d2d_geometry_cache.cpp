@@ -42,8 +42,8 @@ bool SameElements(const std::vector<ui::PathData::Element>& a, const std::vector
 
 D2DGeometryCache::D2DGeometryCache(ID2D1Factory1* factory) : factory_(factory) { entries_.reserve(kMaxShapes); }
 
-D2DGeometryCache::Entry* D2DGeometryCache::Find(Kind kind, const ui::RectF& rect, float rx, float ry,
-                                                unsigned flags, uint64_t hash, const ui::PathData* path) {
+D2DGeometryCache::Entry* D2DGeometryCache::Find(Kind kind, const ui::RectF& rect, float rx, float ry, unsigned flags,
+                                                uint64_t hash, const ui::PathData* path) {
     ++clock_;
     for (Entry& e : entries_) {
         if (e.kind != kind || e.flags != flags || !e.geometry) continue;

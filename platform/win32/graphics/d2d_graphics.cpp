@@ -21,15 +21,15 @@ namespace {
 // The message font at 96 DPI, in logical pixels; 12 when the system does not say.
 ui::Font SystemDefaultFont(DWriteFontResolver& fonts) {
     ui::Font font;
-    const std::wstring& family = fonts.Resolve(
-        std::u16string_view(reinterpret_cast<const char16_t*>(fonts.MessageFontFamily().c_str()),
-                            fonts.MessageFontFamily().size()));
+    const std::wstring& family = fonts.Resolve(std::u16string_view(
+        reinterpret_cast<const char16_t*>(fonts.MessageFontFamily().c_str()), fonts.MessageFontFamily().size()));
     font.family.assign(family.begin(), family.end());
     font.size = 12;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, 96)) {
-        if (metrics.lfMessageFont.lfHeight != 0) font.size = static_cast<float>(std::abs(metrics.lfMessageFont.lfHeight));
+        if (metrics.lfMessageFont.lfHeight != 0)
+            font.size = static_cast<float>(std::abs(metrics.lfMessageFont.lfHeight));
         if (metrics.lfMessageFont.lfWeight >= FW_SEMIBOLD) font.style |= ui::fsBold;
         if (metrics.lfMessageFont.lfItalic) font.style |= ui::fsItalic;
     } else {

@@ -49,9 +49,8 @@ std::wstring FirstFamilyName(IDWriteFontCollection* collection) {
 DWriteFontResolver::DWriteFontResolver(IDWriteFactory* factory) {
     LogIfFailed(factory->GetSystemFontCollection(&collection_, FALSE), u"IDWriteFactory::GetSystemFontCollection");
     messageFont_ = SystemMessageFont();
-    const std::wstring candidates[] = {messageFont_,   L"Segoe UI",        L"Tahoma",
-                                       L"Arial",       L"DejaVu Sans",     L"Liberation Sans",
-                                       L"Verdana",     L"Microsoft Sans Serif"};
+    const std::wstring candidates[] = {messageFont_,   L"Segoe UI",        L"Tahoma",  L"Arial",
+                                       L"DejaVu Sans", L"Liberation Sans", L"Verdana", L"Microsoft Sans Serif"};
     for (const std::wstring& candidate : candidates) {
         if (!candidate.empty() && IsInstalled(candidate)) {
             fallback_ = candidate;

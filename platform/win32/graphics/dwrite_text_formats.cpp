@@ -18,18 +18,24 @@ constexpr unsigned kFaceStyles = ui::fsBold | ui::fsItalic;
 
 DWRITE_TEXT_ALIGNMENT TextAlignment(ui::TextAlign align) {
     switch (align) {
-        case ui::TextAlign::Leading: return DWRITE_TEXT_ALIGNMENT_LEADING;
-        case ui::TextAlign::Center: return DWRITE_TEXT_ALIGNMENT_CENTER;
-        case ui::TextAlign::Trailing: return DWRITE_TEXT_ALIGNMENT_TRAILING;
+        case ui::TextAlign::Leading:
+            return DWRITE_TEXT_ALIGNMENT_LEADING;
+        case ui::TextAlign::Center:
+            return DWRITE_TEXT_ALIGNMENT_CENTER;
+        case ui::TextAlign::Trailing:
+            return DWRITE_TEXT_ALIGNMENT_TRAILING;
     }
     return DWRITE_TEXT_ALIGNMENT_LEADING;
 }
 
 DWRITE_PARAGRAPH_ALIGNMENT ParagraphAlignment(ui::TextAlign align) {
     switch (align) {
-        case ui::TextAlign::Leading: return DWRITE_PARAGRAPH_ALIGNMENT_NEAR;
-        case ui::TextAlign::Center: return DWRITE_PARAGRAPH_ALIGNMENT_CENTER;
-        case ui::TextAlign::Trailing: return DWRITE_PARAGRAPH_ALIGNMENT_FAR;
+        case ui::TextAlign::Leading:
+            return DWRITE_PARAGRAPH_ALIGNMENT_NEAR;
+        case ui::TextAlign::Center:
+            return DWRITE_PARAGRAPH_ALIGNMENT_CENTER;
+        case ui::TextAlign::Trailing:
+            return DWRITE_PARAGRAPH_ALIGNMENT_FAR;
     }
     return DWRITE_PARAGRAPH_ALIGNMENT_NEAR;
 }
@@ -59,8 +65,8 @@ const DWriteTextFormats::Format* DWriteTextFormats::Get(const ui::Font& font) {
     Format format;
     const HRESULT hr = factory_->CreateTextFormat(
         family.c_str(), nullptr, (style & ui::fsBold) ? DWRITE_FONT_WEIGHT_BOLD : DWRITE_FONT_WEIGHT_NORMAL,
-        (style & ui::fsItalic) ? DWRITE_FONT_STYLE_ITALIC : DWRITE_FONT_STYLE_NORMAL, DWRITE_FONT_STRETCH_NORMAL,
-        size, L"", &format.format);
+        (style & ui::fsItalic) ? DWRITE_FONT_STYLE_ITALIC : DWRITE_FONT_STYLE_NORMAL, DWRITE_FONT_STRETCH_NORMAL, size,
+        L"", &format.format);
     if (!LogIfFailed(hr, u"IDWriteFactory::CreateTextFormat")) return nullptr;
     LogIfFailed(factory_->CreateEllipsisTrimmingSign(format.format.Get(), &format.ellipsis),
                 u"IDWriteFactory::CreateEllipsisTrimmingSign");
@@ -87,9 +93,9 @@ Microsoft::WRL::ComPtr<IDWriteTextLayout> DWriteTextFormats::CreateLayout(std::u
     if (!format) return nullptr;
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
     Microsoft::WRL::ComPtr<IDWriteTextLayout> layout;
-    const HRESULT hr = factory_->CreateTextLayout(reinterpret_cast<const wchar_t*>(text.data()),
-                                                  static_cast<UINT32>(text.size()), format->format.Get(),
-                                                  std::max(maxWidth, 0.0f), std::max(maxHeight, 0.0f), &layout);
+    const HRESULT hr =
+        factory_->CreateTextLayout(reinterpret_cast<const wchar_t*>(text.data()), static_cast<UINT32>(text.size()),
+                                   format->format.Get(), std::max(maxWidth, 0.0f), std::max(maxHeight, 0.0f), &layout);
     if (!LogIfFailed(hr, u"IDWriteFactory::CreateTextLayout")) return nullptr;
     const DWRITE_TEXT_RANGE all{0, static_cast<UINT32>(text.size())};
     if (font.style & ui::fsUnderline) layout->SetUnderline(TRUE, all);

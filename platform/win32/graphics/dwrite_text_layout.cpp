@@ -46,10 +46,10 @@ bool DWriteTextLayout::Update() {
         builtMaxSize_ = s.maxSize;
         bitmap_.Invalidate();
     }
-    if (options || s.horizontalAlign != builtHorizontal_ || s.verticalAlign != builtVertical_ ||
-        s.wrap != builtWrap_ || s.trimming != builtTrimming_) {
-        DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign,
-                                      s.wrap, s.trimming);
+    if (options || s.horizontalAlign != builtHorizontal_ || s.verticalAlign != builtVertical_ || s.wrap != builtWrap_ ||
+        s.trimming != builtTrimming_) {
+        DWriteTextFormats::SetOptions(layout_.Get(), ellipsis_.Get(), s.horizontalAlign, s.verticalAlign, s.wrap,
+                                      s.trimming);
         builtHorizontal_ = s.horizontalAlign;
         builtVertical_ = s.verticalAlign;
         builtWrap_ = s.wrap;

@@ -51,7 +51,8 @@ bool IsLoopbackHost(std::u16string_view host) {
     size_t start = 0;
     while (start <= host.size()) {
         const size_t dot = host.find(u'.', start);
-        const std::u16string_view octet = host.substr(start, dot == std::u16string_view::npos ? std::u16string_view::npos : dot - start);
+        const std::u16string_view octet =
+            host.substr(start, dot == std::u16string_view::npos ? std::u16string_view::npos : dot - start);
         if (!IsDecimalOctet(octet)) return false;
         ++octets;
         if (dot == std::u16string_view::npos) break;
@@ -97,7 +98,7 @@ std::optional<app::HttpResponse> WinHttpClient::Post(const app::HttpRequest& req
     };
 
     InternetHandle session(WinHttpOpen(userAgent.c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                                        WINHTTP_NO_PROXY_BYPASS, 0));
+                                       WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) return fail(u"WinHttpOpen");
     // Name resolution has no time-out of its own (0: the system's); connect, send and receive have the request's.
     if (!WinHttpSetTimeouts(session.Get(), 0, request.ConnectTimeoutMs, request.SendTimeoutMs,
@@ -107,7 +108,7 @@ std::optional<app::HttpResponse> WinHttpClient::Post(const app::HttpRequest& req
     InternetHandle connection(WinHttpConnect(session.Get(), host.c_str(), parts.nPort, 0));
     if (!connection) return fail(u"WinHttpConnect");
     InternetHandle handle(WinHttpOpenRequest(connection.Get(), L"POST", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                                              WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
+                                             WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
     if (!handle) return fail(u"WinHttpOpenRequest");
 
     if (VELNIX_ACCEPT_LOOPBACK_TEST_CERTIFICATE && secure && IsLoopbackHost(FromWide(host))) {
@@ -118,9 +119,8 @@ std::optional<app::HttpResponse> WinHttpClient::Post(const app::HttpRequest& req
         }
     }
 
-    if (!headers.empty() &&
-        !WinHttpAddRequestHeaders(handle.Get(), headers.c_str(), static_cast<DWORD>(-1L),
-                                  WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
+    if (!headers.empty() && !WinHttpAddRequestHeaders(handle.Get(), headers.c_str(), static_cast<DWORD>(-1L),
+                                                      WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
         return fail(u"WinHttpAddRequestHeaders");
     }
     const auto bodySize = static_cast<DWORD>(request.Body.size());

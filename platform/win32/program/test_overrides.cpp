@@ -64,10 +64,10 @@ void TestOverrides::FirstFrameShown() const {
         return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     };
     const unsigned long long elapsed100ns = ticks(now) - ticks(created);
-    const std::string line = "first-frame " + std::to_string(elapsed100ns / 10000) + "." +
-                             std::to_string(elapsed100ns / 1000 % 10) + "\n";
-    const HANDLE file = CreateFileW(Wide(*timingLog_).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string line =
+        "first-frame " + std::to_string(elapsed100ns / 10000) + "." + std::to_string(elapsed100ns / 1000 % 10) + "\n";
+    const HANDLE file = CreateFileW(Wide(*timingLog_).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
     WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

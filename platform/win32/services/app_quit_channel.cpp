@@ -28,7 +28,7 @@ private:
 }  // namespace
 
 app::QuitRequestResult Win32AppQuitChannel::RequestQuit(std::u16string_view mappingName, uint32_t message,
-                                                          uint32_t timeoutMs) {
+                                                        uint32_t timeoutMs) {
     UniqueHandle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, Wide(mappingName).c_str()));
     if (!mapping) return app::QuitRequestResult::NoApplication;
     MappedView view(mapping.Get(), sizeof(uint32_t));
@@ -45,7 +45,8 @@ app::QuitRequestResult Win32AppQuitChannel::RequestQuit(std::u16string_view mapp
     const LRESULT sent = SendMessageTimeoutW(window, message, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &answer);
     const DWORD error = sent ? 0 : GetLastError();
     log_.Log(u"Quit request: message " + DecimalText(message) + u" to window " +
-             DecimalText(static_cast<uint32_t>(stored)) + (sent ? u" handled" : u" not handled (error " + DecimalText(error) + u")"));
+             DecimalText(static_cast<uint32_t>(stored)) +
+             (sent ? u" handled" : u" not handled (error " + DecimalText(error) + u")"));
     return sent ? app::QuitRequestResult::Delivered : app::QuitRequestResult::NotDelivered;
 }
 

@@ -9,8 +9,7 @@ namespace platform::win32 {
 class Win32AppQuitChannel final : public app::IAppQuitChannel {
 public:
     explicit Win32AppQuitChannel(app::ISetupLog& log) : log_(log) {}
-    app::QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message,
-                                        uint32_t timeoutMs) override;
+    app::QuitRequestResult RequestQuit(std::u16string_view mappingName, uint32_t message, uint32_t timeoutMs) override;
 
 private:
     app::ISetupLog& log_;

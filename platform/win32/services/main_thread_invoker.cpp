@@ -49,8 +49,8 @@ MainThreadInvoker::MainThreadInvoker(app::ISetupLog& log) : log_(log), threadId_
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);  // fails harmlessly when a second invoker registers it again
-    window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                              nullptr);
+    window_ =
+        CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
     if (!window_) log_.Log(u"Main thread: no message window; calls run on the calling thread");
 }
 

@@ -61,8 +61,8 @@ std::optional<std::string> Win32ProcessContext::ToConsoleCodePage(std::u16string
                                          nullptr, 0, nullptr, &lossy);
     if (size <= 0 || lossy) return std::nullopt;
     std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), bytes.data(),
-                        size, nullptr, &lossy);
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), bytes.data(), size,
+                        nullptr, &lossy);
     if (lossy) return std::nullopt;
     return bytes;
 }

@@ -61,7 +61,8 @@ app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog
     UniqueHandle readEnd;
     UniqueHandle writeEnd;
     if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inheritable, 0)) {
-        Log(log, u"Process: no pipe for " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
+        Log(log,
+            u"Process: no pipe for " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
         return result;
     }
     // The child must not inherit the read end, or the pipe would never report its end.
@@ -82,7 +83,8 @@ app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog
                                         CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr,
                                         folder.empty() ? nullptr : folder.c_str(), &startup, &process);
     if (!started) {
-        Log(log, u"Process: cannot start " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
+        Log(log,
+            u"Process: cannot start " + std::u16string(commandLine) + u" (error " + DecimalText(GetLastError()) + u")");
         return result;
     }
     UniqueHandle processHandle(process.hProcess);
@@ -105,8 +107,7 @@ app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog
         if (!timedOut) break;
     }
 
-    result.Output =
-        request.Encoding == app::OutputEncoding::Utf8 ? ui::Utf8ToUtf16(collected) : DecodeAnsi(collected);
+    result.Output = request.Encoding == app::OutputEncoding::Utf8 ? ui::Utf8ToUtf16(collected) : DecodeAnsi(collected);
     result.StoppedAtTimeLimit = stopped;
     readEnd.Reset();
     DWORD code = 0;

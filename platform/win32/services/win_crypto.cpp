@@ -27,7 +27,9 @@ private:
 
 class Hash {
 public:
-    explicit Hash(BCRYPT_ALG_HANDLE algorithm) { status_ = BCryptCreateHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0); }
+    explicit Hash(BCRYPT_ALG_HANDLE algorithm) {
+        status_ = BCryptCreateHash(algorithm, &handle_, nullptr, 0, nullptr, 0, 0);
+    }
     Hash(const Hash&) = delete;
     Hash& operator=(const Hash&) = delete;
     ~Hash() {
@@ -56,7 +58,8 @@ std::optional<app::Sha1Digest> BCryptSha1::Sha1(std::string_view bytes) {
                                     static_cast<ULONG>(bytes.size()), 0);
         }
         app::Sha1Digest digest{};
-        if (Succeeded(status)) status = BCryptFinishHash(hash.Get(), digest.data(), static_cast<ULONG>(digest.size()), 0);
+        if (Succeeded(status))
+            status = BCryptFinishHash(hash.Get(), digest.data(), static_cast<ULONG>(digest.size()), 0);
         if (Succeeded(status)) return digest;
     }
     log_.Log(u"Crypto: SHA-1 failed (status " + DecimalText(static_cast<unsigned long>(status)) + u")");

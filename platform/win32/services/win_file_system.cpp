@@ -215,8 +215,7 @@ std::u16string Win32FileSystem::TempFolder() {
     return FromWide(folder);
 }
 
-std::optional<std::u16string> Win32FileSystem::CreateTempFile(std::u16string_view folder,
-                                                               std::u16string_view prefix) {
+std::optional<std::u16string> Win32FileSystem::CreateTempFile(std::u16string_view folder, std::u16string_view prefix) {
     wchar_t name[MAX_PATH + 1] = {};
     if (GetTempFileNameW(Wide(folder).c_str(), Wide(prefix).c_str(), 0, name) == 0) {
         log_.Log(u"Files: no temporary file in " + std::u16string(folder) + ErrorText(GetLastError()));

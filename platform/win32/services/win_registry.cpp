@@ -37,8 +37,8 @@ public:
             }
             std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
             DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
-                                      reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+            status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                                      &bytes);
             if (status == ERROR_MORE_DATA) {
                 size = bytes;
                 status = ERROR_SUCCESS;

@@ -38,7 +38,8 @@ bool Win32Resources::WriteToFile(std::u16string_view name, std::u16string_view p
     std::optional<std::string_view> bytes = Locate(name);
     const bool ok = bytes && WriteWholeFile(Wide(path), bytes->data(), bytes->size());
     log_.Log(u"Resources: write " + std::u16string(name) + u" to " + std::u16string(path) +
-             (ok ? u" (" + DecimalText(bytes->size()) + u" bytes)" : std::u16string(bytes ? u" failed" : u": no such resource")));
+             (ok ? u" (" + DecimalText(bytes->size()) + u" bytes)"
+                 : std::u16string(bytes ? u" failed" : u": no such resource")));
     return ok;
 }
 

@@ -25,13 +25,20 @@ std::u16string HexResult(HRESULT result) {
 
 app::DriveType DriveTypeOf(UINT type) {
     switch (type) {
-    case DRIVE_NO_ROOT_DIR: return app::DriveType::NoRootDir;
-    case DRIVE_REMOVABLE: return app::DriveType::Removable;
-    case DRIVE_FIXED: return app::DriveType::Fixed;
-    case DRIVE_REMOTE: return app::DriveType::Remote;
-    case DRIVE_CDROM: return app::DriveType::CdRom;
-    case DRIVE_RAMDISK: return app::DriveType::RamDisk;
-    default: return app::DriveType::Unknown;
+        case DRIVE_NO_ROOT_DIR:
+            return app::DriveType::NoRootDir;
+        case DRIVE_REMOVABLE:
+            return app::DriveType::Removable;
+        case DRIVE_FIXED:
+            return app::DriveType::Fixed;
+        case DRIVE_REMOTE:
+            return app::DriveType::Remote;
+        case DRIVE_CDROM:
+            return app::DriveType::CdRom;
+        case DRIVE_RAMDISK:
+            return app::DriveType::RamDisk;
+        default:
+            return app::DriveType::Unknown;
     }
 }
 
@@ -42,7 +49,8 @@ std::optional<std::u16string> Win32Shell::FolderPath(app::ShellFolder folder) {
     wchar_t path[MAX_PATH] = {};
     const HRESULT result = SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
     if (FAILED(result)) {
-        log_.Log(u"Shell: no folder for CSIDL " + DecimalText(static_cast<unsigned>(csidl)) + u": " + HexResult(result));
+        log_.Log(u"Shell: no folder for CSIDL " + DecimalText(static_cast<unsigned>(csidl)) + u": " +
+                 HexResult(result));
         return std::nullopt;
     }
     std::u16string text = FromWide(path, wcslen(path));
@@ -72,15 +80,16 @@ bool Win32Shell::Open(std::u16string_view path, app::Visibility visibility) {
     return ok;
 }
 
-bool Win32Shell::SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
-                               std::u16string_view workDir) {
+bool Win32Shell::SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) {
     ComScope com;
     Microsoft::WRL::ComPtr<IShellLinkW> link;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(link.ReleaseAndGetAddressOf()));
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                      reinterpret_cast<void**>(link.ReleaseAndGetAddressOf()));
     if (SUCCEEDED(result)) result = link->SetPath(Wide(target).c_str());
     if (SUCCEEDED(result)) result = link->SetWorkingDirectory(Wide(workDir).c_str());
     Microsoft::WRL::ComPtr<IPersistFile> file;
-    if (SUCCEEDED(result)) result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()));
+    if (SUCCEEDED(result))
+        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.ReleaseAndGetAddressOf()));
     // FALSE: the saved file does not become the link object's current file.
     if (SUCCEEDED(result)) result = file->Save(Wide(linkPath).c_str(), FALSE);
     log_.Log(u"Shell: shortcut " + std::u16string(linkPath) + u" -> " + std::u16string(target) +

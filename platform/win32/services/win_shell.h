@@ -12,8 +12,7 @@ public:
     std::optional<std::u16string> FolderPath(app::ShellFolder folder) override;
     std::vector<app::DriveRoot> LogicalDrives() override;
     bool Open(std::u16string_view path, app::Visibility visibility) override;
-    bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target,
-                      std::u16string_view workDir) override;
+    bool SaveShortcut(std::u16string_view linkPath, std::u16string_view target, std::u16string_view workDir) override;
 
 private:
     app::ISetupLog& log_;

@@ -32,8 +32,8 @@ ui::RectF LayeredSurface::FrameArea() const {
 
 bool LayeredSurface::Invalidate(const ui::RectF& rect) {
     if (!frame_) return false;
-    const ui::RectF device{std::floor(rect.left * scale_), std::floor(rect.top * scale_), std::ceil(rect.right * scale_),
-                           std::ceil(rect.bottom * scale_)};
+    const ui::RectF device{std::floor(rect.left * scale_), std::floor(rect.top * scale_),
+                           std::ceil(rect.right * scale_), std::ceil(rect.bottom * scale_)};
     if (device.IsEmpty()) return false;
     dirty_ = dirty_.Union(device);
     return true;

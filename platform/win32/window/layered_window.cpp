@@ -28,12 +28,11 @@ constexpr UINT kPaintMessage = WM_APP + 1;
 void EnablePerMonitorDpiAwareness() {
     using SetContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    auto setContext = user32 != nullptr
-                          ? reinterpret_cast<SetContext>(
-                                reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")))
-                          : nullptr;
-    if (setContext != nullptr &&
-        (setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) || setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE))) {
+    auto setContext = user32 != nullptr ? reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+                                              GetProcAddress(user32, "SetProcessDpiAwarenessContext")))
+                                        : nullptr;
+    if (setContext != nullptr && (setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) ||
+                                  setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE))) {
         return;
     }
     SetProcessDPIAware();
@@ -53,9 +52,9 @@ LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               instance, nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);
     if (tooltip_ != nullptr) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
@@ -130,9 +129,7 @@ void LayeredWindow::Paint() {
     if (Handle() != nullptr) surface_.Paint(form_, Handle());
 }
 
-void LayeredWindow::CaptionChanged(std::u16string_view caption) {
-    SetWindowTextW(Handle(), Wide(caption).c_str());
-}
+void LayeredWindow::CaptionChanged(std::u16string_view caption) { SetWindowTextW(Handle(), Wide(caption).c_str()); }
 
 void LayeredWindow::ClientSizeChanged(float, float) {
     if (surface_.Frame() == nullptr) return;
@@ -315,8 +312,8 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_SYSKEYDOWN:
         case WM_SYSKEYUP: {
             // Keys with Alt (Alt+Down opens a drop-down list); the system keeps those the form leaves.
-            const bool consumed = OpenedPopup() != nullptr ? popups_->HandleKey(message, wParam)
-                                                           : DispatchKey(form_, message, wParam);
+            const bool consumed =
+                OpenedPopup() != nullptr ? popups_->HandleKey(message, wParam) : DispatchKey(form_, message, wParam);
             if (consumed) return 0;
             return DefWindowProcW(Handle(), message, wParam, lParam);
         }

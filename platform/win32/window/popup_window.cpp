@@ -51,8 +51,7 @@ void PopupWindow::Show(ui::Popup& popup, const RECT& rect, float scale) {
     scale_ = scale;
     popup.SetHost(this);
     surface_.Resize(popup.Width(), popup.Height(), scale);
-    SetWindowPos(Handle(), HWND_TOPMOST, rect.left, rect.top, surface_.Width(), surface_.Height(),
-                 SWP_NOACTIVATE);
+    SetWindowPos(Handle(), HWND_TOPMOST, rect.left, rect.top, surface_.Width(), surface_.Height(), SWP_NOACTIVATE);
     Paint();
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     SetCapture(Handle());

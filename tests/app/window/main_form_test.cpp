@@ -206,7 +206,9 @@ TEST_F(MainFormTest, TheLayoutBuildsEveryComponentWhereTheWindowHasIt) {
         const char16_t* image;
         const char* resource;
         bool stretch;
-    } pictures[] = {{u"BgImage", "bg", true}, {u"BrandImage", "brand", false}, {u"IconImage", "logo", false},
+    } pictures[] = {{u"BgImage", "bg", true},
+                    {u"BrandImage", "brand", false},
+                    {u"IconImage", "logo", false},
                     {u"Icon2Image", "logo2", false}};
     for (const auto& p : pictures) {
         EXPECT_EQ(U8(Get<StandInImage>(p.image)->Properties().Picture().ResourceName()), p.resource);
@@ -247,16 +249,25 @@ TEST_F(MainFormTest, EveryAnimationHasItsStoredValues) {
         bool enabled;
         bool repaints;
     } animations[] = {
-        {u"Ani1Y", u"IconImage", "Position.Y", 100, 50, 1, 3, ui::Interpolation::Cubic, ui::AnimationType::InOut, true, true},
+        {u"Ani1Y", u"IconImage", "Position.Y", 100, 50, 1, 3, ui::Interpolation::Cubic, ui::AnimationType::InOut, true,
+         true},
         {u"Ani1O", u"BrandImage", "Opacity", 0, 1, 3, 1, ui::Interpolation::Linear, ui::AnimationType::In, true, false},
-        {u"Ani2X", u"BrandImage", "Position.X", 170, 50, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut, true, false},
-        {u"Ani2Y", u"BrandImage", "Position.Y", 223, 70, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut, true, true},
-        {u"Ani3O", u"Icon2Image", "Opacity", 0, 1, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::In, true, false},
-        {u"Ani3X", u"IconImage", "Position.X", 270, 450, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut, true, false},
-        {u"Ani3Y", u"IconImage", "Position.Y", 50, 90, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut, true, false},
-        {u"Ani4Y", u"ControlPanel", "Position.Y", 20, 0, 6, 1, ui::Interpolation::Cubic, ui::AnimationType::Out, true, true},
-        {u"Ani4O", u"ControlPanel", "Opacity", 0, 1, 6, 1, ui::Interpolation::Linear, ui::AnimationType::In, true, false},
-        {u"AniY", u"MainPanel", "Miscellaneous.Position.Y", 368, 295, 0, 1, ui::Interpolation::Cubic, ui::AnimationType::Out, false, true},
+        {u"Ani2X", u"BrandImage", "Position.X", 170, 50, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut,
+         true, false},
+        {u"Ani2Y", u"BrandImage", "Position.Y", 223, 70, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut,
+         true, true},
+        {u"Ani3O", u"Icon2Image", "Opacity", 0, 1, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::In, true,
+         false},
+        {u"Ani3X", u"IconImage", "Position.X", 270, 450, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut,
+         true, false},
+        {u"Ani3Y", u"IconImage", "Position.Y", 50, 90, 4.5, 2, ui::Interpolation::Cubic, ui::AnimationType::InOut, true,
+         false},
+        {u"Ani4Y", u"ControlPanel", "Position.Y", 20, 0, 6, 1, ui::Interpolation::Cubic, ui::AnimationType::Out, true,
+         true},
+        {u"Ani4O", u"ControlPanel", "Opacity", 0, 1, 6, 1, ui::Interpolation::Linear, ui::AnimationType::In, true,
+         false},
+        {u"AniY", u"MainPanel", "Miscellaneous.Position.Y", 368, 295, 0, 1, ui::Interpolation::Cubic,
+         ui::AnimationType::Out, false, true},
     };
     for (const auto& a : animations) {
         SCOPED_TRACE(U8(a.name));
@@ -296,7 +307,8 @@ TEST_F(MainFormTest, InstallModeOffersTheFoldersAndPlaysTheWholeIntro) {
     EXPECT_EQ(U8(form->Caption()), "Install Velnix");
     EXPECT_EQ(U8(host->caption), "Install Velnix");
     auto* combo = Get<StandInComboBox>(u"DriveComboBox");
-    EXPECT_EQ(combo->Items(), (std::vector<std::u16string>{u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix", u"Z:\\Velnix"}));
+    EXPECT_EQ(combo->Items(),
+              (std::vector<std::u16string>{u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix", u"Z:\\Velnix"}));
     EXPECT_EQ(combo->ItemIndex(), 0);
     EXPECT_TRUE(Get(u"CustomInstallSwitch")->Visible());
     EXPECT_TRUE(Get(u"CustomInstallLabel")->Visible());
@@ -335,7 +347,8 @@ TEST_F(MainFormTest, UpdateModeRelabelsHidesTheSwitchAndShortensTheIntro) {
     EXPECT_FALSE(Get(u"CustomInstallLabel")->Visible());
     EXPECT_EQ(Get<StandInComboBox>(u"DriveComboBox")->Count(), 0);
     EXPECT_EQ(U8(state.InstallDir), "C:\\Apps\\Velnix\\Uninstall.exe");
-    for (const char16_t* name : {u"Ani1O", u"Ani2X", u"Ani2Y", u"Ani1Y", u"Ani3X", u"Ani3Y", u"Ani3O", u"Ani4O", u"Ani4Y"}) {
+    for (const char16_t* name :
+         {u"Ani1O", u"Ani2X", u"Ani2Y", u"Ani1Y", u"Ani3X", u"Ani3Y", u"Ani3O", u"Ani4O", u"Ani4Y"}) {
         auto* animation = Get<ui::Animation>(name);
         EXPECT_EQ(animation->Delay(), 0) << U8(name);
         EXPECT_EQ(animation->Duration(), 2) << U8(name);
@@ -488,7 +501,11 @@ TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
     } steps[] = {
         {"cancelled before anything was chosen", nullptr, {drives[0], drives[1]}, 1, 1},
         {"a folder equal to a drive entry is still appended", appData.c_str(), {drives[0], drives[1], appData}, 1, 2},
-        {"the second choice replaces the first and is selected", u"D:\\Tools 100%", {drives[0], drives[1], u"D:\\Tools 100%"}, 0, 2},
+        {"the second choice replaces the first and is selected",
+         u"D:\\Tools 100%",
+         {drives[0], drives[1], u"D:\\Tools 100%"},
+         0,
+         2},
         {"cancelled afterwards", nullptr, {drives[0], drives[1], u"D:\\Tools 100%"}, 0, 0},
     };
     for (const auto& step : steps) {
@@ -620,7 +637,8 @@ public:
     void DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, const ui::RectF& dest, float opacity,
                     ui::BitmapSampling sampling) override {
         const ui::PointF topLeft = GetMatrix().Apply(dest.TopLeft());
-        placed.push_back({bitmap.Width(), {topLeft.x, topLeft.y, topLeft.x + dest.Width(), topLeft.y + dest.Height()}, opacity});
+        placed.push_back(
+            {bitmap.Width(), {topLeft.x, topLeft.y, topLeft.x + dest.Width(), topLeft.y + dest.Height()}, opacity});
         ui::RecordingCanvas::DrawBitmap(bitmap, source, dest, opacity, sampling);
     }
     struct Placed {

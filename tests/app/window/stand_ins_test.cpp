@@ -48,7 +48,8 @@ TEST(StandInProgressBarTest, KeepsThePositionInsideTheRangeAndReportsOnlyItsChan
 TEST(StandInProgressBarTest, ThePositionIsReachedThroughTheAnimationsPathAndFillsItsShare) {
     StandInProgressBar bar;
     bar.SetSize(638, 4);
-    const ui::PropertyTarget target = ui::ResolvePropertyPath(bar, u"Properties.Position", ui::PathResolution::SkipUnknown);
+    const ui::PropertyTarget target =
+        ui::ResolvePropertyPath(bar, u"Properties.Position", ui::PathResolution::SkipUnknown);
     ASSERT_TRUE(target);
     target.property->SetInteger(*target.instance, 50);
     EXPECT_EQ(bar.Properties().Position(), 50);
@@ -77,7 +78,8 @@ TEST_F(StandInLayoutTest, ASwitchCheckedByTheLayoutRaisesNoChangeButAClickDoes) 
     Properties.Checked = True
   end
 end
-)", registry);
+)",
+                    registry);
     auto* toggle = dynamic_cast<StandInSwitchBar*>(form.FindComponent(u"Toggle"));
     ASSERT_NE(toggle, nullptr);
     EXPECT_TRUE(toggle->Properties().Checked());
@@ -114,7 +116,8 @@ TEST_F(StandInLayoutTest, PanelsRoundOnlyTheChosenCornersAndLabelsWriteThroughAT
     end
   end
 end
-)", registry);
+)",
+                    registry);
     ui::RecordingCanvas canvas;
     form.PaintTo(canvas);
     ui::SetGraphics(nullptr);

@@ -13,8 +13,7 @@ namespace skin {
 // Written the ways enumerations are: over several lines, with a comment and a trailing comma.
 SKIN_ENUM(TTestShade,
           tsLight,  // the first member is 0
-          tsMedium,
-          tsDark, );
+          tsMedium, tsDark, );
 SKIN_ENUM(TTestSingle, tsOnly);
 
 static_assert(kEnumCount<TTestShade> == 3 && kEnumCount<TTestSingle> == 1);
@@ -27,10 +26,10 @@ class ShadedThing : public ui::Persistent {
 public:
     std::u16string_view ClassName() const override { return u"TShadedThing"; }
     static const ui::PropertyTable& StaticProperties() {
-        static const ui::PropertyTable table = ui::PropertyTableBuilder<ShadedThing>()
-                                                   .Enumeration<TTestShade>(u"Shade", kEnumNames<TTestShade>,
-                                                                            &ShadedThing::shade)
-                                                   .Build();
+        static const ui::PropertyTable table =
+            ui::PropertyTableBuilder<ShadedThing>()
+                .Enumeration<TTestShade>(u"Shade", kEnumNames<TTestShade>, &ShadedThing::shade)
+                .Build();
         return table;
     }
     const ui::PropertyTable& PublishedProperties() const override { return StaticProperties(); }

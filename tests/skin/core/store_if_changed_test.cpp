@@ -76,7 +76,8 @@ TEST(StoreIfChangedTest, AGivenComparisonDecidesInsteadOfEquality) {
     int reports = 0;
     auto sameSingle = [](float stored, double value) { return stored == static_cast<float>(value); };
     auto set = [&](double value) {
-        return StoreIfChanged(size, value, [&] { ++reports; }, sameSingle);
+        return StoreIfChanged(
+            size, value, [&] { ++reports; }, sameSingle);
     };
     EXPECT_FALSE(set(12.0000000001));
     EXPECT_EQ(size, 12.0f);

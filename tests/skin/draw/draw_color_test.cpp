@@ -47,9 +47,13 @@ TEST_F(ThemeColorTest, AColourFollowsItsThemeColourWithoutBeingToldAndItsOwnColo
         ui::AlphaColor shown;
     };
     const Case cases[] = {
-        {T::ctNone, 0xFF123456},  {T::ctThemeColor, 0x11000001},          {T::ctThemeColor1, 0x22000002},
-        {T::ctNavigationBarColor, 0x33000003}, {T::ctNavigationBarFontColor, 0x44000004},
-        {T::ctThemeColor2, 0x55000005}, {T::ctThemeColor3, 0x66000006},
+        {T::ctNone, 0xFF123456},
+        {T::ctThemeColor, 0x11000001},
+        {T::ctThemeColor1, 0x22000002},
+        {T::ctNavigationBarColor, 0x33000003},
+        {T::ctNavigationBarFontColor, 0x44000004},
+        {T::ctThemeColor2, 0x55000005},
+        {T::ctThemeColor3, 0x66000006},
     };
     for (const Case& c : cases) {
         TDrawColor color(u"FillDrawColor", u"填充颜色", 0xFF123456);

@@ -19,13 +19,20 @@ enum class Which { None, Disabled, Focused, Pushed, MouseOver, MouseDown, Mixed 
 
 const char* WhichName(Which w) {
     switch (w) {
-        case Which::None: return "none";
-        case Which::Disabled: return "disabled";
-        case Which::Focused: return "focused";
-        case Which::Pushed: return "pushed";
-        case Which::MouseOver: return "mouse over";
-        case Which::MouseDown: return "mouse down";
-        case Which::Mixed: return "mixed";
+        case Which::None:
+            return "none";
+        case Which::Disabled:
+            return "disabled";
+        case Which::Focused:
+            return "focused";
+        case Which::Pushed:
+            return "pushed";
+        case Which::MouseOver:
+            return "mouse over";
+        case Which::MouseDown:
+            return "mouse down";
+        case Which::Mixed:
+            return "mixed";
     }
     return "?";
 }
@@ -81,8 +88,8 @@ TEST(EffectChoiceTest, PicksTheEffectForEveryStateCombination) {
         TDrawParam param(u"P", u"p");
         TDrawEffectSetting& s = param.DrawEffectSetting();
         const std::pair<S, TDrawParamCommonEffect*> effects[] = {
-            {S::dpstDisabled, &s.DisabledEffect()}, {S::dpstFocused, &s.FocusedEffect()},
-            {S::dpstPushed, &s.PushedEffect()},     {S::dpstMouseOver, &s.MouseOverEffect()},
+            {S::dpstDisabled, &s.DisabledEffect()},   {S::dpstFocused, &s.FocusedEffect()},
+            {S::dpstPushed, &s.PushedEffect()},       {S::dpstMouseOver, &s.MouseOverEffect()},
             {S::dpstMouseDown, &s.MouseDownEffect()},
         };
         for (auto [state, effect] : effects) {
@@ -125,8 +132,7 @@ TEST(EffectMixTest, TheMixedEffectAddsTheOffsetsAndKeepsThePushedAlpha) {
         {"only mouse down changes alpha: still the pushed alpha", {C::dpcetOffsetChange}, {C::dpcetAlphaChange}, 2, 90},
         {"only mouse down moves", {C::dpcetAlphaChange}, {C::dpcetOffsetChange}, 1, 90},
         {"both change alpha: the pushed alpha", {C::dpcetAlphaChange}, {C::dpcetAlphaChange}, 0, 90},
-        {"everything", {C::dpcetAlphaChange, C::dpcetOffsetChange}, {C::dpcetAlphaChange, C::dpcetOffsetChange}, 3,
-         90},
+        {"everything", {C::dpcetAlphaChange, C::dpcetOffsetChange}, {C::dpcetAlphaChange, C::dpcetOffsetChange}, 3, 90},
     };
     for (const MixCase& c : cases) {
         TDrawParam param(u"P", u"p");
@@ -193,7 +199,7 @@ TEST(EffectValueTest, CurrentAlphaAndOffsetComeFromTheApplyingEffectOnlyWhenItCh
     EXPECT_EQ(param.CalcDrawRect(control), control);
 
     pushed.SetCommonEffectTypes({C::dpcetOffsetChange});
-    EXPECT_EQ(param.CurrentEffectAlpha(), 200);  // it applies, but does not change the alpha
+    EXPECT_EQ(param.CurrentEffectAlpha(), 200);                         // it applies, but does not change the alpha
     EXPECT_EQ(param.CalcDrawRect(control), (ui::RectF{6, 6, 26, 16}));  // the default offset of 1
 
     pushed.SetCommonEffectTypes({C::dpcetAlphaChange});
@@ -227,13 +233,28 @@ TEST(EffectValueTest, RectangleValuesFollowTheEffectTypesOfTheApplyingEffect) {
     const Case cases[] = {
         {"only common changes", {}, TColorChangeType::cctNone, false, 0xFF111111, 0xFF222222, 1},
         {"fill colour", {E::drpetFillColorChange}, TColorChangeType::cctNone, false, 0xFF333333, 0xFF222222, 1},
-        {"brightness keeps the fill", {E::drpetFillColorChange}, TColorChangeType::cctBrightness, false, 0xFF111111,
-         0xFF222222, 1},
-        {"darkness keeps the fill", {E::drpetFillColorChange}, TColorChangeType::cctDarkness, false, 0xFF111111,
-         0xFF222222, 1},
+        {"brightness keeps the fill",
+         {E::drpetFillColorChange},
+         TColorChangeType::cctBrightness,
+         false,
+         0xFF111111,
+         0xFF222222,
+         1},
+        {"darkness keeps the fill",
+         {E::drpetFillColorChange},
+         TColorChangeType::cctDarkness,
+         false,
+         0xFF111111,
+         0xFF222222,
+         1},
         {"fill switch", {E::drpetIsFillChange}, TColorChangeType::cctNone, true, 0xFF111111, 0xFF222222, 1},
-        {"border", {E::drpetBorderColorChange, E::drpetBorderWidthChange}, TColorChangeType::cctNone, false,
-         0xFF111111, 0xFF444444, 3},
+        {"border",
+         {E::drpetBorderColorChange, E::drpetBorderWidthChange},
+         TColorChangeType::cctNone,
+         false,
+         0xFF111111,
+         0xFF444444,
+         3},
     };
     for (const Case& c : cases) {
         over.SetEffectTypes(c.types);
@@ -292,7 +313,9 @@ TEST(EffectValueTest, TextValuesFollowTheEffectTypesOfTheApplyingEffect) {
         {{E::dtpetFontColorChange}, 0xCEFFFFFF, 14, {TFontStyle::fsItalic}},
         {{E::dtpetFontSizeChange}, 0xFFFFFFFF, 16, {TFontStyle::fsItalic}},
         {{E::dtpetFontStyleChange}, 0xFFFFFFFF, 14, {TFontStyle::fsBold}},
-        {{E::dtpetFontColorChange, E::dtpetFontSizeChange, E::dtpetFontStyleChange}, 0xCEFFFFFF, 16,
+        {{E::dtpetFontColorChange, E::dtpetFontSizeChange, E::dtpetFontStyleChange},
+         0xCEFFFFFF,
+         16,
          {TFontStyle::fsBold}},
     };
     for (const Case& c : cases) {

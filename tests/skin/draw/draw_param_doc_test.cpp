@@ -39,21 +39,28 @@ void RoundTrip(const P& param, P& target) {
 // Every value the document stores, as published property paths.
 const char16_t* const kBasePaths[] = {
     u"Alpha",
-    u"DrawRectSetting.Left", u"DrawRectSetting.Top", u"DrawRectSetting.Right", u"DrawRectSetting.Bottom",
-    u"DrawRectSetting.Width", u"DrawRectSetting.Height", u"DrawRectSetting.Enabled", u"DrawRectSetting.SizeType",
-    u"DrawRectSetting.PositionHorzType", u"DrawRectSetting.PositionVertType",
+    u"DrawRectSetting.Left",
+    u"DrawRectSetting.Top",
+    u"DrawRectSetting.Right",
+    u"DrawRectSetting.Bottom",
+    u"DrawRectSetting.Width",
+    u"DrawRectSetting.Height",
+    u"DrawRectSetting.Enabled",
+    u"DrawRectSetting.SizeType",
+    u"DrawRectSetting.PositionHorzType",
+    u"DrawRectSetting.PositionVertType",
     u"DrawEffectSetting.IsMixedMouseDownAndPushedEffect",
 };
 const char16_t* const kStoredEffects[] = {u"MouseDownEffect", u"MouseOverEffect", u"PushedEffect"};
 const char16_t* const kCommonEffectPaths[] = {u"Alpha", u"Offset", u"CommonEffectTypes"};
 const char16_t* const kRectPaths[] = {
-    u"BorderEadges", u"RectCorners", u"IsRound", u"RoundWidth", u"RoundHeight", u"IsFill", u"FillColor.Color",
-    u"IsLine", u"LinePosition", u"BorderColor.Color", u"BorderWidth", u"BrushKind",
+    u"BorderEadges",    u"RectCorners", u"IsRound",      u"RoundWidth",        u"RoundHeight", u"IsFill",
+    u"FillColor.Color", u"IsLine",      u"LinePosition", u"BorderColor.Color", u"BorderWidth", u"BrushKind",
 };
 const char16_t* const kRectEffectPaths[] = {u"FillColor.Color", u"BorderWidth", u"IsFill", u"EffectTypes"};
 const char16_t* const kTextPaths[] = {
-    u"FontName", u"FontSize", u"FontStyle", u"FontColor", u"IsDrawVert", u"IsWordWrap", u"FontTrimming",
-    u"FontHorzAlign", u"FontVertAlign",
+    u"FontName",   u"FontSize",     u"FontStyle",     u"FontColor",     u"IsDrawVert",
+    u"IsWordWrap", u"FontTrimming", u"FontHorzAlign", u"FontVertAlign",
 };
 const char16_t* const kTextEffectPaths[] = {u"FontColor.Color", u"FontSize", u"FontStyle", u"EffectTypes"};
 
@@ -258,20 +265,21 @@ TEST(DrawParamDocTest, ARectangleParameterWritesItsNodesWithTheirKindsAndCaption
     TBTNode20& node = *doc.TopNode()->AddChildNode_Class(u"BackColor");
     param.SaveToDocNode(node);
     ExpectNodes(node,
-                Join(kBaseRows, {
-                                    {u"BorderEadges", N::WideString, u"边框"},
-                                    {u"RectCorners", N::WideString, u"角"},
-                                    {u"IsRound", N::Bool32, u"是否圆角"},
-                                    {u"RoundWidth", N::Real64, u"圆角宽度"},
-                                    {u"RoundHeight", N::Real64, u"圆角高度"},
-                                    {u"IsFill", N::Bool32, u"是否填充矩形"},
-                                    {u"FillDrawColor", N::Color, u"填充颜色"},
-                                    {u"IsLine", N::Bool32, u"是否是线段"},
-                                    {u"LinePosition", N::Int32, u"线段位置"},
-                                    {u"BorderDrawColor", N::Color, u"边框颜色"},
-                                    {u"BorderWidth", N::Real64, u"边框宽度"},
-                                    {u"BrushKind", N::Int32, u"是否填充"},
-                                }),
+                Join(kBaseRows,
+                     {
+                         {u"BorderEadges", N::WideString, u"边框"},
+                         {u"RectCorners", N::WideString, u"角"},
+                         {u"IsRound", N::Bool32, u"是否圆角"},
+                         {u"RoundWidth", N::Real64, u"圆角宽度"},
+                         {u"RoundHeight", N::Real64, u"圆角高度"},
+                         {u"IsFill", N::Bool32, u"是否填充矩形"},
+                         {u"FillDrawColor", N::Color, u"填充颜色"},
+                         {u"IsLine", N::Bool32, u"是否是线段"},
+                         {u"LinePosition", N::Int32, u"线段位置"},
+                         {u"BorderDrawColor", N::Color, u"边框颜色"},
+                         {u"BorderWidth", N::Real64, u"边框宽度"},
+                         {u"BrushKind", N::Int32, u"是否填充"},
+                     }),
                 "TDrawRectParam");
     ExpectBaseNodes(node, u"TDrawRectParam", u"TDrawRectParamEffect",
                     {
@@ -300,14 +308,15 @@ TEST(DrawParamDocTest, ATextParameterWritesItsNodesWithTheirKindsAndCaptions) {
     TBTNode20& node = *doc.TopNode()->AddChildNode_Class(u"Caption");
     param.SaveToDocNode(node);
     ExpectNodes(node,
-                Join(kBaseRows, {
-                                    {u"DrawFont", N::Class, u"绘制字体"},
-                                    {u"IsDrawVert", N::Bool32, u"是否垂直绘制"},
-                                    {u"IsWordWrap", N::Bool32, u"是否换行"},
-                                    {u"FontTrimming", N::Int32, u"字体截断类型"},
-                                    {u"FontHorzAlign", N::Int32, u"水平对齐风格"},
-                                    {u"FontVertAlign", N::Int32, u"垂直对齐风格"},
-                                }),
+                Join(kBaseRows,
+                     {
+                         {u"DrawFont", N::Class, u"绘制字体"},
+                         {u"IsDrawVert", N::Bool32, u"是否垂直绘制"},
+                         {u"IsWordWrap", N::Bool32, u"是否换行"},
+                         {u"FontTrimming", N::Int32, u"字体截断类型"},
+                         {u"FontHorzAlign", N::Int32, u"水平对齐风格"},
+                         {u"FontVertAlign", N::Int32, u"垂直对齐风格"},
+                     }),
                 "TDrawTextParam");
     TBTNode20& font = *node.FindChildNodeByName(u"DrawFont");
     ExpectNodes(font, {{u"Font", N::WideString, u"字体"}, {u"FontColor", N::Color, u"字体颜色"}}, "DrawFont");
@@ -358,13 +367,13 @@ TEST(DrawParamDocTest, MissingUnknownAndUnfitNodesLeaveTheClearedValues) {
     TBTDOC20 doc;
     TBTNode20& node = *doc.TopNode()->AddChildNode_Class(u"R");
     node.AddChildNode_WideString(u"Bogus")->SetValue(u"1,2,");
-    node.AddChildNode_Int32(u"Alpha")->SetValue(7);             // an UInt8 node is expected
-    node.AddChildNode_Int32(u"LinePosition")->SetValue(9);      // no such position
+    node.AddChildNode_Int32(u"Alpha")->SetValue(7);         // an UInt8 node is expected
+    node.AddChildNode_Int32(u"LinePosition")->SetValue(9);  // no such position
     node.AddChildNode_Int32(u"BrushKind")->SetValue(-1);
     node.AddChildNode_Real64(u"RoundWidth")->SetValue(std::numeric_limits<double>::quiet_NaN());
     node.AddChildNode_Real64(u"BorderWidth")->SetValue(std::numeric_limits<double>::infinity());
-    node.AddChildNode_Bool32(u"isfill")->SetValue(true);       // names compare case-sensitively
-    node.AddChildNode_Color(u"BorderDrawColor", u"x");         // a colour node without a value: 0
+    node.AddChildNode_Bool32(u"isfill")->SetValue(true);  // names compare case-sensitively
+    node.AddChildNode_Color(u"BorderDrawColor", u"x");    // a colour node without a value: 0
     TBTNode20& rect = *node.AddChildNode_Class(u"DrawRectSetting");
     rect.AddChildNode_Int32(u"SizeType")->SetValue(2);
     rect.AddChildNode_Real64(u"Left")->SetValue(3);
@@ -381,8 +390,7 @@ TEST(DrawParamDocTest, MissingUnknownAndUnfitNodesLeaveTheClearedValues) {
     EXPECT_EQ(param.BorderColor().Color(), 0u);
     EXPECT_EQ(param.BorderEadges(), kAllBorderEadges);
     // RectCorners is not reset by Clear; without a node it keeps its value.
-    EXPECT_EQ(param.RectCorners(),
-              (TDRPRectCorners{TDRPRectCorner::rcBottomLeft, TDRPRectCorner::rcBottomRight}));
+    EXPECT_EQ(param.RectCorners(), (TDRPRectCorners{TDRPRectCorner::rcBottomLeft, TDRPRectCorner::rcBottomRight}));
     EXPECT_EQ(param.DrawRectSetting().SizeType(), TDPSizeType::dpstPercent);
     EXPECT_EQ(param.DrawRectSetting().Left(), 3);
     EXPECT_FALSE(param.DrawRectSetting().Enabled());
@@ -421,7 +429,9 @@ TEST(FontTextTest, WritesFamilySizeAndStylesInTheirOrder) {
     const Case cases[] = {
         {u"F", 14, {fsItalic, fsBold}, "\"F\", 14, [Bold|Italic],"},
         {u"Liberation Sans", 9.5f, {}, "\"Liberation Sans\", 9.5, [],"},
-        {u"微软雅黑", 12, {fsStrikeOut, fsUnderline, fsItalic, fsBold},
+        {u"微软雅黑",
+         12,
+         {fsStrikeOut, fsUnderline, fsItalic, fsBold},
          "\"微软雅黑\", 12, [Bold|Italic|Underline|Strikeout],"},
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8(FormatFontText(c.family, c.size, c.style)), c.text);

@@ -74,8 +74,10 @@ inline std::string PropertyText(ui::Persistent& start, std::u16string_view path)
     ui::Persistent& instance = *target.instance;
     char buffer[64];
     switch (property.Kind()) {
-        case ui::PropertyKind::Bool: return property.GetBool(instance) ? "True" : "False";
-        case ui::PropertyKind::Integer: return std::to_string(property.GetInteger(instance));
+        case ui::PropertyKind::Bool:
+            return property.GetBool(instance) ? "True" : "False";
+        case ui::PropertyKind::Integer:
+            return std::to_string(property.GetInteger(instance));
         case ui::PropertyKind::Single:
         case ui::PropertyKind::Double:
             std::snprintf(buffer, sizeof buffer, "%.17g", property.GetFloat(instance));
@@ -86,7 +88,8 @@ inline std::string PropertyText(ui::Persistent& start, std::u16string_view path)
             text += '\'';
             return text;
         }
-        case ui::PropertyKind::Enumeration: return Utf8(property.GetEnumName(instance));
+        case ui::PropertyKind::Enumeration:
+            return Utf8(property.GetEnumName(instance));
         case ui::PropertyKind::Set: {
             const uint64_t bits = property.GetSetBits(instance);
             std::string text = "[";
@@ -100,7 +103,8 @@ inline std::string PropertyText(ui::Persistent& start, std::u16string_view path)
         case ui::PropertyKind::Color:
             std::snprintf(buffer, sizeof buffer, "x%08X", static_cast<unsigned>(property.GetColor(instance)));
             return buffer;
-        default: throw std::runtime_error("PropertyText: unsupported kind at " + Utf8(path));
+        default:
+            throw std::runtime_error("PropertyText: unsupported kind at " + Utf8(path));
     }
 }
 

@@ -23,9 +23,9 @@ TEST(SetTextTest, WritesTheOrdinalsInAscendingOrderEachFollowedByAComma) {
     for (const Case& c : cases) EXPECT_EQ(Utf8(SetBitsToText(c.bits)), Utf8(c.text)) << c.bits;
 
     EXPECT_EQ(SetToText(TDPCommonEffectTypes{TDPCommonEffectType::dpcetAlphaChange}), u"1,");
-    EXPECT_EQ(SetToText(TDPCommonEffectTypes{TDPCommonEffectType::dpcetAlphaChange,
-                                             TDPCommonEffectType::dpcetOffsetChange}),
-              u"0,1,");
+    EXPECT_EQ(
+        SetToText(TDPCommonEffectTypes{TDPCommonEffectType::dpcetAlphaChange, TDPCommonEffectType::dpcetOffsetChange}),
+        u"0,1,");
 }
 
 TEST(SetTextTest, ReadingSkipsEmptyItemsNonNumbersAndOrdinalsOutOfRange) {
@@ -38,9 +38,9 @@ TEST(SetTextTest, ReadingSkipsEmptyItemsNonNumbersAndOrdinalsOutOfRange) {
         {u"1, 7, x, , 0", 2, 0b11},  // 7 out of range, x no number, the empty item skipped
         {u"", 2, 0},
         {u"0,1,", 2, 0b11},
-        {u"1", 2, 0b10},                 // without the trailing comma
-        {u"  3 ,2,,", 4, 0b1100},        // blanks separate as commas do
-        {u"-1,+1,1.0,0x1,1e0", 4, 0},    // only plain decimal digits count
+        {u"1", 2, 0b10},               // without the trailing comma
+        {u"  3 ,2,,", 4, 0b1100},      // blanks separate as commas do
+        {u"-1,+1,1.0,0x1,1e0", 4, 0},  // only plain decimal digits count
         {u"99999999999999999999999,0", 2, 0b1},
         {u"2,", 2, 0},
         {u"04,", 5, 0b10000},

@@ -68,15 +68,42 @@ struct Rec {
     int captionSize = -1;
     int64_t dataSize = -1;
 
-    Rec& T(BTNodeType v) { type = static_cast<uint8_t>(v); return *this; }
-    Rec& TypeCode(int v) { type = static_cast<uint8_t>(v); return *this; }
-    Rec& C(uint32_t v) { children = v; return *this; }
-    Rec& N(std::u16string v) { name = std::move(v); return *this; }
-    Rec& Cap(std::u16string v) { caption = std::move(v); return *this; }
-    Rec& V(Bytes v) { value = std::move(v); return *this; }
-    Rec& NL(int v) { nameSize = v; return *this; }
-    Rec& CL(int v) { captionSize = v; return *this; }
-    Rec& DS(int64_t v) { dataSize = v; return *this; }
+    Rec& T(BTNodeType v) {
+        type = static_cast<uint8_t>(v);
+        return *this;
+    }
+    Rec& TypeCode(int v) {
+        type = static_cast<uint8_t>(v);
+        return *this;
+    }
+    Rec& C(uint32_t v) {
+        children = v;
+        return *this;
+    }
+    Rec& N(std::u16string v) {
+        name = std::move(v);
+        return *this;
+    }
+    Rec& Cap(std::u16string v) {
+        caption = std::move(v);
+        return *this;
+    }
+    Rec& V(Bytes v) {
+        value = std::move(v);
+        return *this;
+    }
+    Rec& NL(int v) {
+        nameSize = v;
+        return *this;
+    }
+    Rec& CL(int v) {
+        captionSize = v;
+        return *this;
+    }
+    Rec& DS(int64_t v) {
+        dataSize = v;
+        return *this;
+    }
 };
 
 void Append(Bytes& out, const Rec& r) {
@@ -192,8 +219,7 @@ TEST(BTDoc20Format, ColourIsStoredInFiveBytesAndTheFifthIsIgnored) {
     TBTDOC20 doc;
     doc.CreateNode(Code(K::Color), nullptr, u"c")->ConvertNode_Color()->SetColor(0xAABBCCDD);
     const Bytes saved = doc.Save();
-    const Bytes expected =
-        Doc(u"", {Root(1), Rec().T(K::Color).N(u"c").V(B({0xDD, 0xCC, 0xBB, 0xAA, 0x00}))});
+    const Bytes expected = Doc(u"", {Root(1), Rec().T(K::Color).N(u"c").V(B({0xDD, 0xCC, 0xBB, 0xAA, 0x00}))});
     ASSERT_EQ(saved, expected);
 
     Bytes noisy = expected;
@@ -242,7 +268,9 @@ TEST(BTDoc20Format, RecordWithoutNameKeepsProvisionalName) {
     const struct {
         const char* what;
         Bytes stored;
-    } cases[] = {{"no name bytes", {}}, {"only the terminator", B({0, 0})}, {"terminator first", B({0, 0, 'a', 0})},
+    } cases[] = {{"no name bytes", {}},
+                 {"only the terminator", B({0, 0})},
+                 {"terminator first", B({0, 0, 'a', 0})},
                  {"a single byte", B({'a'})}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -267,8 +295,7 @@ TEST(BTDoc20Format, FixedSizeValueOfZeroBytesKeepsTheDefault) {
     EXPECT_FALSE(doc.Nodes().GetItems(2)->ConvertNode_Bool32()->Value());
     // Saved again with the proper sizes.
     EXPECT_EQ(doc.Save(), Doc(u"", {Root(3), Rec().T(K::Int32).V(B({0, 0, 0, 0})),
-                                    Rec().T(K::Color).V(B({0, 0, 0, 0, 0})),
-                                    Rec().T(K::Bool32).V(B({0, 0, 0, 0}))}));
+                                    Rec().T(K::Color).V(B({0, 0, 0, 0, 0})), Rec().T(K::Bool32).V(B({0, 0, 0, 0}))}));
 }
 
 TEST(BTDoc20Format, RecordsAreInDepthFirstPreOrder) {
@@ -277,8 +304,8 @@ TEST(BTDoc20Format, RecordsAreInDepthFirstPreOrder) {
     doc.CreateNode(kDirectory, a, u"a1");
     doc.CreateNode(kDirectory, doc.CreateNode(kDirectory, a, u"a2"), u"a2x");
     doc.CreateNode(kDirectory, nullptr, u"b");
-    const Bytes expected = Doc(u"", {Root(2), Rec().C(2).N(u"a"), Rec().N(u"a1"),
-                                     Rec().C(1).N(u"a2"), Rec().N(u"a2x"), Rec().N(u"b")});
+    const Bytes expected =
+        Doc(u"", {Root(2), Rec().C(2).N(u"a"), Rec().N(u"a1"), Rec().C(1).N(u"a2"), Rec().N(u"a2x"), Rec().N(u"b")});
     EXPECT_EQ(doc.Save(), expected);
 }
 
@@ -410,8 +437,7 @@ std::vector<DamagedCase> DamagedCases() {
         "caption of the node record at offset 17 is truncated (9 bytes needed, 0 left)");
     add("value beyond the end", Doc(u"", {Root(1), Rec().T(K::Binary).V(B({1, 2})).DS(3)}),
         "value of the node record at offset 17 is truncated (3 bytes needed, 2 left)");
-    add("huge value size", Doc(u"", {Root(1), Rec().T(K::Binary).DS(0xFFFFFFFF)}),
-        "(4294967295 bytes needed, 0 left)");
+    add("huge value size", Doc(u"", {Root(1), Rec().T(K::Binary).DS(0xFFFFFFFF)}), "(4294967295 bytes needed, 0 left)");
     add("more children than records", Doc(u"", {Root(2), Rec()}),
         "node record at offset 2 has child count 2, more than the 15 bytes left can hold");
     add("huge child count", Doc(u"", {Root(0xFFFFFFFF), Rec()}),
@@ -452,8 +478,7 @@ TEST(BTDoc20Damaged, EachFailsWithItsMessageAndKeepsARoot) {
 
 TEST(BTDoc20Damaged, FailedLoadKeepsWhatWasReadBefore) {
     // Root with children a (holding a1) and b; b's value is cut off.
-    Bytes bytes = Doc(u"Doc", {Root(2), Rec().C(1).N(u"a"), Rec().N(u"a1"),
-                               Rec().T(K::Binary).N(u"b").DS(50)});
+    Bytes bytes = Doc(u"Doc", {Root(2), Rec().C(1).N(u"a"), Rec().N(u"a1"), Rec().T(K::Binary).N(u"b").DS(50)});
     TBTDOC20 doc;
     EXPECT_NE(ErrorOf([&] { doc.Load(bytes); }), "");
     EXPECT_EQ(doc.Name(), u"Doc");
@@ -568,20 +593,20 @@ TEST(BTDoc20Search, FindNodeByPath) {
         TBTNode20* found;
     } cases[] = {
         {u"a", a1},
-        {u"\\a\\b\\", b},           // leading and trailing backslashes
-        {u"  \\\\a\\b\\\\  ", b},   // blanks, then backslashes
-        {u"a\\b\\leaf", leaf},      // the first a has no b: the search goes on with the second a
+        {u"\\a\\b\\", b},          // leading and trailing backslashes
+        {u"  \\\\a\\b\\\\  ", b},  // blanks, then backslashes
+        {u"a\\b\\leaf", leaf},     // the first a has no b: the search goes on with the second a
         {u"a\\c", a1->ChildNodes().GetItems(0)},
-        {u"a\\\\b", b},             // each level trims its rest the same way
+        {u"a\\\\b", b},  // each level trims its rest the same way
         {u"a\\b\\nothing", nullptr},
-        {u"A\\b", nullptr},         // case-sensitive
+        {u"A\\b", nullptr},  // case-sensitive
         {u"", nullptr},
         {u"   ", nullptr},
         {u"\\\\\\", nullptr},
         {u"\\", nullptr},
-        {u" s", nullptr},           // the surrounding blanks are trimmed off
-        {u"\\ s", s},               // but not those inside the backslashes
-        {u"b", nullptr},            // only below the root's children by path
+        {u" s", nullptr},  // the surrounding blanks are trimmed off
+        {u"\\ s", s},      // but not those inside the backslashes
+        {u"b", nullptr},   // only below the root's children by path
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(U8(c.path));
@@ -954,8 +979,7 @@ TEST_F(BTDoc20Files, FileErrorsNameTheFile) {
             ADD_FAILURE() << "SkinError " << e.what();
         } catch (const std::runtime_error& e) {
             const std::u8string name = c.path.filename().u8string();
-            EXPECT_NE(std::string(e.what()).find(std::string(name.begin(), name.end())), std::string::npos)
-                << e.what();
+            EXPECT_NE(std::string(e.what()).find(std::string(name.begin(), name.end())), std::string::npos) << e.what();
         }
     }
 
