@@ -1,5 +1,7 @@
 #include "app/folder_list.h"
 
+#include "app/path_text.h"
+
 namespace app {
 
 std::vector<std::u16string> BuildFolderList(std::u16string_view defaultFolder, const std::vector<DriveRoot>& drives) {
@@ -13,6 +15,15 @@ std::vector<std::u16string> BuildFolderList(std::u16string_view defaultFolder, c
         }
     }
     return folders;
+}
+
+std::u16string BrowsedInstallFolder(std::u16string_view picked, IFileSystem& files) {
+    const std::u16string prefix = WithTrailingBackslash(picked);
+    if (files.IsDirectoryEmpty(picked) || files.FileExists(prefix + u"Velnix.exe") ||
+        files.FileExists(prefix + u"Uninstall.exe")) {
+        return std::u16string(picked);
+    }
+    return prefix + u"Velnix";
 }
 
 }  // namespace app

@@ -49,18 +49,22 @@ void DiscardStaged(SetupServices& services, StagedUninstaller& staged) {
     }
 }
 
-// Extractor, archive and an old Uninstall.exe go, then the copy of the running executable becomes Uninstall.exe.
-// The first failure skips the rest of the block.
-void CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
+// Extractor and archive go, each on its own, so that a temporary file held by another program costs the
+// installation nothing; then an old Uninstall.exe makes room for the copy of the running executable. Whether an
+// Uninstall.exe is in place afterwards.
+bool CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
                                 const std::u16string& uninstaller, StagedUninstaller& staged) {
+    for (const std::u16string* temporary : {&extractor, &archive}) {
+        bool ok = true;
+        RemoveIfPresent(services, *temporary, ok);
+    }
     bool ok = true;
-    RemoveIfPresent(services, extractor, ok);
-    RemoveIfPresent(services, archive, ok);
     RemoveIfPresent(services, uninstaller, ok);
     if (ok && !PlaceUninstaller(services, staged, uninstaller)) {
         services.Log.Log(u"Setup: cannot copy the uninstaller to " + uninstaller);
     }
     DiscardStaged(services, staged);
+    return services.Files.FileExists(uninstaller);
 }
 
 void CreateShortcuts(SetupServices& services, const std::u16string& installDir) {
@@ -100,14 +104,17 @@ void WriteUninstallEntry(TSetupState& state, SetupServices& services) {
     }
 }
 
-void WaitForRemovalScript(SetupServices& services) {
+void WaitForRemovalScript(SetupServices& services, const std::u16string& earlierUninstaller) {
     const std::u16string script = SelfRemovalScriptPath(services);
     if (script.empty()) return;
+    int pollsSinceGone = 0;
     for (int poll = 0; poll < kRemovalScriptPolls; ++poll) {
         if (!services.Files.FileExists(script)) return;
+        if (!services.Files.FileExists(earlierUninstaller) && ++pollsSinceGone > kRemovalScriptGracePolls) break;
         services.Process.Sleep(kRemovalScriptPollMs);
     }
     services.Log.Log(u"Setup: the earlier uninstaller's removal script is still there: " + script);
+    if (!services.Files.RemoveFile(script)) services.Log.Log(u"Setup: cannot delete " + script);
 }
 
 }  // namespace
@@ -144,7 +151,7 @@ void RunUpdatePreStep(TSetupState& state, SetupServices& services, const Install
                                        .WorkDir = folder,
                                        .Encoding = OutputEncoding::Utf8,
                                        .TimeLimitSeconds = kUpdatePreStepTimeLimitSeconds});
-        WaitForRemovalScript(services);
+        WaitForRemovalScript(services, uninstaller);
         state.InstallDir = folder;
     }
     if (!hooks.RunOnMainThread) {
@@ -165,12 +172,14 @@ void ChooseInstallDir(TSetupState& state, SetupServices& services, const Install
     }
     TSetupState* sharedState = &state;
     SetupServices* sharedServices = &services;
-    if (!services.Pool.Submit([sharedState, sharedServices] { RunInstallation(*sharedState, *sharedServices); })) {
+    if (!services.Pool.Submit([sharedState, sharedServices, hide = hooks.HideWindow] {
+            RunInstallation(*sharedState, *sharedServices, hide);
+        })) {
         services.Log.Log(u"Setup: the installation could not be queued");
     }
 }
 
-InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
+InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, const std::function<void()>& hideWindow) {
     const std::u16string tempFolder = services.Files.TempFolder();
     const std::u16string extractor = tempFolder + u"7za.exe";
     std::optional<std::u16string> archive =
@@ -191,13 +200,21 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services) {
                                    .WorkDir = std::u16string(FolderOf(extractor)),
                                    .Encoding = OutputEncoding::Utf8});
 
-    CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
+    const bool hasUninstaller =
+        CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
     CreateShortcuts(services, state.InstallDir);
-    WriteUninstallEntry(state, services);
+    // The entry points at Uninstall.exe: without one it would offer a removal that cannot run.
+    if (hasUninstaller) {
+        WriteUninstallEntry(state, services);
+    } else {
+        services.Log.Log(u"Setup: no uninstaller in " + state.InstallDir + u", so no uninstall entry is written");
+    }
     if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", Visibility::Shown)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }
-    // The application runs now; the report of this installation still gets its moment to arrive.
+    // The application runs now: the window, always on top and disabled, does not stay over it while the report
+    // of this installation still gets its moment to arrive.
+    if (hideWindow) hideWindow();
     WaitForUsageReports(services);
     services.Process.EndProcess(0);
     return InstallOutcome::Finished;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/self_removal.h"
 #include "app/setup_state.h"
 #include "app/system_services.h"
 
@@ -20,6 +21,8 @@ struct InstallHooks {
     // The text of DriveComboBox's selected entry; nothing when the list is empty or nothing is selected.
     // Called on the main thread only.
     std::function<std::optional<std::u16string>()> SelectedFolder;
+    // Hides the window (called on a pool thread; it hands the work to the main thread). May be empty.
+    std::function<void()> HideWindow;
 };
 
 // The extractor's password for the payload archive.
@@ -37,11 +40,15 @@ std::u16string UninstallCommand(std::u16string_view installDir);
 // RunUpdatePreStep on the shared pool. state and services must live as long as the process.
 void StartInstallTasks(TSetupState& state, SetupServices& services, InstallHooks hooks);
 
-// How long the update pre-step waits, after the earlier uninstaller has ended, for its self-removal script to
-// finish: the script retries about once a second, and one still running when the new Uninstall.exe arrives
-// would delete that instead.
-inline constexpr int kRemovalScriptPolls = 50;
+// How the update pre-step waits, after the earlier uninstaller has ended, for its self-removal script to finish:
+// the script retries about once a second while the earlier Uninstall.exe exists, and one still running when the
+// new Uninstall.exe arrives would delete that instead. While the earlier file exists the wait lasts as long as
+// the script may try (kSelfRemovalTries seconds and a margin); once it is gone the script ends within its current
+// try, so a script file still there after kRemovalScriptGracePolls more polls is a leftover. A script file still
+// there at the end is deleted, so that a script which still runs stops before the new Uninstall.exe exists.
 inline constexpr uint32_t kRemovalScriptPollMs = 100;
+inline constexpr int kRemovalScriptPolls = (kSelfRemovalTries + 5) * 10;
+inline constexpr int kRemovalScriptGracePolls = 30;
 
 // Pool thread. Update mode (InstallDir holds the earlier uninstaller): runs it with the argument update for at
 // most 15 seconds, waits (at most 5 s) for its removal script to end, and takes its folder as InstallDir. Then
@@ -60,8 +67,10 @@ enum class InstallOutcome {
 };
 
 // Pool thread. Extracts the payload into InstallDir, leaves Uninstall.exe, the shortcuts and the uninstall
-// entry, opens the installed application, gives a usage report still in flight a few seconds to arrive and ends
-// the process (services.Process.EndProcess(0)).
-InstallOutcome RunInstallation(TSetupState& state, SetupServices& services);
+// entry, opens the installed application, hides the window (hideWindow, when given) so that it does not stay over
+// the application, gives a usage report still in flight a few seconds to arrive and ends the process
+// (services.Process.EndProcess(0)).
+InstallOutcome RunInstallation(TSetupState& state, SetupServices& services,
+                               const std::function<void()>& hideWindow = {});
 
 }  // namespace app

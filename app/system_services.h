@@ -97,6 +97,7 @@ public:
 enum class ShellFolder {
     Desktop,         // CSIDL_DESKTOP
     RoamingAppData,  // CSIDL_APPDATA
+    System,          // CSIDL_SYSTEM: where the system's own programs are
 };
 
 enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };

@@ -12,16 +12,25 @@ namespace app {
 
 namespace {
 
-void RunTaskkill(SetupServices& services, std::u16string_view imageName, const std::u16string& folder) {
-    services.Processes.RunCommand({.CommandLine = u"taskkill.exe /f /im " + std::u16string(imageName),
+// taskkill.exe is run by its full path in the system folder: by its bare name the system would look for it in
+// the uninstaller's own folder first, which may be one the user (or anyone) can write to.
+void RunTaskkill(SetupServices& services, const std::u16string& taskkill, std::u16string_view imageName,
+                 const std::u16string& folder) {
+    services.Processes.RunCommand({.CommandLine = Quoted(taskkill) + u" /f /im " + std::u16string(imageName),
                                    .WorkDir = folder,
                                    .Encoding = OutputEncoding::AnsiCodePage});
 }
 
 void EndApplicationProcesses(SetupServices& services, const std::u16string& folder) {
+    const std::optional<std::u16string> systemFolder = services.Shell.FolderPath(ShellFolder::System);
+    if (!systemFolder || systemFolder->empty()) {
+        services.Log.Log(u"Setup: the system folder is unknown, so taskkill.exe is not run");
+        return;
+    }
+    const std::u16string taskkill = WithTrailingBackslash(*systemFolder) + u"taskkill.exe";
     for (int round = 0; round < 2; ++round) {
-        RunTaskkill(services, u"Velnix.exe", folder);
-        RunTaskkill(services, u"vlxd.exe", folder);
+        RunTaskkill(services, taskkill, u"Velnix.exe", folder);
+        RunTaskkill(services, taskkill, u"vlxd.exe", folder);
         services.Process.Sleep(500);
     }
 }
@@ -101,8 +110,10 @@ void RunUninstall(TSetupState& state, SetupServices& services) {
     }
     DeleteShortcuts(services);
     if (!services.Registry.DeleteKey(kUninstallKey)) services.Log.Log(u"Setup: no uninstall entry was deleted");
-    ScheduleSelfRemoval(services);
+    // The script starts once nothing keeps the process from ending, so its tries are not spent on a file still
+    // locked by the wait for the report.
     WaitForUsageReports(services);
+    ScheduleSelfRemoval(services);
     services.Process.EndProcess(0);
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/folder_list.h"
 #include "app/install_worker.h"
 #include "app/startup.h"
 #include "app/uninstall_sequence.h"
@@ -130,8 +131,10 @@ void TMainForm::BgImageMouseDown(ui::Object*, ui::MouseButton, ui::ShiftState, f
 void TMainForm::CloseBtnClick(ui::Object*) { window_.EndProcess(0); }
 
 void TMainForm::BrowseBtnClick(ui::Object*) {
-    const std::u16string folder = window_.PickFolder(kPickFolderTitle);
-    if (folder.empty()) return;
+    const std::u16string picked = window_.PickFolder(kPickFolderTitle);
+    if (picked.empty()) return;
+    // The list shows the folder the installation will really use.
+    const std::u16string folder = BrowsedInstallFolder(picked, services_.Files);
     if (browseBtn_->Tag() < 1 || driveComboBox_->Count() == 0) {
         driveComboBox_->AddItem(folder);
         browseBtn_->SetTag(1);
@@ -169,6 +172,7 @@ void TMainForm::InstallButtonClick(ui::Object*) {
         if (combo->ItemIndex() < 0) return std::nullopt;
         return combo->Text();
     };
+    hooks.HideWindow = [&window = window_] { window.RunOnMainThread([&window] { window.HideWindow(); }); };
     StartInstallTasks(state_, services_, std::move(hooks));
 }
 

@@ -19,6 +19,8 @@ public:
     // Runs the function on the main thread and returns once it has run (called from pool threads; on the main
     // thread it runs at once).
     virtual void RunOnMainThread(const std::function<void()>& function) = 0;
+    // Hides the main window (main thread); the process goes on.
+    virtual void HideWindow() = 0;
     // Ends the process at once with the exit code, without closing the window. A fake returns.
     virtual void EndProcess(uint32_t exitCode) = 0;
 };

@@ -133,7 +133,7 @@ bool FakeSystem::RemoveFile(std::u16string_view path) {
 bool FakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view to) {
     Event("copy " + U8(from) + " -> " + U8(to));
     const std::u16string source(from);
-    if (files.count(std::u16string(to))) return false;
+    if (files.count(std::u16string(to)) || unwritableFiles.count(std::u16string(to))) return false;
     files[std::u16string(to)] = files.count(source) ? files[source] : std::string("running executable");
     return true;
 }
@@ -169,7 +169,7 @@ std::unique_ptr<IFileCopy> FakeSystem::StartCopy(std::u16string_view from, std::
 bool FakeSystem::MoveFileNoReplace(std::u16string_view from, std::u16string_view to) {
     Event("move " + U8(from) + " -> " + U8(to));
     const std::u16string source(from), target(to);
-    if (!files.count(source) || files.count(target)) return false;
+    if (!files.count(source) || files.count(target) || unwritableFiles.count(target)) return false;
     files[target] = files[source];
     files.erase(source);
     return true;

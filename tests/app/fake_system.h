@@ -39,7 +39,8 @@ public:
     std::u16string tempFolder = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
     std::map<ShellFolder, std::u16string> shellFolders = {
         {ShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
-        {ShellFolder::RoamingAppData, u"C:\\Users\\Ann\\AppData\\Roaming"}};
+        {ShellFolder::RoamingAppData, u"C:\\Users\\Ann\\AppData\\Roaming"},
+        {ShellFolder::System, u"C:\\Windows\\system32"}};
     std::vector<DriveRoot> drives = {{u"C:\\", DriveType::Fixed}};
     int64_t localSeconds = 1700000000;
     bool answerYes = true;

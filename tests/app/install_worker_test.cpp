@@ -122,19 +122,48 @@ TEST_F(InstallWorkerTest, PreStepWaitsABoundedTimeForTheEarlierRemovalScript) {
     RunUpdatePreStep(state, system.Services(), hooks);
     EXPECT_TRUE(system.EventsStartingWith("sleep").empty());
 
-    // A script that never ends is waited for 50 times 100 ms, then the installation goes on.
-    FakeSystem stuck;
-    stuck.AddFile(stuck.tempFolder + u"_deleteme.bat", "script");
-    TSetupState other;
-    other.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
-    hooks.RunOnMainThread = [&stuck](const std::function<void()>& function) {
-        stuck.events.push_back("main thread");
-        function();
+    // A script that does not end: while the earlier Uninstall.exe is there it is waited for as long as it may
+    // try; once that file is gone, only a few seconds. Then it is deleted, so it cannot reach the new file.
+    const struct {
+        const char* what;
+        bool earlierUninstallerStays;
+        size_t sleeps;
+    } cases[] = {
+        {"the earlier uninstaller is locked", true, static_cast<size_t>(kRemovalScriptPolls)},
+        {"a leftover script", false, static_cast<size_t>(kRemovalScriptGracePolls)},
     };
-    RunUpdatePreStep(other, stuck.Services(), hooks);
-    EXPECT_EQ(stuck.EventsStartingWith("sleep 100").size(), 50u);
-    EXPECT_EQ(stuck.EventsStartingWith("main thread").size(), 1u);
-    EXPECT_EQ(U8(other.InstallDir), "C:\\Apps\\Velnix\\");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSystem stuck;
+        stuck.AddFile(stuck.tempFolder + u"_deleteme.bat", "script");
+        if (c.earlierUninstallerStays) stuck.AddFile(u"C:\\Apps\\Velnix\\Uninstall.exe", "old");
+        TSetupState other;
+        other.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
+        hooks.RunOnMainThread = [&stuck](const std::function<void()>& function) {
+            stuck.events.push_back("main thread");
+            function();
+        };
+        RunUpdatePreStep(other, stuck.Services(), hooks);
+        EXPECT_EQ(stuck.EventsStartingWith("sleep 100").size(), c.sleeps);
+        EXPECT_FALSE(stuck.HasFile(stuck.tempFolder + u"_deleteme.bat"));
+        EXPECT_EQ(stuck.EventsStartingWith("main thread").size(), 1u);
+        EXPECT_EQ(U8(other.InstallDir), "C:\\Apps\\Velnix\\");
+    }
+
+    // A script that ends once the earlier file has gone is not waited for any longer.
+    FakeSystem ending;
+    ending.AddFile(ending.tempFolder + u"_deleteme.bat", "script");
+    ending.AddFile(u"C:\\Apps\\Velnix\\Uninstall.exe", "old");
+    int sleeps = 0;
+    ending.onSleep = [&] {
+        if (++sleeps == 20) ending.files.erase(u"C:\\Apps\\Velnix\\Uninstall.exe");
+        if (sleeps == 25) ending.files.erase(ending.tempFolder + u"_deleteme.bat");
+    };
+    TSetupState third;
+    third.InstallDir = u"C:\\Apps\\Velnix\\Uninstall.exe";
+    hooks.RunOnMainThread = [](const std::function<void()>& function) { function(); };
+    RunUpdatePreStep(third, ending.Services(), hooks);
+    EXPECT_EQ(sleeps, 25);
 }
 
 TEST_F(InstallWorkerTest, EmptyFolderListInInstallModeDoesNothingMore) {
@@ -174,20 +203,66 @@ TEST_F(InstallWorkerTest, FailedResourceWritesDoNotStopTheSequence) {
     EXPECT_EQ(system.events, expected);
 }
 
-TEST_F(InstallWorkerTest, TheCleanUpBlockStopsAtItsFirstFailureAndTheRestGoesOn) {
-    state.InstallDir = kTarget;
-    system.undeletableFiles.insert(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\7za.exe");
-    system.AddFile(kTarget + u"Uninstall.exe", "old uninstaller");
-    RunInstallation(state, system.Services());
+// A clean-up failure leaves either a working uninstaller with an entry pointing at it, or neither.
+TEST_F(InstallWorkerTest, ACleanUpFailureLeavesAnUninstallerWithItsEntryOrNeither) {
+    const std::u16string temp = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
+    const struct {
+        const char* what;
+        std::u16string undeletable;
+        bool copyFails;
+        const char* uninstaller;  // nullptr: none left
+    } cases[] = {
+        {"the extractor is held open", temp + u"7za.exe", false, "running executable"},
+        {"the archive is held open", temp + u"tmp1A2B.tmp", false, "running executable"},
+        {"the old uninstaller is held open", kTarget + u"Uninstall.exe", false, "old uninstaller"},
+        {"the uninstaller cannot be written", u"", true, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSystem fake;
+        fake.executablePath = kSetupPath;
+        if (!c.undeletable.empty()) fake.undeletableFiles.insert(c.undeletable);
+        if (c.copyFails) {
+            fake.unwritableFiles.insert(kTarget + u"Uninstall.exe");
+        } else {
+            fake.AddFile(kTarget + u"Uninstall.exe", "old uninstaller");
+        }
+        TSetupState installing = state;
+        installing.InstallDir = kTarget;
+        EXPECT_EQ(RunInstallation(installing, fake.Services()), InstallOutcome::Finished);
+        // Each temporary file is deleted on its own, whatever became of the other.
+        for (const std::u16string name : {u"7za.exe", u"tmp1A2B.tmp"}) {
+            EXPECT_EQ(fake.HasFile(temp + name), c.undeletable == temp + name);
+        }
+        EXPECT_FALSE(fake.HasFile(temp + u"tmp1A2C.tmp"));
+        if (c.uninstaller != nullptr) {
+            EXPECT_EQ(fake.files[kTarget + u"Uninstall.exe"], c.uninstaller);
+            EXPECT_EQ(fake.EventsStartingWith("registry set").size(), 5u);
+        } else {
+            EXPECT_FALSE(fake.HasFile(kTarget + u"Uninstall.exe"));
+            EXPECT_TRUE(fake.EventsStartingWith("registry").empty());
+            EXPECT_NE(
+                std::find_if(fake.logLines.begin(), fake.logLines.end(),
+                             [](const std::u16string& line) { return line.starts_with(u"Setup: no uninstaller in"); }),
+                fake.logLines.end());
+        }
+        EXPECT_EQ(fake.EventsStartingWith("shortcut").size(), 2u);
+        EXPECT_EQ(fake.events.back(), "end 0");
+    }
+}
 
-    EXPECT_TRUE(system.EventsStartingWith("delete " + kTemp + "tmp1A2B.tmp").empty());
-    EXPECT_TRUE(system.EventsStartingWith("move").empty());
-    EXPECT_TRUE(system.EventsStartingWith("copy " + U8(kSetupPath)).empty());
-    EXPECT_EQ(system.files[kTarget + u"Uninstall.exe"], "old uninstaller");
-    // The copy made for the uninstaller meanwhile does not stay behind.
-    EXPECT_FALSE(system.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2C.tmp"));
-    EXPECT_EQ(system.EventsStartingWith("shortcut").size(), 2u);
-    EXPECT_EQ(system.EventsStartingWith("registry set").size(), 5u);
+TEST_F(InstallWorkerTest, TheWindowIsHiddenOnceTheApplicationIsOpenedBeforeTheWaitForTheReport) {
+    state.InstallDir = kTarget;
+    // A report still in flight makes the installation wait for it.
+    ReportsInFlight::Ticket inFlight = system.Services().Reports.Start();
+    RunInstallation(state, system.Services(), [this] { system.events.push_back("hide window"); });
+    const auto at = [&](const std::string& event) {
+        return std::find(system.events.begin(), system.events.end(), event) - system.events.begin();
+    };
+    const auto hide = at("hide window");
+    ASSERT_LT(hide, static_cast<long>(system.events.size()));
+    EXPECT_LT(at("open " + U8(kTarget) + "Velnix.exe shown"), hide);
+    EXPECT_LT(hide, at("sleep 100"));
     EXPECT_EQ(system.events.back(), "end 0");
 }
 

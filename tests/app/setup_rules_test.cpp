@@ -83,6 +83,30 @@ TEST(FolderListTest, OneEntryPerFixedDriveWithTheDefaultFolderOnItsOwnDrive) {
     }
 }
 
+TEST(FolderListTest, ABrowsedFolderIsUsedAsItIsOnlyWhenEmptyOrAnEarlierInstallation) {
+    const struct {
+        const char* what;
+        std::u16string picked;
+        std::u16string content;  // a file below the picked folder; empty: none
+        std::u16string used;
+    } cases[] = {
+        {"empty folder", u"D:\\Apps", u"", u"D:\\Apps"},
+        {"earlier installation", u"D:\\Apps", u"Velnix.exe", u"D:\\Apps"},
+        {"earlier uninstaller", u"D:\\Apps", u"Uninstall.exe", u"D:\\Apps"},
+        {"a folder of the user's own", u"C:\\Users\\Ann\\Documents", u"letter.txt",
+         u"C:\\Users\\Ann\\Documents\\Velnix"},
+        {"a folder with its own wizard", u"D:\\Tools", u"wizard\\setup.ini", u"D:\\Tools\\Velnix"},
+        {"a drive root", u"E:\\", u"pagefile.sys", u"E:\\Velnix"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::FakeSystem system;
+        system.AddFolder(c.picked.ends_with(u'\\') ? c.picked.substr(0, c.picked.size() - 1) : c.picked);
+        if (!c.content.empty()) system.AddFile(WithTrailingBackslash(c.picked) + c.content);
+        EXPECT_EQ(testing::U8(BrowsedInstallFolder(c.picked, system)), testing::U8(c.used));
+    }
+}
+
 TEST(LocalUnixSecondsTest, CountsWallClockSecondsSince1970WithoutTimeZone) {
     const struct {
         platform::LocalDateTime time;

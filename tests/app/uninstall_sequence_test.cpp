@@ -51,8 +51,11 @@ TEST_F(UninstallSequenceTest, ConfirmedRemovalRunsEveryStepInOrder) {
         "quit request Velnix 1027 within 3000",
     };
     for (int round = 0; round < 2; ++round) {
-        expected.push_back("run taskkill.exe /f /im Velnix.exe | in " + kDir + " | ansi | limit 0");
-        expected.push_back("run taskkill.exe /f /im vlxd.exe | in " + kDir + " | ansi | limit 0");
+        // By its full path: never a taskkill.exe from the installation folder.
+        expected.push_back("run \"C:\\Windows\\system32\\taskkill.exe\" /f /im Velnix.exe | in " + kDir +
+                           " | ansi | limit 0");
+        expected.push_back("run \"C:\\Windows\\system32\\taskkill.exe\" /f /im vlxd.exe | in " + kDir +
+                           " | ansi | limit 0");
         expected.push_back("sleep 500");
     }
     for (std::u16string_view name : kInstalledFiles) expected.push_back("delete " + kDir + U8(name));
@@ -65,10 +68,11 @@ TEST_F(UninstallSequenceTest, ConfirmedRemovalRunsEveryStepInOrder) {
     expected.push_back("delete C:\\Users\\Ann\\Desktop\\Velnix.lnk");
     expected.push_back("delete C:\\Users\\Ann\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Velnix.lnk");
     expected.push_back("registry delete " + U8(kUninstallKey));
-    expected.push_back("write " + kScript);
-    expected.push_back("open " + kScript + " hidden");
     // The report has not run yet (the fake pool runs nothing by itself): it gets five seconds before the end.
     for (int poll = 0; poll < 50; ++poll) expected.push_back("sleep 100");
+    // Only then the removal script starts, so its tries are not spent while the process still waits.
+    expected.push_back("write " + kScript);
+    expected.push_back("open " + kScript + " hidden");
     expected.push_back("end 0");
     EXPECT_EQ(system.events, expected);
 
@@ -87,6 +91,16 @@ TEST_F(UninstallSequenceTest, ConfirmedRemovalRunsEveryStepInOrder) {
     EXPECT_EQ(U8(system.httpRequests[0].Url), "https://stats.example/stat/uninstall/");
     EXPECT_NE(system.httpRequests[0].Body.find("\"fl\":\"a\",\"uuid\":\"{11111111-2222-3333-4444-555555555555}\""),
               std::string::npos);
+}
+
+TEST_F(UninstallSequenceTest, WithoutAKnownSystemFolderNoTaskkillRunsAndTheRemovalGoesOn) {
+    system.shellFolders.erase(ShellFolder::System);
+    system.firstArgument = u"update";
+    RunUninstall(state, system.Services());
+    EXPECT_TRUE(system.EventsStartingWith("run").empty());
+    EXPECT_FALSE(system.HasFile(kFolder + u"Velnix.exe"));
+    EXPECT_EQ(system.EventsStartingWith("registry delete").size(), 1u);
+    EXPECT_EQ(system.events.back(), "end 0");
 }
 
 TEST_F(UninstallSequenceTest, AnswerNoChangesNothingAndReportsNothing) {

@@ -29,6 +29,7 @@ public:
         : real_(real), folder_(std::move(folder)) {}
     std::u16string PickFolder(std::u16string_view) override { return folder_; }
     void RunOnMainThread(const std::function<void()>& function) override { real_.RunOnMainThread(function); }
+    void HideWindow() override { real_.HideWindow(); }
     void EndProcess(uint32_t exitCode) override { real_.EndProcess(exitCode); }
 
 private:

@@ -13,6 +13,15 @@ std::u16string Win32WindowServices::PickFolder(std::u16string_view title) {
 
 void Win32WindowServices::RunOnMainThread(const std::function<void()>& function) { invoker_.InvokeAndWait(function); }
 
+void Win32WindowServices::HideWindow() {
+    if (owner_ == nullptr) {
+        log_.Log(u"Window: no window to hide");
+        return;
+    }
+    ShowWindow(owner_, SW_HIDE);
+    log_.Log(u"Window: hidden");
+}
+
 void Win32WindowServices::EndProcess(uint32_t exitCode) {
     log_.Log(u"Window: the process ends with exit code " + DecimalText(exitCode));
     EndProcessNow(exitCode);

@@ -19,6 +19,7 @@ public:
 
     std::u16string PickFolder(std::u16string_view title) override;
     void RunOnMainThread(const std::function<void()>& function) override;
+    void HideWindow() override;
     void EndProcess(uint32_t exitCode) override;
 
 private:

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "app/local_unix_seconds.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "ui/text.h"
@@ -92,14 +91,17 @@ app::CommandResult RunCommand(const app::CommandRequest& request, app::ISetupLog
     writeEnd.Reset();
     Log(log, u"Process: started " + std::u16string(commandLine) + u" in " + std::u16string(workDir));
 
-    const int64_t startSeconds = app::LocalUnixSeconds();
+    // The limit runs on the monotonic tick count: a change of the wall clock neither holds it off nor fires it early.
+    const ULONGLONG startTicks = GetTickCount64();
+    const ULONGLONG limitMs =
+        request.TimeLimitSeconds > 0 ? static_cast<ULONGLONG>(request.TimeLimitSeconds) * 1000 : 0;
     std::string collected;
     bool stopped = false;
     for (;;) {
         const DWORD wait = WaitForSingleObject(processHandle.Get(), kPollMs);
         const bool timedOut = wait == WAIT_TIMEOUT;
         DrainPipe(readEnd.Get(), collected);
-        if (request.TimeLimitSeconds > 0 && app::LocalUnixSeconds() - startSeconds > request.TimeLimitSeconds) {
+        if (limitMs > 0 && GetTickCount64() - startTicks > limitMs) {
             TerminateProcess(processHandle.Get(), 0);
             stopped = true;
             break;

@@ -25,8 +25,13 @@ std::wstring WithoutTrailingBackslash(std::wstring path) {
 
 std::u16string ErrorText(DWORD error) { return u" (error " + DecimalText(error) + u")"; }
 
-// Removes everything below the folder and the folder itself; false when anything stayed.
+// Removes everything below the folder and the folder itself; false when anything stayed. A junction or symbolic
+// link, at the top as below it, is removed as a link: what it points at is never touched.
 bool RemoveTree(const std::wstring& folder) {
+    const DWORD top = GetFileAttributesW(folder.c_str());
+    if (top != INVALID_FILE_ATTRIBUTES && (top & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        return (top & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(folder.c_str()) : DeleteFileW(folder.c_str());
+    }
     bool complete = true;
     WIN32_FIND_DATAW entry{};
     HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
@@ -35,7 +40,9 @@ bool RemoveTree(const std::wstring& folder) {
             const std::wstring name = entry.cFileName;
             if (name == L"." || name == L"..") continue;
             const std::wstring path = folder + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+            // A link's attributes are left alone: changing them could reach what it points at.
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
+                !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
                 SetFileAttributesW(path.c_str(), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
             }
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {

@@ -45,7 +45,9 @@ app::DriveType DriveTypeOf(UINT type) {
 }  // namespace
 
 std::optional<std::u16string> Win32Shell::FolderPath(app::ShellFolder folder) {
-    const int csidl = folder == app::ShellFolder::Desktop ? CSIDL_DESKTOP : CSIDL_APPDATA;
+    const int csidl = folder == app::ShellFolder::Desktop          ? CSIDL_DESKTOP
+                      : folder == app::ShellFolder::RoamingAppData ? CSIDL_APPDATA
+                                                                   : CSIDL_SYSTEM;
     wchar_t path[MAX_PATH] = {};
     const HRESULT result = SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
     if (FAILED(result)) {

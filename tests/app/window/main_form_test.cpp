@@ -69,11 +69,13 @@ public:
         ++mainThreadCalls;
         function();
     }
+    void HideWindow() override { ++hides; }
     void EndProcess(uint32_t exitCode) override { endCodes.push_back(exitCode); }
 
     std::deque<std::u16string> answers;
     std::vector<std::u16string> titles;
     int mainThreadCalls = 0;
+    int hides = 0;
     std::vector<uint32_t> endCodes;
 };
 
@@ -417,7 +419,9 @@ TEST_F(MainFormTest, InstallButtonLocksTheWindowRunsTheProgressAndInstallsIntoTh
     // The pre-step hands the folder choice to the main thread, which queues the installation into the selected
     // entry; that one ends the process.
     system.RunQueuedTasks();
-    EXPECT_EQ(window.mainThreadCalls, 1);
+    // The folder choice, then hiding the window once the application has been opened.
+    EXPECT_EQ(window.mainThreadCalls, 2);
+    EXPECT_EQ(window.hides, 1);
     EXPECT_EQ(U8(state.InstallDir), "Z:\\Velnix\\");
     EXPECT_TRUE(system.ended);
     ASSERT_EQ(system.httpRequests.size(), 1u);
@@ -491,6 +495,10 @@ TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
     auto* browse = Get(u"BrowseBtn");
     const std::u16string appData = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix";
     const std::u16string drives[] = {appData, u"Z:\\Velnix"};
+    // Empty folders are used as they are; one holding files of its own gets a sub-folder "Velnix".
+    system.AddFolder(appData);
+    system.AddFolder(u"D:\\Tools 100%");
+    system.AddFile(u"C:\\Users\\Ann\\Documents\\letter.txt");
 
     const struct {
         const char* what;
@@ -501,6 +509,11 @@ TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
     } steps[] = {
         {"cancelled before anything was chosen", nullptr, {drives[0], drives[1]}, 1, 1},
         {"a folder equal to a drive entry is still appended", appData.c_str(), {drives[0], drives[1], appData}, 1, 2},
+        {"a folder with files of its own shows the sub-folder that will be used",
+         u"C:\\Users\\Ann\\Documents",
+         {drives[0], drives[1], u"C:\\Users\\Ann\\Documents\\Velnix"},
+         1,
+         2},
         {"the second choice replaces the first and is selected",
          u"D:\\Tools 100%",
          {drives[0], drives[1], u"D:\\Tools 100%"},
@@ -517,7 +530,7 @@ TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
         EXPECT_EQ(combo->ItemIndex(), step.selected);
     }
     EXPECT_EQ(browse->Tag(), 1);
-    ASSERT_EQ(window.titles.size(), 4u);
+    ASSERT_EQ(window.titles.size(), 5u);
     EXPECT_EQ(U8(window.titles[0]), "Select Folder of Installtion");
 
     // The browsed folder is the target: its text and a backslash.
