@@ -10,11 +10,15 @@
 #include "skin/draw/buffer_bitmap.h"
 #include "skin/draw/color_text_list.h"
 #include "skin/draw/draw_canvas_registry.h"
+#include "skin/draw/draw_canvas_setting.h"
 #include "skin/draw/draw_canvas_settings.h"
 #include "skin/draw/draw_rect_param.h"
 #include "skin/draw/draw_text_param.h"
 #include "skin/draw/fire_monkey_draw_canvas.h"
+#include "tests/skin/draw/draw_test_support.h"
 #include "ui/graphics.h"
+#include "ui/property.h"
+#include "ui/property_path.h"
 #include "ui/testing/recording_canvas.h"
 #include "ui/text.h"
 
@@ -462,7 +466,35 @@ TEST_F(DrawCanvasTest, DesigningOverlaysFollowTheSettings) {
     EXPECT_EQ(recorder.CanvasFont().size, 12);
 }
 
-// --- Registry, buffer bitmaps, drawing services ---
+// --- Settings, registry, buffer bitmaps, drawing services ---
+
+TEST(DrawCanvasSettingTest, PublishesTheProcessWideSettingsWithoutHoldingThem) {
+    TDrawCanvasSetting setting;
+    EXPECT_EQ(testing::PropertyText(setting, u"IsUseDefaultFontFamily"), "False");
+    EXPECT_EQ(testing::PropertyText(setting, u"DefaultFontFamily"), "''");
+    EXPECT_EQ(testing::PropertyText(setting, u"IsDrawDesigningRect"), "True");
+    EXPECT_EQ(testing::PropertyText(setting, u"IsDrawDesigningName"), "False");
+    const auto set = [&](std::u16string_view path, auto value) {
+        const ui::PropertyTarget target = ui::ResolvePropertyPath(setting, path, ui::PathResolution::Strict);
+        if constexpr (std::is_same_v<decltype(value), bool>) {
+            target.property->SetBool(*target.instance, value);
+        } else {
+            target.property->SetText(*target.instance, value);
+        }
+    };
+    set(u"IsUseDefaultFontFamily", true);
+    set(u"DefaultFontFamily", std::u16string(u"DejaVu Sans"));
+    set(u"IsDrawDesigningRect", false);
+    set(u"IsDrawDesigningName", true);
+    EXPECT_TRUE(DrawCanvasSettings().IsUseDefaultFontFamily);
+    EXPECT_EQ(DrawCanvasSettings().DefaultFontFamily, u"DejaVu Sans");
+    EXPECT_FALSE(DrawCanvasSettings().IsDrawDesigningRect);
+    EXPECT_TRUE(DrawCanvasSettings().IsDrawDesigningName);
+    // A second component shows the same values: they are the process's.
+    TDrawCanvasSetting other;
+    EXPECT_EQ(testing::PropertyText(other, u"DefaultFontFamily"), "'DejaVu Sans'");
+    DrawCanvasSettings() = TDrawCanvasSettings();
+}
 
 class OtherDrawCanvas : public TFireMonkeyDrawCanvas {};
 
