@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/tree_removal.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "ui/text.h"
@@ -25,45 +26,52 @@ std::wstring WithoutTrailingBackslash(std::wstring path) {
 
 std::u16string ErrorText(DWORD error) { return u" (error " + DecimalText(error) + u")"; }
 
-// Removes everything below the folder and the folder itself; false when anything stayed. A junction or symbolic
-// link, at the top as below it, is removed as a link: what it points at is never touched.
-bool RemoveTree(const std::wstring& folder) {
-    const DWORD top = GetFileAttributesW(folder.c_str());
-    if (top != INVALID_FILE_ATTRIBUTES && (top & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        return (top & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(folder.c_str()) : DeleteFileW(folder.c_str());
+// The tree removal's view of the real file system.
+class Win32TreeFiles {
+public:
+    platform::TreeEntryKind Kind(const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return platform::TreeEntryKind::Missing;
+        const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            return folder ? platform::TreeEntryKind::FolderLink : platform::TreeEntryKind::FileLink;
+        }
+        return folder ? platform::TreeEntryKind::Folder : platform::TreeEntryKind::File;
     }
-    bool complete = true;
-    WIN32_FIND_DATAW entry{};
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
+
+    std::vector<std::wstring> Children(const std::wstring& folder) {
+        std::vector<std::wstring> children;
+        WIN32_FIND_DATAW entry{};
+        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+        if (find == INVALID_HANDLE_VALUE) return children;
         do {
             const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            // A link's attributes are left alone: changing them could reach what it points at.
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) &&
-                !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-                SetFileAttributesW(path.c_str(), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
-            }
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                // A junction or symbolic link is removed itself; what it points at is not touched.
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-                    complete = RemoveDirectoryW(path.c_str()) && complete;
-                } else {
-                    complete = RemoveTree(path) && complete;
-                }
-            } else {
-                complete = DeleteFileW(path.c_str()) && complete;
-            }
+            if (name != L"." && name != L"..") children.push_back(folder + L"\\" + name);
         } while (FindNextFileW(find, &entry));
         FindClose(find);
+        return children;
     }
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetFileAttributesW(folder.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+
+    void MakeWritable(const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        }
     }
-    return RemoveDirectoryW(folder.c_str()) && complete;
-}
+
+    bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != 0; }
+    bool RemoveEmptyFolder(const std::wstring& path) { return RemoveDirectoryW(path.c_str()) != 0; }
+
+    bool RemoveLink(const std::wstring& path, platform::TreeEntryKind kind) {
+        const BOOL removed =
+            kind == platform::TreeEntryKind::FolderLink ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
+        if (removed) return true;
+        // Wine removes a folder link and still reports a failure: what counts is that it is gone.
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+};
 
 }  // namespace
 
@@ -188,7 +196,8 @@ bool Win32FileSystem::RemoveEmptyDirectory(std::u16string_view path) {
 }
 
 bool Win32FileSystem::DeleteTree(std::u16string_view path) {
-    const bool ok = RemoveTree(WithoutTrailingBackslash(Wide(path)));
+    Win32TreeFiles files;
+    const bool ok = platform::RemoveTree(files, WithoutTrailingBackslash(Wide(path)));
     log_.Log(u"Files: remove folder tree " + std::u16string(path) + (ok ? u"" : u" incomplete"));
     return ok;
 }
