@@ -8,11 +8,25 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/log.h"
 #include "tests/ui/sample_components.h"
 #include "ui/layout_error.h"
 #include "ui/layout_reader.h"
 
+namespace {
+
+// The framework's diagnostic lines are not what a fuzz run looks at.
+class DropLines final : public platform::ILogSink {
+public:
+    void WriteLine(std::u16string_view) override {}
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static DropLines drop;
+    static const bool quiet = (platform::SetLogSink(&drop), true);
+    (void)quiet;
     static const ui::ClassRegistry registry = ui::testing::SampleRegistry();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     ui::testing::SampleControl::loadedCalls.clear();
