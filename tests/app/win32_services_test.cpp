@@ -279,36 +279,6 @@ TEST_F(Win32ServicesTest, FilesAndFolders) {
     EXPECT_TRUE(files.FileExists(*archive));
 }
 
-// A link to a folder elsewhere, in place of the removed tree or anywhere below it, goes as a link: the folder it
-// points at keeps everything in it.
-TEST_F(Win32ServicesTest, DeleteTreeRemovesLinksAsLinksNeverWhatTheyPointAt) {
-    IFileSystem& files = services().Files;
-    const std::u16string root = sandbox->Root();
-    const std::u16string outside = root + u"outside\\";
-    ASSERT_TRUE(files.CreateDirectories(outside + u"deep"));
-    ASSERT_TRUE(files.WriteFile(outside + u"deep\\keep.txt", "the user's"));
-    ASSERT_TRUE(files.CreateDirectories(root + u"install\\driver"));
-    const struct {
-        const char* what;
-        std::u16string link;
-        std::u16string removed;
-    } cases[] = {
-        {"the top is a link", root + u"install\\wizard", root + u"install\\wizard"},
-        {"a link below the top", root + u"install\\driver\\x64", root + u"install\\driver"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (!CreateSymbolicLinkW(Wide(c.link).c_str(), Wide(outside).c_str(),
-                                 SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
-            GTEST_SKIP() << "no symbolic links here (error " << GetLastError() << ")";
-        }
-        ASSERT_TRUE(files.DirectoryExists(c.link));
-        EXPECT_TRUE(files.DeleteTree(c.removed));
-        EXPECT_FALSE(files.DirectoryExists(c.removed));
-        EXPECT_TRUE(FileText(outside + u"deep\\keep.txt") == "the user's");
-    }
-}
-
 TEST_F(Win32ServicesTest, ShellFoldersDrivesAndShortcuts) {
     platform::win32::Win32Shell shell(services().Log);
     const std::optional<std::u16string> appData = shell.FolderPath(ShellFolder::RoamingAppData);
