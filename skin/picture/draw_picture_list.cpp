@@ -45,7 +45,12 @@ std::unique_ptr<TBinaryObject> TDrawPictureList::CreateBinaryObject(std::u16stri
 
 TDrawPicture* TDrawPictureList::GetItem(int index) const { return dynamic_cast<TDrawPicture*>(Items(index)); }
 
-void TDrawPictureList::SetItem(int index, TDrawPicture* value) { SetItems(index, value); }
+void TDrawPictureList::SetItem(int index, TDrawPicture* value) {
+    if (index < 0 || index >= Count()) throw SkinError("List index out of bounds");
+    std::unique_ptr<ui::Object> old(Items(index));
+    if (old.get() == value) old.release();
+    SetItems(index, value);
+}
 
 TDrawPicture* TDrawPictureList::Add() { return static_cast<TDrawPicture*>(TBinaryObjectList::Add()); }
 
@@ -69,7 +74,9 @@ void TDrawPictureList::ReplacePictureFile(int index, const std::filesystem::path
     if (index < 0 || index >= Count()) throw SkinError("List index out of bounds");
     std::unique_ptr<TDrawPicture> picture = CreateDrawPictureObject(u"", u"", u"");
     picture->LoadFromFile(pictureFile);
-    // SetItems frees the picture that was there; references to it see it gone through its life token.
+    // The list owns its items: the one taken out is freed here. References to it see it gone through its life
+    // token.
+    std::unique_ptr<ui::Object> old(Items(index));
     SetItems(index, picture.release());
 }
 

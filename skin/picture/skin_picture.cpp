@@ -122,10 +122,11 @@ ui::Bitmap* TSkinPicture::Bitmap() {
 
 void TSkinPicture::DecodeIfNeeded() {
     if (bitmap_ || decodeTried_ || encoded_.empty()) return;
+    // Without drawing services (uninstall mode) nothing is drawn: the data stays for a later attempt.
+    ui::Graphics* graphics = ui::GetGraphics();
+    if (graphics == nullptr) return;
     decodeTried_ = true;
     try {
-        ui::Graphics* graphics = ui::GetGraphics();
-        if (graphics == nullptr) throw SkinError("No drawing services to decode the picture");
         std::unique_ptr<ui::Bitmap> bitmap = graphics->DecodeBitmap(encoded_);
         if (!bitmap) throw SkinError("The picture data is not an image");
         bitmap_ = std::move(bitmap);
