@@ -3,7 +3,6 @@
 #include <string>
 
 #include "skin/core/base_log.h"
-#include "ui/class_registry.h"
 #include "ui/graphics.h"
 #include "ui/property_table.h"
 #include "ui/text.h"
@@ -60,7 +59,5 @@ const ui::PropertyTable& TSkinImageList::PublishedProperties() const {
             .Build();
     return table;
 }
-
-void RegisterSkinPictureClasses(ui::ClassRegistry& registry) { registry.Register<TSkinImageList>(u"TSkinImageList"); }
 
 }  // namespace skin
