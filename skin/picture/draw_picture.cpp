@@ -376,6 +376,12 @@ const ui::PropertyTable& TDrawPicture::PublishedProperties() const {
             .Integer(u"ImageIndex", &T::ImageIndex, &T::SetImageIndex)
             .Text(
                 u"Url", [](const T& p) { return p.Url(); }, [](T& p, std::u16string v) { p.SetUrl(v); })
+            .Enumeration<TPictureDrawType>(
+                u"PictureDrawType",
+                {u"pdtAuto", u"pdtPicture", u"pdtImageList", u"pdtImageName", u"pdtReference", u"pdtRefDrawPicture",
+                 u"pdtFile", u"pdtUrl", u"pdtResource", u"pdtOnGetPictureEvent"},
+                &T::PictureDrawType, &T::SetPictureDrawType)
+            .ComponentRef<TSkinBaseImageList>(u"SkinImageList", &T::SkinImageList, &T::SetSkinImageList)
             .Build();
     return table;
 }

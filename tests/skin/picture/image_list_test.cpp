@@ -167,6 +167,11 @@ TEST_F(ImageListTest, PublishedDataPropertyIsRegistered) {
     ASSERT_NE(component, nullptr);
     EXPECT_NE(component->PublishedProperties().Find(u"PictureList"), nullptr);
     EXPECT_NE(list.PictureList().PublishedProperties().Find(u"Data"), nullptr);
+    TDrawPicture picture;
+    for (const char16_t* name : {u"IsClipRound", u"ImageName", u"FileName", u"ResourceName", u"ImageIndex", u"Url",
+                                 u"PictureDrawType", u"SkinImageList"}) {
+        EXPECT_NE(picture.PublishedProperties().Find(name), nullptr);
+    }
 }
 
 }  // namespace
