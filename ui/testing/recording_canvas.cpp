@@ -1,5 +1,6 @@
 #include "ui/testing/recording_canvas.h"
 
+#include <cstring>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -206,8 +207,11 @@ MemoryBitmap::MemoryBitmap(int width, int height, float scale)
       canvas_(scale) {}
 
 void MemoryBitmap::SaveToPng(Stream& stream) {
-    const std::string header = "MEMBMP " + std::to_string(width_) + "x" + std::to_string(height_);
-    stream.Write(std::as_bytes(std::span(header)));
+    // The test image format, pixels included, so what is saved reads back.
+    std::vector<std::byte> bytes = RecordingGraphics::EncodeTestImage(width_, height_);
+    const auto pixels = std::as_bytes(std::span(pixels_));
+    bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+    stream.Write(bytes);
 }
 
 void RecordingTextLayout::RenderLayout(Canvas& canvas) {
@@ -266,7 +270,15 @@ std::unique_ptr<Bitmap> RecordingGraphics::DecodeBitmap(std::span<const std::byt
     }
     const int width = std::to_integer<int>(encoded[3]) | (std::to_integer<int>(encoded[4]) << 8);
     const int height = std::to_integer<int>(encoded[5]) | (std::to_integer<int>(encoded[6]) << 8);
-    return std::make_unique<MemoryBitmap>(width, height, 1);
+    auto bitmap = std::make_unique<MemoryBitmap>(width, height, 1);
+    // Pixels follow the header when the image was saved by a MemoryBitmap.
+    const size_t pixelBytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
+    if (encoded.size() == 7 + pixelBytes && pixelBytes > 0) {
+        BitmapPixels pixels = bitmap->Map(MapAccess::ReadWrite);
+        std::memcpy(pixels.data, encoded.data() + 7, pixelBytes);
+        bitmap->Unmap();
+    }
+    return bitmap;
 }
 
 std::unique_ptr<Bitmap> RecordingGraphics::LoadBitmapFromFile(const std::filesystem::path& path) {
@@ -281,6 +293,19 @@ std::unique_ptr<Bitmap> RecordingGraphics::LoadBitmapFromResource(std::u16string
         if (resourceName == name) return DecodeBitmap(bytes);
     }
     return nullptr;
+}
+
+std::optional<std::vector<std::byte>> RecordingGraphics::LoadResourceData(std::u16string_view name) {
+    auto lower = [](std::u16string_view text) {
+        std::u16string result(text);
+        for (char16_t& c : result)
+            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        return result;
+    };
+    for (const auto& [resourceName, bytes] : resources) {
+        if (lower(resourceName) == lower(name)) return bytes;
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<TextLayout> RecordingGraphics::CreateTextLayout() { return std::make_unique<RecordingTextLayout>(); }

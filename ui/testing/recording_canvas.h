@@ -71,7 +71,7 @@ public:
     Canvas& GetCanvas() override { return canvas_; }
     BitmapPixels Map(MapAccess access) override { return {pixels_.data(), width_, height_, width_}; }
     void Unmap() override {}
-    // Writes a fake encoding ("MEMBMP" and the size); tests only check that something was written.
+    // Writes the test image format (see RecordingGraphics) followed by the pixels; DecodeBitmap reads it back.
     void SaveToPng(Stream& stream) override;
 
     RecordingCanvas& Recorder() { return canvas_; }
@@ -102,6 +102,8 @@ public:
     std::unique_ptr<Bitmap> DecodeBitmap(std::span<const std::byte> encoded) override;
     std::unique_ptr<Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) override;
     std::unique_ptr<Bitmap> LoadBitmapFromResource(std::u16string_view name) override;
+    // Raw resources by name, letter case ignored.
+    std::optional<std::vector<std::byte>> LoadResourceData(std::u16string_view name) override;
     std::unique_ptr<TextLayout> CreateTextLayout() override;
     Font DefaultFont() const override { return {u"Test Sans", 12, fsNone}; }
     float ScreenScale() const override { return screenScale; }
