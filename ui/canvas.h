@@ -73,6 +73,10 @@ public:
     virtual void DrawRect(const RectF& rect, float rx, float ry, unsigned corners, float opacity) = 0;
     // Outlines only the chosen sides, with square corners.
     virtual void DrawRectSides(const RectF& rect, unsigned sides, float opacity) = 0;
+    // Outlines only the chosen sides; the corners in the set are rounded with rx/ry where a drawn side meets
+    // them (AddRectSidesOutline in ui/rect_outline.h). Drawn as a path on a scratch path kept by the canvas.
+    virtual void DrawRoundRectSides(const RectF& rect, float rx, float ry, unsigned corners, unsigned sides,
+                                    float opacity);
     virtual void FillPath(const PathData& path, float opacity, FillRule rule) = 0;
     virtual void DrawPath(const PathData& path, float opacity) = 0;
     virtual void DrawLine(PointF from, PointF to, float opacity) = 0;
@@ -90,6 +94,7 @@ private:
     FillBrush fill_;
     StrokeBrush stroke_;
     Font font_;
+    PathData outline_;
 };
 
 }  // namespace ui

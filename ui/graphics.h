@@ -36,4 +36,10 @@ public:
 Graphics* GetGraphics();
 void SetGraphics(Graphics* graphics);
 
+// Process-wide objects made with the drawing services (a shared off-screen bitmap, a cached text layout) must
+// not outlive them. Their owner registers a hook that frees them; SetGraphics runs every hook, in the order of
+// registration, before it installs other services. Registering a hook again does nothing.
+using GraphicsResetHook = void (*)();
+void AddGraphicsResetHook(GraphicsResetHook hook);
+
 }  // namespace ui

@@ -152,6 +152,13 @@ void RecordingCanvas::DrawRectSides(const RectF& rect, unsigned sides, float opa
                     " stroke=" + StrokeDescription());
 }
 
+void RecordingCanvas::DrawRoundRectSides(const RectF& rect, float rx, float ry, unsigned corners, unsigned sides,
+                                         float opacity) {
+    calls.push_back("DrawRoundRectSides " + Rect(rect) + " r=" + Num(rx) + "," + Num(ry) +
+                    " c=" + std::to_string(corners) + " s=" + std::to_string(sides) + " o=" + Num(opacity) +
+                    " stroke=" + StrokeDescription());
+}
+
 void RecordingCanvas::FillPath(const PathData& path, float opacity, FillRule rule) {
     calls.push_back(std::string("FillPath") + (rule == FillRule::EvenOdd ? " evenodd" : " nonzero") +
                     " o=" + Num(opacity) + " fill=" + FillDescription() + PathText(path));

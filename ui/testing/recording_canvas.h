@@ -33,6 +33,8 @@ public:
     void FillRect(const RectF& rect, float rx, float ry, unsigned corners, float opacity) override;
     void DrawRect(const RectF& rect, float rx, float ry, unsigned corners, float opacity) override;
     void DrawRectSides(const RectF& rect, unsigned sides, float opacity) override;
+    void DrawRoundRectSides(const RectF& rect, float rx, float ry, unsigned corners, unsigned sides,
+                            float opacity) override;
     void FillPath(const PathData& path, float opacity, FillRule rule) override;
     void DrawPath(const PathData& path, float opacity) override;
     void DrawLine(PointF from, PointF to, float opacity) override;
