@@ -68,7 +68,7 @@ PointF Beyond(PointF from, PointF to, float by) {
     return {to.x + dx, to.y + dy};
 }
 
-// Writes segments, starting a figure wherever the pen was lifted.
+// Writes segments, starting a new figure wherever a segment does not begin where the last one ended.
 class Pen {
 public:
     explicit Pen(PathData& path) : path_(path) {}
@@ -83,7 +83,6 @@ public:
         path_.CurveTo(c.c1, c.c2, c.out);
         at_ = c.out;
     }
-    void Lift() { down_ = false; }
 
 private:
     void Start(PointF from) {
@@ -118,16 +117,16 @@ void AddRectSidesOutline(PathData& path, const RectF& rect, float rx, float ry, 
         AddRoundedRectOutline(path, rect, rx, ry, corners);
         return;
     }
+    // Start after a side left out, so that the sides drawn on both sides of the starting corner join there.
+    int start = 0;
+    while ((sides & kRouteSides[(start + 3) % 4]) != 0) ++start;
     Pen pen(path);
-    for (int i = 0; i < 4; ++i) {
+    for (int step = 0; step < 4; ++step) {
+        const int i = (start + step) % 4;
         const CornerRoute& c = route.corners[i];
         const bool before = (sides & kRouteSides[(i + 3) % 4]) != 0;
         const bool after = (sides & kRouteSides[i]) != 0;
-        if (c.round && (before || after)) {
-            pen.Curve(c);
-        } else {
-            pen.Lift();
-        }
+        if (c.round && (before || after)) pen.Curve(c);
         if (!after) continue;
         // The side after corner i runs to the next corner.
         const CornerRoute& next = route.corners[(i + 1) % 4];

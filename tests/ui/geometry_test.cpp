@@ -85,5 +85,29 @@ TEST(RectFTest, FromCornersInEitherOrder) {
     EXPECT_EQ(Text(RectF::FromCorners({4, 8}, {10, 2})), Text({4, 2, 10, 8}));
 }
 
+TEST(MatrixTest, RotationTurnsClockwiseAboutItsCentre) {
+    const struct {
+        float degrees;
+        PointF point;
+        PointF expected;
+    } cases[] = {
+        // About (10, 20): the centre stays, a point to its right goes below it at a quarter turn.
+        {90, {15, 20}, {10, 25}},  {180, {15, 20}, {5, 20}},
+        {270, {15, 20}, {10, 15}}, {-90, {15, 20}, {10, 15}},
+        {450, {15, 20}, {10, 25}}, {0, {15, 20}, {15, 20}},
+        {90, {10, 20}, {10, 20}},  {45, {15, 20}, {13.535534f, 23.535534f}},
+    };
+    for (const auto& c : cases) {
+        const PointF p = Matrix::Rotation(c.degrees, {10, 20}).Apply(c.point);
+        EXPECT_NEAR(p.x, c.expected.x, 1e-4f) << c.degrees;
+        EXPECT_NEAR(p.y, c.expected.y, 1e-4f) << c.degrees;
+    }
+    // Quarter turns are exact.
+    EXPECT_EQ(Matrix::Rotation(90), (Matrix{0, 1, -1, 0, 0, 0}));
+    // Turning then moving composes like any other transform.
+    const PointF moved = Matrix::Rotation(90).Then(Matrix::Translation(5, 0)).Apply({1, 0});
+    EXPECT_EQ(moved, (PointF{5, 1}));
+}
+
 }  // namespace
 }  // namespace ui
