@@ -1,6 +1,6 @@
-// Times a picture drawn by its parameter on the Direct2D canvas (nine-patch, three-part, aspect fit) per call,
-// as a ratio to a plain bitmap draw of the same destination size in the same run, and counts the heap
-// allocations the drawing makes once warmed up (none expected). Direct2D needs a display under Wine:
+// Times a picture drawn by its parameter through the draw canvas (DrawSkinPicture) on Direct2D (nine-patch, three-part,
+// aspect fit) per call, as a ratio to a plain bitmap draw of the same destination size in the same run, and counts the
+// heap allocations the drawing makes once warmed up (none expected). Direct2D needs a display under Wine:
 // bench/run-windows runs this inside a virtual one.
 
 #include <windows.h>
@@ -17,7 +17,8 @@
 
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
-#include "skin/draw/picture_painter.h"
+#include "skin/draw/draw_picture_param.h"
+#include "skin/draw/fire_monkey_draw_canvas.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 
@@ -143,8 +144,10 @@ int main() {
                 stretched.microsPerDraw, stretched.microsPerDraw / baseline.microsPerDraw);
     int status = 0;
     for (const Case& c : cases) {
+        skin::TFireMonkeyDrawCanvas drawCanvas;
         const Result r = Measure(*frame, [&](ui::Canvas& canvas) {
-            skin::PaintPicture(canvas, c.picture, c.param, kDest, nullptr, sampling);
+            if (drawCanvas.Canvas() != &canvas) drawCanvas.Prepare(canvas);
+            drawCanvas.DrawSkinPicture(c.param, &c.picture, kDest);
         });
         std::printf("  %-40s %8.2f us  ratio %.2f  to the stretched draw %.2f  allocations/draw %lld\n", c.name,
                     r.microsPerDraw, r.microsPerDraw / baseline.microsPerDraw,
