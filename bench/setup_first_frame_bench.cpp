@@ -14,20 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/wine_bench_support.h"
+
 namespace {
 
 constexpr int kRuns = 7;
 
-std::wstring WindowsPath(const char* unixPath) {
-    std::wstring path = L"Z:";
-    for (const char* c = unixPath; *c != 0; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
+using bench::Median;
+using bench::WindowsPath;
 
 bool ProductKeyExists() {
     HKEY key = nullptr;

@@ -28,9 +28,9 @@ protected:
     DrawCanvasPixels() { ui::SetGraphics(&Graphics()); }
     ~DrawCanvasPixels() override { ui::SetGraphics(nullptr); }
 
-    // Paints through a draw canvas on a frame of 300 x 200 device pixels at the scale.
+    // Paints through a draw canvas on a frame of 400 x 240 device pixels at the scale.
     std::unique_ptr<D2DFrame> Paint(float scale, const std::function<void(skin::TDrawCanvas&)>& draw) {
-        auto frame = Graphics().CreateFrame(300, 200, scale);
+        auto frame = Graphics().CreateFrame(400, 240, scale);
         skin::TFireMonkeyDrawCanvas canvas;
         canvas.Prepare(frame->BeginPaint());
         draw(canvas);
@@ -198,7 +198,7 @@ TEST_F(DrawCanvasPixels, TextIsAlignedInItsRectangleAndVerticalTextStacksItsChar
         EXPECT_NEAR(middleX, 75, 3) << s;
         EXPECT_NEAR(middleY, 20, 4) << s;
 
-        const PaintedArea letters = Painted(*frame, static_cast<int>(160 * s), 0, 300, 200);
+        const PaintedArea letters = Painted(*frame, static_cast<int>(160 * s), 0, 400, 240);
         ASSERT_GT(letters.count, 0) << s;
         EXPECT_GT(letters.bottom - letters.top, 1.5f * (letters.right - letters.left)) << s << " two lines";
 

@@ -180,17 +180,9 @@ void LayeredWindow::ShowHint() {
     SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
-ui::PointF LayeredWindow::ClientToScreen(ui::PointF point) const {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    return {window.left / scale_ + point.x, window.top / scale_ + point.y};
-}
+ui::PointF LayeredWindow::ClientToScreen(ui::PointF point) const { return LogicalClientToScreen(point, scale_); }
 
-ui::PointF LayeredWindow::ScreenToClient(ui::PointF point) const {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    return {point.x - window.left / scale_, point.y - window.top / scale_};
-}
+ui::PointF LayeredWindow::ScreenToClient(ui::PointF point) const { return LogicalScreenToClient(point, scale_); }
 
 void LayeredWindow::PaintGlow(ui::Canvas& canvas, ui::Control& control, const ui::GlowEffect& glow) {
     glow_.Paint(canvas, control, glow, graphics_);

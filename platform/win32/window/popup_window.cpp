@@ -89,17 +89,9 @@ void PopupWindow::ClientSizeChanged(float width, float height) {
     Invalidate({0, 0, width, height});
 }
 
-ui::PointF PopupWindow::ClientToScreen(ui::PointF point) const {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    return {window.left / scale_ + point.x, window.top / scale_ + point.y};
-}
+ui::PointF PopupWindow::ClientToScreen(ui::PointF point) const { return LogicalClientToScreen(point, scale_); }
 
-ui::PointF PopupWindow::ScreenToClient(ui::PointF point) const {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    return {point.x - window.left / scale_, point.y - window.top / scale_};
-}
+ui::PointF PopupWindow::ScreenToClient(ui::PointF point) const { return LogicalScreenToClient(point, scale_); }
 
 ui::RectF PopupWindow::WorkAreaAt(ui::PointF screenPoint) const { return MonitorWorkArea(screenPoint, scale_); }
 

@@ -40,4 +40,16 @@ LRESULT CALLBACK WindowBase::WindowProc(HWND window, UINT message, WPARAM wParam
     return result;
 }
 
+ui::PointF WindowBase::LogicalClientToScreen(ui::PointF point, float scale) const {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    return {window.left / scale + point.x, window.top / scale + point.y};
+}
+
+ui::PointF WindowBase::LogicalScreenToClient(ui::PointF point, float scale) const {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    return {point.x - window.left / scale, point.y - window.top / scale};
+}
+
 }  // namespace platform::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/geometry.h"
+
 namespace platform::win32 {
 
 // What a window is made of: its class (registered once per process under the name) and how it is created.
@@ -37,6 +39,11 @@ protected:
     void Create(const WindowSpec& spec, const char* failure);
     // Detaches from the window and destroys it; nothing without one.
     void Destroy();
+
+    // A point in logical client coordinates of a window shown at `scale` device pixels per logical pixel, in
+    // logical screen coordinates, and back.
+    ui::PointF LogicalClientToScreen(ui::PointF point, float scale) const;
+    ui::PointF LogicalScreenToClient(ui::PointF point, float scale) const;
 
     // A message of the window. The window is forgotten once WM_DESTROY has been handled.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
