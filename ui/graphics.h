@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "ui/bitmap.h"
 #include "ui/text_format.h"
@@ -25,6 +27,9 @@ public:
     virtual std::unique_ptr<Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) = 0;
     // A picture among the program's resources, by name; nullptr when there is none.
     virtual std::unique_ptr<Bitmap> LoadBitmapFromResource(std::u16string_view name) = 0;
+    // The bytes of the program's raw-data resource of that name (letter case ignored); nullopt when there is
+    // none. Hosts without resources keep this default.
+    virtual std::optional<std::vector<std::byte>> LoadResourceData(std::u16string_view name) { return std::nullopt; }
     virtual std::unique_ptr<TextLayout> CreateTextLayout() = 0;
     // The system's default user-interface font.
     virtual Font DefaultFont() const = 0;

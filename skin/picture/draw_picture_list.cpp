@@ -1,0 +1,95 @@
+#include "skin/picture/draw_picture_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "skin/core/skin_error.h"
+#include "skin/picture/skin_image_list.h"
+#include "ui/property_table.h"
+
+namespace skin {
+
+std::vector<std::u16string> ScaledImageNames(std::u16string_view name, float screenScale) {
+    std::vector<std::u16string> names;
+    const double scale = std::isfinite(screenScale) ? std::clamp(static_cast<double>(screenScale), 1.0, 16.0) : 1.0;
+    const int k = static_cast<int>(std::ceil(scale));
+    for (int n = k; n >= 2; --n) {
+        std::u16string candidate(name);
+        candidate += u'@';
+        for (char c : std::to_string(n)) candidate += static_cast<char16_t>(c);
+        candidate += u'x';
+        names.push_back(std::move(candidate));
+    }
+    names.emplace_back(name);
+    return names;
+}
+
+const ui::PropertyTable& TDrawPictureList::PublishedProperties() const {
+    using T = TDrawPictureList;
+    // The pictures, pixels included, as one tree document: a layout's "PictureList.Data".
+    static const ui::PropertyTable table =
+        ui::PropertyTableBuilder<T>()
+            .Binary(
+                u"Data", [](T& list, ui::Stream& stream) { list.ReadData(stream); },
+                [](const T& list, ui::Stream& stream) { const_cast<T&>(list).WriteData(stream); })
+            .Build();
+    return table;
+}
+
+TDrawPictureList::TDrawPictureList() : TBinaryObjectList(true) {}
+
+std::unique_ptr<TBinaryObject> TDrawPictureList::CreateBinaryObject(std::u16string_view) {
+    return CreateDrawPictureObject(u"", u"", u"");
+}
+
+TDrawPicture* TDrawPictureList::GetItem(int index) const { return dynamic_cast<TDrawPicture*>(Items(index)); }
+
+void TDrawPictureList::SetItem(int index, TDrawPicture* value) { SetItems(index, value); }
+
+TDrawPicture* TDrawPictureList::Add() { return static_cast<TDrawPicture*>(TBinaryObjectList::Add()); }
+
+int TDrawPictureList::AddPictureFile(const std::filesystem::path& pictureFile) {
+    std::unique_ptr<TDrawPicture> picture = CreateDrawPictureObject(u"", u"", u"");
+    picture->LoadFromFile(pictureFile);
+    const int index = TBaseList::Add(picture.get());
+    picture.release();
+    return index;
+}
+
+int TDrawPictureList::AddFileNameOnly(const std::filesystem::path& fileName) {
+    std::unique_ptr<TDrawPicture> picture = CreateDrawPictureObject(u"", u"", u"");
+    picture->SetFileName(fileName.filename().u16string());
+    const int index = TBaseList::Add(picture.get());
+    picture.release();
+    return index;
+}
+
+void TDrawPictureList::ReplacePictureFile(int index, const std::filesystem::path& pictureFile) {
+    if (index < 0 || index >= Count()) throw SkinError("List index out of bounds");
+    std::unique_ptr<TDrawPicture> picture = CreateDrawPictureObject(u"", u"", u"");
+    picture->LoadFromFile(pictureFile);
+    // SetItems frees the picture that was there; references to it see it gone through its life token.
+    SetItems(index, picture.release());
+}
+
+void TDrawPictureList::ReplaceFileNameOnly(int index, const std::filesystem::path& fileName) {
+    if (TDrawPicture* picture = GetItem(index)) picture->SetFileName(fileName.filename().u16string());
+}
+
+TDrawPicture* TDrawPictureList::GetItemByName(std::u16string_view name) const {
+    TDrawPicture* result = nullptr;
+    for (const std::u16string& candidate : ScaledImageNames(name, ScreenScale())) {
+        for (int i = 0; i < Count(); ++i) {
+            TDrawPicture* picture = GetItem(i);
+            if (picture != nullptr && picture->ImageName() == candidate) {
+                // A lower-scale match replaces an earlier one.
+                result = picture;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace skin
