@@ -11,6 +11,7 @@
 namespace skin {
 
 class IColorTextList;
+class TBaseDrawPicture;
 class TBaseDrawPictureParam;
 class TBaseDrawRectParam;
 class TBaseDrawTextParam;
@@ -78,6 +79,12 @@ public:
     // an empty bitmap or a rectangle without area. True.
     virtual bool DrawSkinPicture(const TBaseDrawPictureParam& param, const ui::Bitmap* bitmap,
                                  const ui::RectF& drawRect, const PicturePlacement* placement = nullptr) = 0;
+    // Draws the picture object's current picture by the parameter inside the control rectangle drawRect. First
+    // hands the parameter's current effect image index and name to the picture (so that an effect can show
+    // another image-list entry; they stay until the next draw), then places its current picture in the
+    // parameter's drawn rectangle and draws it with DrawSkinPicture. Nothing for no picture, an empty current
+    // picture or a rectangle without area. True.
+    bool DrawPicture(const TBaseDrawPictureParam& param, TBaseDrawPicture* picture, const ui::RectF& drawRect);
 
     double CalcTextDrawWidth(const TBaseDrawTextParam& param, std::u16string_view text, const ui::RectF& drawRect) {
         return CalcTextDrawSize(param, text, drawRect, TCalcDrawSizeType::cdstWidth).DrawWidth;
