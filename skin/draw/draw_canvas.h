@@ -3,12 +3,16 @@
 #include <string_view>
 
 #include "skin/core/skin_enum.h"
+#include "skin/draw/picture_painter.h"
+#include "ui/bitmap.h"
 #include "ui/canvas.h"
 #include "ui/geometry.h"
 
 namespace skin {
 
 class IColorTextList;
+class TBaseDrawPicture;
+class TBaseDrawPictureParam;
 class TBaseDrawRectParam;
 class TBaseDrawTextParam;
 
@@ -69,6 +73,18 @@ public:
                                        const ui::RectF& drawRect);
     // Fills and borders the parameter's drawn rectangle, or draws it as a line.
     virtual bool DrawRect(const TBaseDrawRectParam& param, const ui::RectF& drawRect) = 0;
+    // Draws one bitmap by the picture parameter inside the control rectangle drawRect: placed by the parameter
+    // (CalcPictureDrawRect of its drawn rectangle) unless placement gives the source and destination, turned by
+    // the current effect's angle about the placed picture's centre, cut by the stretch style. Nothing for no or
+    // an empty bitmap or a rectangle without area. True.
+    virtual bool DrawSkinPicture(const TBaseDrawPictureParam& param, const ui::Bitmap* bitmap,
+                                 const ui::RectF& drawRect, const PicturePlacement* placement = nullptr) = 0;
+    // Draws the picture object's current picture by the parameter inside the control rectangle drawRect. First
+    // hands the parameter's current effect image index and name to the picture (so that an effect can show
+    // another image-list entry; they stay until the next draw), then places its current picture in the
+    // parameter's drawn rectangle and draws it with DrawSkinPicture. Nothing for no picture, an empty current
+    // picture or a rectangle without area. True.
+    bool DrawPicture(const TBaseDrawPictureParam& param, TBaseDrawPicture* picture, const ui::RectF& drawRect);
 
     double CalcTextDrawWidth(const TBaseDrawTextParam& param, std::u16string_view text, const ui::RectF& drawRect) {
         return CalcTextDrawSize(param, text, drawRect, TCalcDrawSizeType::cdstWidth).DrawWidth;

@@ -37,6 +37,9 @@ public:
     bool DrawText(TBaseDrawTextParam& param, std::u16string_view text, const ui::RectF& drawRect,
                   IColorTextList* colorTextList = nullptr) override;
     bool DrawRect(const TBaseDrawRectParam& param, const ui::RectF& drawRect) override;
+    // With the process-wide sampling (IsHighSpeedDrawBitmap: nearest neighbour); allocates nothing.
+    bool DrawSkinPicture(const TBaseDrawPictureParam& param, const ui::Bitmap* bitmap, const ui::RectF& drawRect,
+                         const PicturePlacement* placement = nullptr) override;
 
     // How many clips are set now, for tests.
     size_t ClipDepth() const { return clipStates_.size(); }
