@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "graphics_test_support.h"
@@ -76,6 +77,15 @@ TEST(WicCodec, ResourcePicturesAreFoundByNameInAnyCase) {
     EXPECT_EQ(Graphics().LoadBitmapFromResource(u"no such picture"), nullptr);
     EXPECT_EQ(Graphics().LoadBitmapFromResource(u""), nullptr);
     EXPECT_TRUE(platform::win32::FindProgramResource(u"nope").empty());
+}
+
+TEST(WicCodec, RawResourceDataIsFoundByNameInAnyCase) {
+    const std::optional<std::vector<std::byte>> gif = Graphics().LoadResourceData(u"quad_Gif");
+    ASSERT_TRUE(gif.has_value());
+    ASSERT_GE(gif->size(), 6u);
+    EXPECT_EQ(std::to_integer<char>((*gif)[0]), 'G');
+    EXPECT_EQ(gif->size(), platform::win32::FindProgramResource(u"QUAD_GIF").size());
+    EXPECT_FALSE(Graphics().LoadResourceData(u"no such data").has_value());
 }
 
 TEST(WicCodec, LoadsFilesAndRefusesWhatIsNoImage) {

@@ -94,6 +94,12 @@ std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromResource(std::u16string_v
     return DecodeBitmap(bytes);
 }
 
+std::optional<std::vector<std::byte>> D2DGraphics::LoadResourceData(std::u16string_view name) {
+    const std::span<const std::byte> bytes = FindProgramResource(name);
+    if (bytes.empty()) return std::nullopt;
+    return std::vector<std::byte>(bytes.begin(), bytes.end());
+}
+
 std::unique_ptr<ui::TextLayout> D2DGraphics::CreateTextLayout() { return std::make_unique<DWriteTextLayout>(formats_); }
 
 }  // namespace platform::win32

@@ -26,6 +26,7 @@ public:
     std::unique_ptr<ui::Bitmap> DecodeBitmap(std::span<const std::byte> encoded) override;
     std::unique_ptr<ui::Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) override;
     std::unique_ptr<ui::Bitmap> LoadBitmapFromResource(std::u16string_view name) override;
+    std::optional<std::vector<std::byte>> LoadResourceData(std::u16string_view name) override;
     std::unique_ptr<ui::TextLayout> CreateTextLayout() override;
     ui::Font DefaultFont() const override { return defaultFont_; }
     // The system's DPI over 96 unless the host set the scale of the window's monitor.
