@@ -194,14 +194,16 @@ TSkinPicture* TBaseDrawPicture::FilePicture() {
     filePicture_.reset();
     isLoadedFromFile_ = true;
     if (fileName_.empty()) return nullptr;
-    std::filesystem::path path(fileName_);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        path = platform::ExecutablePath().parent_path() / std::filesystem::path(fileName_);
-        if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
-    }
+    std::filesystem::path path;
     auto picture = CreateSkinPicture();
     try {
+        // A name the system cannot convert (an unpaired surrogate, say) throws here like a missing file would.
+        path = std::filesystem::path(fileName_);
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            path = platform::ExecutablePath().parent_path() / std::filesystem::path(fileName_);
+            if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+        }
         picture->LoadFromFile(path);
     } catch (const std::exception& e) {
         // Asked during a paint: a file that cannot be opened leaves the picture empty.
@@ -219,7 +221,9 @@ TSkinPicture* TBaseDrawPicture::ResourcePicture() {
     isLoadedFromResource_ = true;
     std::u16string name = resourceName_;
     if (name.empty() && !fileName_.empty()) {
-        name = std::filesystem::path(fileName_).filename().u16string();
+        // The file name's last part, without its folders (either separator).
+        const size_t slash = fileName_.find_last_of(u"\\/");
+        name = slash == std::u16string::npos ? fileName_ : fileName_.substr(slash + 1);
         std::replace(name.begin(), name.end(), u'@', u'_');
         std::replace(name.begin(), name.end(), u'.', u'_');
     }

@@ -191,6 +191,17 @@ TEST_F(SkinPictureTest, FileThatCannotBeReadDuringAPaintGivesNoPicture) {
     EXPECT_TRUE(current == nullptr || current->IsEmpty());
     picture.SetFileName(u"velnix_no_such_file.png");
     EXPECT_EQ(picture.CurrentPicture(), nullptr);
+    // A stored name the system cannot convert (an unpaired surrogate) is only a file that is not there, for the
+    // file and for the resource named after it.
+    const std::u16string unconvertible = std::u16string(u"folder\\bad") + char16_t{0xD800} + u"@2x.png";
+    picture.SetFileName(unconvertible);
+    EXPECT_EQ(picture.CurrentPicture(), nullptr);
+    graphics.resources.push_back({std::u16string(u"bad") + char16_t{0xD800} + u"_2x_png", OpaqueImage(3, 3)});
+    TDrawPicture fromResource;
+    fromResource.SetFileName(unconvertible);
+    fromResource.SetPictureDrawType(TPictureDrawType::pdtResource);
+    ASSERT_NE(fromResource.CurrentPicture(), nullptr);
+    EXPECT_EQ(fromResource.CurrentPictureWidth(), 3);
 }
 
 TEST_F(SkinPictureTest, ReferencesForgetADestroyedTarget) {
