@@ -43,6 +43,8 @@ class Sandbox::SandboxShell final : public IShell {
 public:
     SandboxShell(Sandbox& sandbox, IShell& real) : sandbox_(sandbox), real_(real) {}
     std::optional<std::u16string> FolderPath(ShellFolder folder) override {
+        // The system's own programs are the real ones; the user's folders are the sandbox's.
+        if (folder == ShellFolder::System) return real_.FolderPath(folder);
         return folder == ShellFolder::Desktop ? sandbox_.Desktop() : sandbox_.AppData();
     }
     std::vector<DriveRoot> LogicalDrives() override { return real_.LogicalDrives(); }
