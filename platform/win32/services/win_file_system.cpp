@@ -63,13 +63,8 @@ public:
     bool RemoveEmptyFolder(const std::wstring& path) { return RemoveDirectoryW(path.c_str()) != 0; }
 
     bool RemoveLink(const std::wstring& path, platform::TreeEntryKind kind) {
-        const BOOL removed =
-            kind == platform::TreeEntryKind::FolderLink ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
-        if (removed) return true;
-        // Wine removes a folder link and still reports a failure: what counts is that it is gone.
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
-        const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return (kind == platform::TreeEntryKind::FolderLink ? RemoveDirectoryW(path.c_str())
+                                                            : DeleteFileW(path.c_str())) != 0;
     }
 };
 
