@@ -4,19 +4,19 @@
 
 namespace platform::win32 {
 
-void WindowBase::Create(const WindowSpec& spec, const char* failure) {
+void WindowBase::Create(const WindowDescription& description, const char* failure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &WindowBase::WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = spec.cursor;
-    windowClass.hIcon = spec.icon;
-    windowClass.lpszClassName = spec.className;
+    windowClass.hCursor = description.cursor;
+    windowClass.hIcon = description.icon;
+    windowClass.lpszClassName = description.className;
     RegisterClassExW(&windowClass);  // already registered by an earlier window: fine
 
-    window_ = CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, 0, 0, 1, 1, spec.parent, nullptr,
-                              instance, this);
+    window_ = CreateWindowExW(description.exStyle, description.className, description.title, description.style, 0, 0, 1,
+                              1, description.parent, nullptr, instance, this);
     if (window_ == nullptr) throw std::runtime_error(failure);
 }
 

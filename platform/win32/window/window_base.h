@@ -7,7 +7,7 @@
 namespace platform::win32 {
 
 // What a window is made of: its class (registered once per process under the name) and how it is created.
-struct WindowSpec {
+struct WindowDescription {
     const wchar_t* className = nullptr;
     HCURSOR cursor = nullptr;
     HICON icon = nullptr;
@@ -36,7 +36,7 @@ protected:
     // Registers the class (already registered by an earlier window of the kind: fine) and creates the window at
     // the screen's origin, 1 x 1 pixels; throws std::runtime_error(failure) when the window cannot be created.
     // Call it from the constructor of the final class.
-    void Create(const WindowSpec& spec, const char* failure);
+    void Create(const WindowDescription& description, const char* failure);
     // Detaches from the window and destroys it; nothing without one.
     void Destroy();
 
