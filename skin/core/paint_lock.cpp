@@ -1,0 +1,7 @@
+#include "skin/core/paint_lock.h"
+
+namespace skin {
+
+int PaintLockCount = 0;
+
+}  // namespace skin
