@@ -57,8 +57,12 @@ TSkinControl<B>::TSkinControl(const TSkinControlPropertiesClass& propertiesClass
       propertiesClass_(&propertiesClass) {
     materialChangeLink_->OnChange = [this](ui::Object* sender) { DoMaterialChange(sender); };
     materialChangeLink_->OnDestroy = [this](ui::Object* sender) { DoDestroyMaterial(sender); };
-    properties_ = propertiesClass.Create(*this);
     this->SetAutoCapture(true);
+}
+
+template <class B>
+void TSkinControl<B>::CreateProperties() {
+    if (properties_ == nullptr) properties_ = propertiesClass_->Create(*this);
 }
 
 template <class B>
@@ -128,7 +132,7 @@ void TSkinControl<B>::SetCaption(std::u16string_view value) {
 
 template <class B>
 bool TSkinControl<B>::HasKindAndTypeName() const {
-    return !properties_->GetComponentClassify().empty() && !GetUseComponentTypeName().empty();
+    return properties_ != nullptr && !properties_->GetComponentClassify().empty() && !GetUseComponentTypeName().empty();
 }
 
 template <class B>
@@ -138,12 +142,14 @@ std::u16string TSkinControl<B>::GetUseComponentTypeName() const {
 
 template <class B>
 const TSkinControlTypeClass* TSkinControl<B>::GetControlTypeClass() const {
+    if (properties_ == nullptr) return nullptr;
     return ControlTypeRegManager().FindControlTypeClassByControlTypeName(properties_->GetComponentClassify(),
                                                                          GetUseComponentTypeName());
 }
 
 template <class B>
 const TSkinClass<TSkinControlMaterial>* TSkinControl<B>::GetMaterialClass() const {
+    if (properties_ == nullptr) return nullptr;
     return ControlTypeRegManager().FindMaterialClassByControlTypeName(properties_->GetComponentClassify(),
                                                                       GetUseComponentTypeName());
 }
@@ -228,6 +234,7 @@ TSkinControlMaterial* TSkinControl<B>::GetCurrentUseMaterial() {
             material = refMaterial_;
             break;
         case TMaterialUseKind::mukRefByStyleName: {
+            if (properties_ == nullptr) break;
             std::u16string typeName;
             if (materialName_.empty()) {
                 material = FindMaterialByStyleName(properties_->GetComponentClassify(), u"Default", typeName);
@@ -763,13 +770,15 @@ void TSkinControl<B>::Loaded() {
     GetSkinControlType();
     GetSelfOwnMaterial();
     GetCurrentUseMaterial();
-    properties_->AdjustAutoSizeBounds();
+    if (properties_ != nullptr) properties_->AdjustAutoSizeBounds();
 }
 
 template class TSkinControl<ui::Control>;
 template class TSkinControl<ui::ComboBox>;
 
 TSkinFireMonkeyControl::TSkinFireMonkeyControl()
-    : TSkinControl(SkinClassOf<TSkinControlProperties, TSkinControlProperties, ui::Component&>()) {}
+    : TSkinControl(SkinClassOf<TSkinControlProperties, TSkinControlProperties, ui::Component&>()) {
+    CreateProperties();
+}
 
 }  // namespace skin

@@ -42,7 +42,9 @@ public:
 template <class FrameworkBase>
 class TSkinControl : public FrameworkBase, public IDirectUIControl, public ISkinControlMaterial {
 public:
-    // propertiesClass makes the control kind's properties object (which sets the initial size).
+    // propertiesClass makes the control kind's properties object (which sets the initial size and takes the
+    // kind's own interface from the control), once the concrete control is whole: every concrete control class
+    // calls CreateProperties at the end of its constructor.
     explicit TSkinControl(const TSkinControlPropertiesClass& propertiesClass);
     ~TSkinControl() override;
     static const ui::PropertyTable& StaticProperties();
@@ -243,6 +245,8 @@ protected:
     // Let go of the current-use / own material when it is not of the registered class.
     virtual void CheckCurrentUseMaterialClass();
     virtual void CheckSelfOwnMaterialClass();
+    // Makes the properties object (once).
+    void CreateProperties();
     void ReleaseCurrentUseMaterial();
     void CreateSelfOwnMaterial();
     void FreeSelfOwnMaterial();
@@ -293,6 +297,7 @@ private:
 class TSkinFireMonkeyControl : public TSkinControl<ui::Control> {
 public:
     TSkinFireMonkeyControl();
+    // For subclasses, which call CreateProperties in their constructors.
     explicit TSkinFireMonkeyControl(const TSkinControlPropertiesClass& propertiesClass)
         : TSkinControl(propertiesClass) {}
     std::u16string_view ClassName() const override { return u"TSkinFireMonkeyControl"; }

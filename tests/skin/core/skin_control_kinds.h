@@ -89,8 +89,9 @@ public:
 
 class TTestSkinControl : public TSkinFireMonkeyControl {
 public:
-    TTestSkinControl()
-        : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TestProperties, ui::Component&>()) {}
+    TTestSkinControl() : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TestProperties, ui::Component&>()) {
+        CreateProperties();
+    }
     std::u16string_view ClassName() const override { return u"TTestSkinControl"; }
 };
 
