@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/animation_timer.h"
 #include "ui/component.h"
 #include "ui/easing.h"
 #include "ui/property.h"
@@ -28,7 +29,7 @@ class AnimationTimer;
 //   True starts it and False stops it. Start sets Enabled.
 // - An animation whose parent control is invisible does not start, and a running one is stopped on the next
 //   tick after its parent control became invisible.
-class Animation : public Component {
+class Animation : public Component, public TimerClient {
 public:
     Animation() = default;
     // Leaves the timer (without running handlers) and the parent.
@@ -66,7 +67,8 @@ public:
     double RemainingDelay() const { return delayRemaining_; }
 
     // Advances the animation by elapsed seconds (called by the animation timer).
-    void ProcessTick(double elapsed);
+    void ProcessTick(double elapsed) override;
+    std::u16string TimerClientName() const override { return std::u16string(ClassName()) + u" " + Name(); }
 
     // Starts the animation when Enabled.
     void Loaded() override;
