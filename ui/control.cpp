@@ -37,6 +37,7 @@ const PropertyTable& Control::StaticProperties() {
             .Text(u"Hint", &Control::Hint, &Control::SetHint)
             .Bool(u"HitTest", &Control::HitTest, &Control::SetHitTest)
             .Object(u"Margins", [](Control& c) -> Bounds& { return c.margins_; })
+            .Object(u"Padding", [](Control& c) -> Bounds& { return c.padding_; })
             .Single(u"Opacity", &Control::Opacity, &Control::SetOpacity)
             .Object(u"Position", [](Control& c) -> ui::Position& { return c.position_; })
             .Bool(u"ShowHint", &Control::ShowHint, &Control::SetShowHint)

@@ -77,6 +77,9 @@ public:
     void SetAlign(AlignLayout align);
     Bounds& Margins() { return margins_; }
     const Bounds& Margins() const { return margins_; }
+    // Space a control keeps free inside its edges for what it draws itself (children are not moved by it).
+    Bounds& Padding() { return padding_; }
+    const Bounds& Padding() const { return padding_; }
     // Places the aligned children (deferred while the control is loading; Loaded realigns).
     void Realign();
 
@@ -214,6 +217,7 @@ private:
     // The position as last reported, so a move can repaint the area left behind.
     PointF placed_;
     Bounds margins_;
+    Bounds padding_;
     float width_ = 0;
     float height_ = 0;
     AlignLayout align_ = AlignLayout::None;

@@ -2,6 +2,7 @@
 
 #include "skin/controls/text_auto_size.h"
 #include "skin/core/skin_error.h"
+#include "skin/draw/draw_canvas.h"
 #include "skin/draw/draw_text_param.h"
 #include "ui/property_table.h"
 
