@@ -5,6 +5,13 @@
 
 namespace ui {
 
+namespace {
+
+// Milliseconds.
+constexpr double kTolerance = 0.001;
+
+}  // namespace
+
 Timer::~Timer() { SharedAnimationTimer().Detach(*this); }
 
 void Timer::SetInterval(int milliseconds) {
@@ -26,9 +33,10 @@ void Timer::SetEnabled(bool enabled) {
 void Timer::ProcessTick(double elapsed) {
     if (!enabled_) return;
     waited_ += elapsed * 1000;
-    if (waited_ < interval_) return;
+    // Ticks add up in floating point: five 10 ms ticks make a 50 ms interval even when they sum to 49.99...
+    if (waited_ + kTolerance < interval_) return;
     // A late tick fires once; the time beyond whole intervals counts towards the next.
-    waited_ = std::fmod(waited_, static_cast<double>(interval_));
+    waited_ = std::max(0.0, std::fmod(waited_ + kTolerance, static_cast<double>(interval_)) - kTolerance);
     if (OnTimer) OnTimer(this);
 }
 

@@ -88,10 +88,11 @@ TSkinProgressBarColorMaterial::TSkinProgressBarColorMaterial()
 
 const ui::PropertyTable& TSkinProgressBarColorMaterial::StaticProperties() {
     using M = TSkinProgressBarColorMaterial;
-    static const ui::PropertyTable table = ui::PropertyTableBuilder<M>(&TSkinProgressBarMaterial::StaticProperties())
-                                               .Object(u"ForeColor", [](M& m) -> TDrawRectParam& { return m.ForeColor(); })
-                                               .Bool(u"IsReverse", &M::IsReverse, &M::SetIsReverse)
-                                               .Build();
+    static const ui::PropertyTable table =
+        ui::PropertyTableBuilder<M>(&TSkinProgressBarMaterial::StaticProperties())
+            .Object(u"ForeColor", [](M& m) -> TDrawRectParam& { return m.ForeColor(); })
+            .Bool(u"IsReverse", &M::IsReverse, &M::SetIsReverse)
+            .Build();
     return table;
 }
 

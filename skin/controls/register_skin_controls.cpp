@@ -14,8 +14,8 @@ namespace {
 
 template <class Type, class Material>
 void Register(std::u16string_view classify, std::u16string_view typeName, bool isDefault) {
-    RegisterControlType(classify, SkinClassOf<TSkinControlType, Type>(),
-                        SkinClassOf<TSkinControlMaterial, Material>(), typeName, isDefault, u"");
+    RegisterControlType(classify, SkinClassOf<TSkinControlType, Type>(), SkinClassOf<TSkinControlMaterial, Material>(),
+                        typeName, isDefault, u"");
 }
 
 }  // namespace

@@ -44,18 +44,18 @@ TImageProperties::~TImageProperties() = default;
 
 const ui::PropertyTable& TImageProperties::StaticProperties() {
     using P = TImageProperties;
-    static const ui::PropertyTable table = ui::PropertyTableBuilder<P>(&TSkinControlProperties::StaticProperties())
-                                               .Bool(u"IsToolBar", &P::IsToolBar, &P::SetIsToolBar)
-                                               .Object(u"Picture", [](P& p) -> TDrawPicture& { return p.Picture(); })
-                                               .Bool(u"Animated", &P::Animated, &P::SetAnimated)
-                                               .Double(u"AnimateSpeed", &P::AnimateSpeed, &P::SetAnimateSpeed)
-                                               .Integer(u"GIFDelayExp", &P::GIFDelayExp, &P::SetGIFDelayExp)
-                                               .Integer(u"CurrentRotateAngle", &P::CurrentRotateAngle,
-                                                        &P::SetCurrentRotateAngle)
-                                               .Bool(u"Rotated", &P::Rotated, &P::SetRotated)
-                                               .Double(u"RotateSpeed", &P::RotateSpeed, &P::SetRotateSpeed)
-                                               .Integer(u"RotateIncrement", &P::RotateIncrement, &P::SetRotateIncrement)
-                                               .Build();
+    static const ui::PropertyTable table =
+        ui::PropertyTableBuilder<P>(&TSkinControlProperties::StaticProperties())
+            .Bool(u"IsToolBar", &P::IsToolBar, &P::SetIsToolBar)
+            .Object(u"Picture", [](P& p) -> TDrawPicture& { return p.Picture(); })
+            .Bool(u"Animated", &P::Animated, &P::SetAnimated)
+            .Double(u"AnimateSpeed", &P::AnimateSpeed, &P::SetAnimateSpeed)
+            .Integer(u"GIFDelayExp", &P::GIFDelayExp, &P::SetGIFDelayExp)
+            .Integer(u"CurrentRotateAngle", &P::CurrentRotateAngle, &P::SetCurrentRotateAngle)
+            .Bool(u"Rotated", &P::Rotated, &P::SetRotated)
+            .Double(u"RotateSpeed", &P::RotateSpeed, &P::SetRotateSpeed)
+            .Integer(u"RotateIncrement", &P::RotateIncrement, &P::SetRotateIncrement)
+            .Build();
     return table;
 }
 
@@ -191,7 +191,8 @@ bool TSkinImageType::CalcAutoSize(double& width, double& height) {
 
 // --- TSkinImage
 
-TSkinImage::TSkinImage() : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TImageProperties, ui::Component&>()) {
+TSkinImage::TSkinImage()
+    : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TImageProperties, ui::Component&>()) {
     CreateProperties();
 }
 

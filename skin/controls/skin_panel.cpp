@@ -68,7 +68,8 @@ bool TSkinPanelType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mate
     return true;
 }
 
-TSkinPanel::TSkinPanel() : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TPanelProperties, ui::Component&>()) {
+TSkinPanel::TSkinPanel()
+    : TSkinFireMonkeyControl(SkinClassOf<TSkinControlProperties, TPanelProperties, ui::Component&>()) {
     CreateProperties();
 }
 
