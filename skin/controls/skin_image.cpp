@@ -169,7 +169,7 @@ bool TSkinImageType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mate
     TDrawPictureParam& param = imageMaterial->DrawPictureParam();
     param.SetStaticRotateAngle(properties.CurrentRotateAngle());
     canvas.DrawPicture(param, &properties.Picture(), drawRect);
-    const std::u16string caption = SkinControlIntf()->GetCaption();
+    const std::u16string& caption = SkinControlIntf()->GetCaption();
     if (!caption.empty()) canvas.DrawText(imageMaterial->DrawCaptionParam(), caption, drawRect);
     return true;
 }

@@ -49,7 +49,7 @@ bool TSkinLabelType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mate
                                  const TPaintData&) {
     auto* labelMaterial = dynamic_cast<TSkinLabelMaterial*>(material);
     if (labelMaterial == nullptr || SkinControlIntf() == nullptr) return false;
-    const std::u16string caption = SkinControlIntf()->GetCaption();
+    const std::u16string& caption = SkinControlIntf()->GetCaption();
     if (caption.empty()) return false;
     canvas.DrawText(labelMaterial->DrawCaptionParam(), caption, GetCaptionDrawRect(drawRect));
     return true;

@@ -57,7 +57,7 @@ bool TSkinPanelType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mate
     if (panelMaterial->BackgroundPicture() != nullptr && panelMaterial->DrawPictureParam() != nullptr) {
         canvas.DrawPicture(*panelMaterial->DrawPictureParam(), panelMaterial->BackgroundPicture(), drawRect);
     }
-    const std::u16string caption = SkinControlIntf()->GetCaption();
+    const std::u16string& caption = SkinControlIntf()->GetCaption();
     if (caption.empty()) return true;
     ui::RectF captionRect = drawRect;
     ui::Control& control = SkinControlIntf()->AsFrameworkControl();

@@ -140,7 +140,8 @@ void TSkinProgressBarType::DrawTexts(TDrawCanvas& canvas, TSkinProgressBarMateri
         const auto percent = static_cast<int64_t>(std::floor(properties->FilledFraction() * 100 + 1e-9));
         canvas.DrawText(material.DrawPercentParam(), ui::Utf8ToUtf16(std::to_string(percent)) + u"%", rect);
     }
-    const std::u16string caption = SkinControlIntf() != nullptr ? SkinControlIntf()->GetCaption() : u"";
+    if (SkinControlIntf() == nullptr) return;
+    const std::u16string& caption = SkinControlIntf()->GetCaption();
     if (!caption.empty()) canvas.DrawText(material.DrawCaptionParam(), caption, rect);
 }
 

@@ -125,6 +125,7 @@ template <class B>
 void TSkinControl<B>::SetCaption(std::u16string_view value) {
     if (caption_ == value) return;
     caption_ = value;
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) type->TextChanged();
 }
 
@@ -185,6 +186,7 @@ void TSkinControl<B>::FreeSkinControlType() {
     if (skinControlType_ == nullptr) return;
     std::unique_ptr<TSkinControlType> type = std::move(skinControlType_);
     if (type->SkinControl() != nullptr) type->UnBind();
+    if (typeCallDepth_ > 0) retiredTypes_.push_back(std::move(type));
 }
 
 template <class B>
@@ -216,7 +218,13 @@ template <class B>
 void TSkinControl<B>::CheckSelfOwnMaterialClass() {
     if (material_ == nullptr || !HasKindAndTypeName()) return;
     const TSkinClass<TSkinControlMaterial>* materialClass = GetMaterialClass();
-    if (materialClass != nullptr && !materialClass->IsExactly(*material_)) FreeSelfOwnMaterial();
+    if (materialClass == nullptr || materialClass->IsExactly(*material_)) return;
+    // The new class's material takes over every value the old one holds under the same names: a layout may
+    // set the material before the type name that changes its class.
+    std::unique_ptr<TSkinControlMaterial> replacement = materialClass->Create();
+    replacement->Assign(*material_);
+    FreeSelfOwnMaterial();
+    AdoptSelfOwnMaterial(std::move(replacement));
 }
 
 // --- materials
@@ -283,13 +291,17 @@ void TSkinControl<B>::CreateSelfOwnMaterial() {
     if (material_ != nullptr || !HasKindAndTypeName()) return;
     const TSkinClass<TSkinControlMaterial>* materialClass = GetMaterialClass();
     if (materialClass == nullptr) return;
-    std::unique_ptr<TSkinControlMaterial> material = materialClass->Create();
-    TSkinControlMaterial* created = material.get();
+    AdoptSelfOwnMaterial(materialClass->Create());
+}
+
+template <class B>
+void TSkinControl<B>::AdoptSelfOwnMaterial(std::unique_ptr<TSkinControlMaterial> material) {
+    TSkinControlMaterial* adopted = material.get();
     this->InsertComponent(std::move(material));
-    created->SetName(u"Material");
-    created->SetSubComponent(true);
-    this->FreeNotification(created);
-    material_ = created;
+    adopted->SetName(u"Material");
+    adopted->SetSubComponent(true);
+    this->FreeNotification(adopted);
+    material_ = adopted;
 }
 
 template <class B>
@@ -426,12 +438,20 @@ void TSkinControl<B>::Invalidate() {
 template <class B>
 void TSkinControl<B>::Paint(ui::Canvas& canvas) {
     PreparedCanvas prepared(*canvas_, canvas);
+    TypeCallScope scope(*this);
     const ui::RectF rect = this->LocalRect();
-    if (TSkinControlType* type = GetSkinControlType()) {
+    TSkinControlType* type = GetSkinControlType();
+    TSkinControlMaterial* material = type != nullptr ? type->GetPaintCurrentUseMaterial() : nullptr;
+    if (type != nullptr && type != skinControlType_.get()) {
+        // Resolving the material renamed the type (a style found under another type name): paint with the new one.
+        type = GetSkinControlType();
+        material = type != nullptr ? type->GetPaintCurrentUseMaterial() : nullptr;
+    }
+    if (type != nullptr) {
         paintData_ = TPaintData{};
         paintData_.IsDrawInteractiveState = true;
         paintData_.IsInDrawDirectUI = false;
-        type->Paint(*canvas_, type->GetPaintCurrentUseMaterial(), rect, paintData_);
+        type->Paint(*canvas_, material, rect, paintData_);
     }
     if (this->IsDesigning()) {
         canvas_->DrawDesigningRect(rect, kDesigningRectColor);
@@ -479,6 +499,7 @@ void TSkinControl<B>::MouseUp(ui::MouseButton button, ui::ShiftState shift, floa
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::ShiftState shift, double x, double y,
                                                    bool isChildMouseEvent, ui::Object* child) {
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) {
         type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
         type->CurrentMouseEventChild = child;
@@ -505,6 +526,7 @@ void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::S
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseUp(ui::MouseButton button, ui::ShiftState shift, double x, double y,
                                                  bool isChildMouseEvent, ui::Object* child) {
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) {
         type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
         type->CustomMouseUp(button, shift, x, y);
@@ -530,6 +552,7 @@ void TSkinControl<B>::ISkinControl_CustomMouseUp(ui::MouseButton button, ui::Shi
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseMove(ui::ShiftState shift, double x, double y, bool isChildMouseEvent,
                                                    ui::Object* child) {
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) {
         type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
         type->CustomMouseMove(shift, x, y);
@@ -554,11 +577,13 @@ void TSkinControl<B>::ISkinControl_CustomMouseMove(ui::ShiftState shift, double 
 
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseEnter() {
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) type->CustomMouseEnter();
 }
 
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseLeave() {
+    TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) type->CustomMouseLeave();
 }
 
@@ -576,6 +601,7 @@ void TSkinControl<B>::DoMouseLeave() {
 
 template <class B>
 void TSkinControl<B>::MouseWheel(ui::ShiftState shift, int wheelDelta, bool& handled) {
+    TypeCallScope scope(*this);
     B::MouseWheel(shift, wheelDelta, handled);
     if (TSkinControlType* type = GetSkinControlType()) {
         // A wheel the framework's handler took stays taken.
@@ -585,10 +611,11 @@ void TSkinControl<B>::MouseWheel(ui::ShiftState shift, int wheelDelta, bool& han
 
 template <class B>
 void TSkinControl<B>::Click() {
+    TypeCallScope scope(*this);
     const bool inScrollBox = GetParentIsScrollBox();
     if (!inScrollBox) B::Click();
     TSkinControlType* type = skinControlType_.get();
-    if (type == nullptr || type->MouseDownAbsolutePt.x == 0) return;
+    if (type == nullptr || !type->IsMouseDownRecorded) return;
     if (std::abs(type->MouseDownAbsolutePt.x - type->MouseMoveAbsolutePt.x) >= kStayClickDistance ||
         std::abs(type->MouseDownAbsolutePt.y - type->MouseMoveAbsolutePt.y) >= kStayClickDistance) {
         return;
@@ -746,6 +773,7 @@ void TSkinControl<B>::TranslateControlLang(std::u16string_view prefix, TLang& la
 
 template <class B>
 void TSkinControl<B>::DoEnter() {
+    TypeCallScope scope(*this);
     B::DoEnter();
     if (IsReadingOrLoading()) return;
     if (TSkinControlType* type = GetSkinControlType()) type->FocusChanged();
@@ -753,12 +781,14 @@ void TSkinControl<B>::DoEnter() {
 
 template <class B>
 void TSkinControl<B>::DoExit() {
+    TypeCallScope scope(*this);
     B::DoExit();
     if (skinControlType_ != nullptr) skinControlType_->FocusChanged();
 }
 
 template <class B>
 void TSkinControl<B>::Resize() {
+    TypeCallScope scope(*this);
     B::Resize();
     if (IsReadingOrLoading()) return;
     if (skinControlType_ != nullptr) skinControlType_->SizeChanged();
@@ -766,6 +796,7 @@ void TSkinControl<B>::Resize() {
 
 template <class B>
 void TSkinControl<B>::Loaded() {
+    TypeCallScope scope(*this);
     B::Loaded();
     GetSkinControlType();
     GetSelfOwnMaterial();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "skin/core/skin_control_intf.h"
 #include "skin/core/skin_control_kinds.h"
@@ -51,7 +52,7 @@ public:
     const ui::PropertyTable& PublishedProperties() const override { return StaticProperties(); }
 
     // --- caption: Caption and Text go through the virtual reader and writer; Static* do not react
-    std::u16string GetCaption() const override { return caption_; }
+    const std::u16string& GetCaption() const override { return caption_; }
     // A changed caption is stored and reported to the control type (TextChanged).
     void SetCaption(std::u16string_view value) override;
     const std::u16string& StaticCaption() const { return caption_; }
@@ -253,6 +254,23 @@ protected:
     void FreeSkinControlType();
 
 private:
+    // Marks a call into the control type. A control type replaced meanwhile (resolving a material can rename
+    // the type) is only unbound then, and freed when the outermost call has returned.
+    class TypeCallScope {
+    public:
+        explicit TypeCallScope(TSkinControl& control) : control_(control) { ++control_.typeCallDepth_; }
+        ~TypeCallScope() {
+            if (--control_.typeCallDepth_ == 0) control_.retiredTypes_.clear();
+        }
+        TypeCallScope(const TypeCallScope&) = delete;
+        TypeCallScope& operator=(const TypeCallScope&) = delete;
+
+    private:
+        TSkinControl& control_;
+    };
+    // Takes material (of the registered class) as the own material.
+    void AdoptSelfOwnMaterial(std::unique_ptr<TSkinControlMaterial> material);
+
     bool IsReadingOrLoading() const { return this->IsReading() || this->IsLoading(); }
     // The kind and the type name are both known.
     bool HasKindAndTypeName() const;
@@ -278,6 +296,8 @@ private:
     std::u16string componentTypeName_;
     TComponentTypeUseKind componentTypeUseKind_ = TComponentTypeUseKind::ctukDefault;
     std::unique_ptr<TSkinControlType> skinControlType_;
+    int typeCallDepth_ = 0;
+    std::vector<std::unique_ptr<TSkinControlType>> retiredTypes_;
     std::u16string materialName_;
     TMaterialUseKind materialUseKind_ = TMaterialUseKind::mukSelfOwn;
     TSkinControlMaterial* refMaterial_ = nullptr;

@@ -55,7 +55,8 @@ public:
     virtual void SetProperties(const TSkinControlProperties& value) = 0;
     virtual TSkinControlMaterial* GetCurrentUseMaterial() = 0;
     virtual TSkinControlType* GetSkinControlType() = 0;
-    virtual std::u16string GetCaption() const = 0;
+    // The caption as stored (a paint reads it without copying).
+    virtual const std::u16string& GetCaption() const = 0;
     virtual void SetCaption(std::u16string_view value) = 0;
     virtual bool GetParentMouseEvent() const = 0;
     virtual void SetParentMouseEvent(bool value) = 0;

@@ -141,54 +141,70 @@ ui::PointF TSkinControlType::ToAbsolute(double x, double y) const {
 }
 
 void TSkinControlType::CustomMouseDown(ui::MouseButton button, ui::ShiftState shift, double x, double y) {
-    if (skinControlIntf_ == nullptr) return;
+    // Held here: resolving the material may replace (and unbind) this type meanwhile.
+    ISkinControl* control = skinControlIntf_;
+    ui::Component* sender = skinControl_;
+    if (control == nullptr) return;
     MouseDownPt = {static_cast<float>(x), static_cast<float>(y)};
     MouseDownAbsolutePt = ToAbsolute(x, y);
     MouseMovePt = MouseDownPt;
     MouseMoveAbsolutePt = MouseDownAbsolutePt;
-    skinControlIntf_->SetIsMouseDown(true);
-    TSkinControlMaterial* material = skinControlIntf_->GetCurrentUseMaterial();
-    if (material != nullptr && material->HasMouseDownEffect()) Invalidate();
-    if (const ui::MouseEvent& event = skinControlIntf_->GetOnCustomMouseDown()) {
-        event(skinControl_, button, shift, static_cast<float>(x), static_cast<float>(y));
+    IsMouseDownRecorded = true;
+    control->SetIsMouseDown(true);
+    TSkinControlMaterial* material = control->GetCurrentUseMaterial();
+    if (material != nullptr && material->HasMouseDownEffect() && PaintLockCount == 0) control->Invalidate();
+    if (const ui::MouseEvent& event = control->GetOnCustomMouseDown()) {
+        event(sender, button, shift, static_cast<float>(x), static_cast<float>(y));
     }
 }
 
 void TSkinControlType::CustomMouseUp(ui::MouseButton button, ui::ShiftState shift, double x, double y) {
-    if (skinControlIntf_ == nullptr) return;
+    // Held here: resolving the material may replace (and unbind) this type meanwhile.
+    ISkinControl* control = skinControlIntf_;
+    ui::Component* sender = skinControl_;
+    if (control == nullptr) return;
     MouseUpPt = {static_cast<float>(x), static_cast<float>(y)};
     MouseUpAbsolutePt = ToAbsolute(x, y);
-    skinControlIntf_->SetIsMouseDown(false);
-    TSkinControlMaterial* material = skinControlIntf_->GetCurrentUseMaterial();
-    if (material != nullptr && material->HasMouseDownEffect()) Invalidate();
-    if (const ui::MouseEvent& event = skinControlIntf_->GetOnCustomMouseUp()) {
-        event(skinControl_, button, shift, static_cast<float>(x), static_cast<float>(y));
+    control->SetIsMouseDown(false);
+    TSkinControlMaterial* material = control->GetCurrentUseMaterial();
+    if (material != nullptr && material->HasMouseDownEffect() && PaintLockCount == 0) control->Invalidate();
+    if (const ui::MouseEvent& event = control->GetOnCustomMouseUp()) {
+        event(sender, button, shift, static_cast<float>(x), static_cast<float>(y));
     }
 }
 
 void TSkinControlType::CustomMouseMove(ui::ShiftState shift, double x, double y) {
-    if (skinControlIntf_ == nullptr) return;
+    // Held here: resolving the material may replace (and unbind) this type meanwhile.
+    ISkinControl* control = skinControlIntf_;
+    ui::Component* sender = skinControl_;
+    if (control == nullptr) return;
     MouseMovePt = {static_cast<float>(x), static_cast<float>(y)};
     MouseMoveAbsolutePt = ToAbsolute(x, y);
-    if (const ui::MouseMoveEvent& event = skinControlIntf_->GetOnCustomMouseMove()) {
-        event(skinControl_, shift, static_cast<float>(x), static_cast<float>(y));
+    if (const ui::MouseMoveEvent& event = control->GetOnCustomMouseMove()) {
+        event(sender, shift, static_cast<float>(x), static_cast<float>(y));
     }
 }
 
 void TSkinControlType::CustomMouseEnter() {
-    if (skinControlIntf_ == nullptr) return;
-    skinControlIntf_->SetIsMouseOver(true);
-    TSkinControlMaterial* material = skinControlIntf_->GetCurrentUseMaterial();
-    if (material != nullptr && material->HasMouseOverEffect()) Invalidate();
-    if (const ui::NotifyEvent& event = skinControlIntf_->GetOnCustomMouseEnter()) event(skinControl_);
+    // Held here: resolving the material may replace (and unbind) this type meanwhile.
+    ISkinControl* control = skinControlIntf_;
+    ui::Component* sender = skinControl_;
+    if (control == nullptr) return;
+    control->SetIsMouseOver(true);
+    TSkinControlMaterial* material = control->GetCurrentUseMaterial();
+    if (material != nullptr && material->HasMouseOverEffect() && PaintLockCount == 0) control->Invalidate();
+    if (const ui::NotifyEvent& event = control->GetOnCustomMouseEnter()) event(sender);
 }
 
 void TSkinControlType::CustomMouseLeave() {
-    if (skinControlIntf_ == nullptr) return;
-    skinControlIntf_->SetIsMouseOver(false);
-    TSkinControlMaterial* material = skinControlIntf_->GetCurrentUseMaterial();
-    if (material != nullptr && material->HasMouseOverEffect()) Invalidate();
-    if (const ui::NotifyEvent& event = skinControlIntf_->GetOnCustomMouseLeave()) event(skinControl_);
+    // Held here: resolving the material may replace (and unbind) this type meanwhile.
+    ISkinControl* control = skinControlIntf_;
+    ui::Component* sender = skinControl_;
+    if (control == nullptr) return;
+    control->SetIsMouseOver(false);
+    TSkinControlMaterial* material = control->GetCurrentUseMaterial();
+    if (material != nullptr && material->HasMouseOverEffect() && PaintLockCount == 0) control->Invalidate();
+    if (const ui::NotifyEvent& event = control->GetOnCustomMouseLeave()) event(sender);
 }
 
 bool TSkinControlType::CustomMouseWheel(ui::ShiftState, int, double, double) { return false; }

@@ -101,6 +101,8 @@ public:
     ui::PointF MouseDownPt, MouseMovePt, MouseUpPt;
     ui::PointF MouseDownAbsolutePt, MouseMoveAbsolutePt, MouseUpAbsolutePt;
     ui::PointF MouseDownScreenPt, MouseMoveScreenPt, MouseUpScreenPt;
+    // A press was recorded (MouseDownPt and MouseDownAbsolutePt hold it; a press at x = 0 is one too).
+    bool IsMouseDownRecorded = false;
     // Hosted-child routing.
     ui::Control* LastMouseDownChildControl = nullptr;
     ui::Control* LastMouseMoveChildControl = nullptr;

@@ -440,3 +440,64 @@ TEST_F(SkinControlTest, DestroyingTheControlBeforeItsReferenceMaterialLeavesNoLi
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST_F(SkinControlTest, AMaterialSetBeforeATypeNameThatChangesItsClassKeepsItsValues) {
+    ui::ReadLayout(
+        "object F: TForm\n"
+        "  object C: TTestSkinControl\n"
+        "    SelfOwnMaterial.BackColor.Alpha = 99\n"
+        "    SelfOwnMaterial.IsTransparent = False\n"
+        "    ComponentTypeName = 'Other'\n"
+        "  end\n"
+        "end\n",
+        form, testing::TestClassRegistry());
+    auto* control = static_cast<TTestSkinControl*>(form.FindComponent(u"C"));
+    ASSERT_NE(control, nullptr);
+    TSkinControlMaterial* material = control->GetCurrentUseMaterial();
+    ASSERT_NE(material, nullptr);
+    EXPECT_EQ(material->ClassName(), u"TOtherMaterial");
+    EXPECT_EQ(material->Name(), u"Material");
+    EXPECT_EQ(material->DrawBackColorParam().Alpha(), 99);
+    EXPECT_FALSE(material->IsTransparent());
+    EXPECT_EQ(material->RefControlCount(), 1);
+}
+
+TEST_F(SkinControlTest, AStyleFoundUnderAnotherTypeNameReplacesTheTypeSafelyInsideItsOwnCalls) {
+    // Nothing is found at first; the style appears later and is found from inside the type's own call, which
+    // renames the type and so replaces it while that call still runs.
+    for (const bool byPaint : {true, false}) {
+        SCOPED_TRACE(byPaint ? "paint" : "press");
+        TTestSkinControl* control = AddControl(nullptr, u"C", {0, 0, 50, 20});
+        control->SetMaterialUseKind(TMaterialUseKind::mukRefByStyleName);
+        control->SetMaterialName(u"Dusk");
+        ASSERT_EQ(control->GetCurrentUseMaterial(), nullptr);
+        OtherMaterial dusk;
+        dusk.SetStyleName(u"Dusk");
+        if (byPaint) {
+            ui::RecordingCanvas canvas;
+            host.Paint(canvas);
+        } else {
+            host.MouseDown(10, 10);
+            host.MouseUp(10, 10);
+        }
+        EXPECT_EQ(control->GetSkinControlType()->ClassName(), u"TOtherType");
+        EXPECT_EQ(control->GetCurrentUseMaterial(), &dusk);
+        form.FreeComponent(control);
+    }
+}
+
+TEST_F(SkinControlTest, APressAtTheLeftEdgeIsAPress) {
+    TTestSkinControl* control = AddControl(nullptr, u"C", {0, 0, 100, 100});
+    std::vector<std::string> events;
+    control->OnClick = [&](ui::Object*) { events.push_back("click"); };
+    control->OnStayClick = [&](ui::Object*) { events.push_back("stay"); };
+    host.MouseDown(0, 5);
+    host.MouseUp(0, 5);
+    EXPECT_EQ(events, (std::vector<std::string>{"click", "stay"}));
+}
+
+}  // namespace
+}  // namespace skin
