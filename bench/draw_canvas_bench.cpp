@@ -21,23 +21,7 @@
 #include "ui/bitmap.h"
 #include "ui/graphics.h"
 
-// Every allocation of the process goes through these, so a draw's allocations can be counted.
-namespace {
-std::atomic<long long> allocations{0};
-
-void* Allocate(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "bench/counted_allocations.h"
 
 namespace {
 
@@ -63,13 +47,13 @@ Result Measure(platform::win32::D2DFrame& frame, skin::TFireMonkeyDrawCanvas& ca
     paint();
     paint();
     std::vector<double> times;
-    const long long before = allocations.load();
+    const long long before = bench::allocations.load();
     for (int run = 0; run < kRuns; ++run) {
         const auto start = Clock::now();
         paint();
         times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count() / kCallsPerPaint);
     }
-    const long long made = allocations.load() - before;
+    const long long made = bench::allocations.load() - before;
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], static_cast<double>(made) / (static_cast<double>(kRuns) * kCallsPerPaint)};
 }

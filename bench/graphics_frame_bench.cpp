@@ -22,31 +22,7 @@
 #include "ui/canvas_state_saver.h"
 #include "ui/text_layout.h"
 
-// Every allocation of the process goes through these, so a paint's allocations can be counted.
-namespace {
-std::atomic<long long> allocations{0};
-
-void* Allocate(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "bench/counted_allocations.h"
 
 namespace {
 
@@ -273,14 +249,14 @@ int main() {
             Present(layered.hwnd, *frame);
         }
 
-        const long long before = allocations.load();
+        const long long before = bench::allocations.load();
         int step = 0;
         const double full = MedianMilliseconds([&] {
             window.progress = 0.2f + 0.01f * (step++ % 50);  // the bar moves, as while installing
             paint();
             Present(layered.hwnd, *frame);
         });
-        const long long perPaint = (allocations.load() - before) / kRuns;
+        const long long perPaint = (bench::allocations.load() - before) / kRuns;
 
         const double present = MedianMilliseconds([&] { Present(layered.hwnd, *frame); });
         const double paintOnly = MedianMilliseconds(paint);

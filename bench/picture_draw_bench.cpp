@@ -22,31 +22,7 @@
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 
-// Every allocation of the process goes through these, so the drawing's allocations can be counted.
-namespace {
-std::atomic<long long> allocations{0};
-
-void* Allocate(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "bench/counted_allocations.h"
 
 namespace {
 
@@ -81,9 +57,9 @@ Result Measure(platform::win32::D2DFrame& frame, const std::function<void(ui::Ca
     for (int run = 0; run < kWarmUp + kRuns; ++run) {
         const auto start = Clock::now();
         ui::Canvas& canvas = frame.BeginPaint();
-        const long long before = allocations.load();
+        const long long before = bench::allocations.load();
         for (int i = 0; i < kDrawsPerPaint; ++i) draw(canvas);
-        const long long after = allocations.load();
+        const long long after = bench::allocations.load();
         frame.EndPaint();
         const double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
         if (run >= kWarmUp) {
