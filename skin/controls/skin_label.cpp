@@ -1,6 +1,6 @@
 #include "skin/controls/skin_label.h"
 
-#include "skin/controls/text_auto_size.h"
+#include "skin/controls/string_size.h"
 #include "skin/core/skin_error.h"
 #include "skin/draw/draw_canvas.h"
 #include "skin/draw/draw_text_param.h"
@@ -61,7 +61,7 @@ bool TSkinLabelType::CalcAutoSize(double& width, double& height) {
     if (material == nullptr) return false;
     const ui::RectF rect{0, 0, static_cast<float>(SkinControlIntf()->GetWidth()),
                          static_cast<float>(SkinControlIntf()->GetHeight())};
-    const TTextDrawSize size = CalcCaptionAutoSize(SkinControlIntf()->GetCaption(), rect, material->DrawCaptionParam());
+    const TTextDrawSize size = GetAutoSizeTextSize(SkinControlIntf()->GetCaption(), rect, material->DrawCaptionParam());
     width = size.DrawWidth;
     height = size.DrawHeight;
     return true;

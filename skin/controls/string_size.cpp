@@ -1,10 +1,11 @@
-#include "skin/controls/text_auto_size.h"
+#include "skin/controls/string_size.h"
 
 #include <exception>
 #include <string>
 
 #include "skin/core/base_log.h"
 #include "skin/draw/buffer_bitmap.h"
+#include "skin/draw/draw_rect_setting.h"
 #include "skin/draw/draw_text_param.h"
 #include "ui/text.h"
 
@@ -12,30 +13,32 @@ namespace skin {
 
 namespace {
 
-// A width or height measured without limit.
-constexpr float kUnbounded = 65535;
+// The unlimited side of a measuring rectangle.
+constexpr float kUnlimited = 65535;
 
 }  // namespace
 
 TTextDrawSize GetStringSize(std::u16string_view text, const ui::RectF& rect, const TBaseDrawTextParam* param) {
-    if (text.empty()) return {};
+    TTextDrawSize size;
+    if (text.empty()) return size;
+    if (param == nullptr) param = &GetGlobalDefaultDrawTextParam();
     try {
-        if (param == nullptr) param = &GetGlobalDefaultDrawTextParam();
         TDrawCanvas* canvas = GetGlobalAutoSizeBufferBitmap().DrawCanvas();
         if (canvas == nullptr) {
             DebugLog(u"GetStringSize GetGlobalAutoSizeBufferBitmap.DrawCanvas=nil");
-            return {};
+            return size;
         }
-        const ui::RectF measured = param->IsWordWrap() ? ui::RectF{rect.left, rect.top, rect.right, kUnbounded}
-                                                       : ui::RectF{rect.left, rect.top, kUnbounded, rect.bottom};
-        return canvas->CalcTextDrawSize(*param, text, measured, TCalcDrawSizeType::cdstBoth);
+        const ui::RectF measureRect = param->IsWordWrap() ? ui::RectF{rect.left, rect.top, rect.right, kUnlimited}
+                                                          : ui::RectF{rect.left, rect.top, kUnlimited, rect.bottom};
+        size = canvas->CalcTextDrawSize(*param, text, measureRect, TCalcDrawSizeType::cdstBoth);
     } catch (const std::exception& e) {
         DebugLog(u"GetStringSize Error:" + ui::Utf8ToUtf16(e.what()));
-        return {};
+        return TTextDrawSize{};
     }
+    return size;
 }
 
-TTextDrawSize CalcCaptionAutoSize(std::u16string_view text, const ui::RectF& rect, const TBaseDrawTextParam& param) {
+TTextDrawSize GetAutoSizeTextSize(std::u16string_view text, const ui::RectF& rect, const TBaseDrawTextParam& param) {
     TTextDrawSize size = GetStringSize(text, rect, &param);
     size.DrawWidth += param.AutoSizeWidthAdjust();
     size.DrawHeight += param.AutoSizeHeightAdjust();
@@ -44,7 +47,7 @@ TTextDrawSize CalcCaptionAutoSize(std::u16string_view text, const ui::RectF& rec
         size.DrawWidth += setting.Left() + setting.Right();
         size.DrawHeight += setting.Top() + setting.Bottom();
     }
-    if (!param.IsWordWrap()) size.DrawHeight = rect.bottom - rect.top;
+    if (!param.IsWordWrap()) size.DrawHeight = rect.Height();
     return size;
 }
 
