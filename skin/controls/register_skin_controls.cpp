@@ -1,9 +1,12 @@
 #include "skin/controls/register_skin_controls.h"
 
+#include "skin/controls/button_registration.h"
+#include "skin/controls/combo_box_registration.h"
 #include "skin/controls/skin_image.h"
 #include "skin/controls/skin_label.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_progress_bar.h"
+#include "skin/controls/switch_bar_registration.h"
 #include "skin/core/control_type_registry.h"
 #include "skin/core/register_control_types.h"
 #include "ui/class_registry.h"
@@ -26,6 +29,9 @@ void RegisterControlTypes() {
     Register<TSkinImageType, TSkinImageDefaultMaterial>(u"SkinImage", u"Default", true);
     Register<TSkinProgressBarDefaultType, TSkinProgressBarDefaultMaterial>(u"SkinProgressBar", u"Default", true);
     Register<TSkinProgressBarColorType, TSkinProgressBarColorMaterial>(u"SkinProgressBar", u"Color", false);
+    RegisterButtonControlTypes();
+    RegisterSwitchBarControlTypes();
+    RegisterComboBoxControlTypes();
     RegisterControlTypesWithoutControls();
 }
 
@@ -39,6 +45,9 @@ void RegisterSkinControlClasses(ui::ClassRegistry& registry) {
     registry.Register<TSkinImageDefaultMaterial>(u"TSkinImageDefaultMaterial");
     registry.Register<TSkinProgressBarDefaultMaterial>(u"TSkinProgressBarDefaultMaterial");
     registry.Register<TSkinProgressBarColorMaterial>(u"TSkinProgressBarColorMaterial");
+    RegisterButtonClasses(registry);
+    RegisterSwitchBarClasses(registry);
+    RegisterComboBoxClasses(registry);
 }
 
 }  // namespace skin

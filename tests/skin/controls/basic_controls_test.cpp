@@ -16,7 +16,11 @@
 #include "skin/draw/draw_rect_param.h"
 #include "skin/draw/draw_text_param.h"
 #include "skin/picture/draw_picture.h"
+#include "skin/core/control_type_registry.h"
+#include "ui/class_registry.h"
 #include "ui/form.h"
+#include "ui/layout_reader.h"
+#include "ui/text.h"
 #include "ui/graphics.h"
 #include "ui/testing/headless_host.h"
 #include "ui/testing/manual_animation_clock.h"
@@ -359,6 +363,109 @@ TEST_F(BasicControlsTest, ValueBindingStoresTheNumberSilently) {
         EXPECT_EQ(bar->ProgressBarProperties().Position(), c.stored);
     }
     EXPECT_EQ(reports, 0);
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST_F(BasicControlsTest, TheRegistryHoldsEveryKindOfTheLibrary) {
+    const TControlTypeRegManager& manager = ControlTypeRegManager();
+    int entries = 0;
+    for (int i = 0; i < manager.ControlClassifyRegList.Count(); ++i) {
+        entries += manager.ControlClassifyRegList.Items(i)->ControlTypeRegList.Count();
+    }
+    EXPECT_EQ(manager.ControlClassifyRegList.Count(), 45);
+    EXPECT_EQ(entries, 59);
+    const struct {
+        const char16_t* classify;
+        const char16_t* type;
+        const char16_t* typeClass;
+        const char16_t* materialClass;
+    } cases[] = {
+        {u"SkinLabel", u"Default", u"TSkinLabelType", u"TSkinLabelDefaultMaterial"},
+        {u"SkinButton", u"NormalPushed", u"TSkinButtonDefaultType", u"TSkinButtonDefaultMaterial"},
+        {u"SkinSwitchBar", u"Default", u"TSkinSwitchBarDefaultType", u"TSkinSwitchBarDefaultMaterial"},
+        {u"SkinProgressBar", u"Color", u"TSkinProgressBarColorType", u"TSkinProgressBarColorMaterial"},
+        {u"SkinComboBox", u"Default", u"TSkinComboBoxDefaultType", u"TSkinComboBoxDefaultMaterial"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ui::Utf16ToUtf8(c.classify));
+        const TControlTypeReg* reg = manager.FindControlTypeClassRegByControlTypeName(c.classify, c.type);
+        ASSERT_NE(reg, nullptr);
+        EXPECT_EQ(reg->ControlTypeClass->Create()->ClassName(), c.typeClass);
+        EXPECT_EQ(reg->MaterialClass->Create()->ClassName(), c.materialClass);
+    }
+}
+
+TEST_F(BasicControlsTest, StoredLayoutsCreateTheRealControls) {
+    ui::ClassRegistry registry;
+    RegisterSkinControlClasses(registry);
+    ui::ReadLayout(
+        "object F: TForm\n"
+        "  object Panel: TSkinFMXPanel\n"
+        "    Width = 300\n"
+        "    Height = 100\n"
+        "    SelfOwnMaterial.BackColor.FillColor.Color = xC0202020\n"
+        "    SelfOwnMaterial.IsTransparent = False\n"
+        "    object Title: TSkinFMXLabel\n"
+        "      Caption = 'Install to'\n"
+        "      Text = 'Install to'\n"
+        "      SelfOwnMaterial.DrawCaptionParam.FontSize = 14\n"
+        "      Properties.AutoSize = False\n"
+        "      ParentMouseEvent = False\n"
+        "      DirectUIVisible = False\n"
+        "      MouseDownFocus = False\n"
+        "    end\n"
+        "    object Install: TSkinFMXButton\n"
+        "      Caption = 'Install Now'\n"
+        "      SelfOwnMaterial.DrawCaptionParam.FontSize = 20\n"
+        "    end\n"
+        "    object Custom: TSkinFMXSwitchBar\n"
+        "      Properties.Checked = True\n"
+        "    end\n"
+        "    object Drive: TSkinFMXComboBox\n"
+        "    end\n"
+        "  end\n"
+        "  object Logo: TSkinFMXImage\n"
+        "    Properties.Picture.ResourceName = 'logo'\n"
+        "  end\n"
+        "  object Bar: TSkinFMXProgressBar\n"
+        "    Properties.Min = 0\n"
+        "    Properties.Max = 100\n"
+        "    Properties.Position = 0\n"
+        "    Properties.Orientation = prHorizontal\n"
+        "    SelfOwnMaterial.IsClipPercentRect = True\n"
+        "  end\n"
+        "end\n",
+        form, registry);
+    auto* panel = dynamic_cast<TSkinFMXPanel*>(form.FindComponent(u"Panel"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->SelfOwnMaterialToDefault()->DrawBackColorParam().FillColor().Color(), 0xC0202020u);
+    EXPECT_FALSE(panel->SelfOwnMaterialToDefault()->IsTransparent());
+    auto* title = dynamic_cast<TSkinFMXLabel*>(form.FindComponent(u"Title"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->GetCaption(), u"Install to");
+    EXPECT_EQ(title->SelfOwnMaterialToDefault()->DrawCaptionParam().FontSize(), 14);
+    EXPECT_EQ(title->GetCurrentUseMaterial()->RefControlCount(), 1);
+    EXPECT_NE(dynamic_cast<ISkinControl*>(form.FindComponent(u"Install")), nullptr);
+    EXPECT_NE(dynamic_cast<ISkinControl*>(form.FindComponent(u"Custom")), nullptr);
+    EXPECT_NE(dynamic_cast<ISkinControl*>(form.FindComponent(u"Drive")), nullptr);
+    auto* bar = dynamic_cast<TSkinFMXProgressBar*>(form.FindComponent(u"Bar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->SelfOwnMaterialToDefault()->IsClipPercentRect());
+    auto* logo = dynamic_cast<TSkinFMXImage*>(form.FindComponent(u"Logo"));
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->ImageProperties().Picture().ResourceName(), u"logo");
+    // Every control painted once: each has its type and material.
+    Paint();
+    for (const char16_t* name : {u"Panel", u"Title", u"Install", u"Custom", u"Drive", u"Logo", u"Bar"}) {
+        auto* control = dynamic_cast<ISkinControl*>(form.FindComponent(name));
+        EXPECT_NE(control->GetSkinControlType(), nullptr) << ui::Utf16ToUtf8(name);
+        EXPECT_NE(control->GetCurrentUseMaterial(), nullptr) << ui::Utf16ToUtf8(name);
+    }
 }
 
 }  // namespace
