@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/log.h"
-#include "ui/animation.h"
 #include "ui/animation_clock.h"
 #include "ui/text.h"
 
@@ -29,25 +28,25 @@ double AnimationTimer::Now() const {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void AnimationTimer::Attach(Animation& animation) {
-    if (IsAttached(animation)) return;
+void AnimationTimer::Attach(TickClient& client) {
+    if (IsAttached(client)) return;
     if (running_.empty()) {
         lastTick_ = Now();
         StartTicks();
     }
-    running_.push_back(&animation);
+    running_.push_back(&client);
 }
 
-void AnimationTimer::Detach(Animation& animation) {
-    auto it = std::find(running_.begin(), running_.end(), &animation);
+void AnimationTimer::Detach(TickClient& client) {
+    auto it = std::find(running_.begin(), running_.end(), &client);
     if (it == running_.end()) return;
     running_.erase(it);
-    std::replace(ticking_.begin(), ticking_.end(), &animation, static_cast<Animation*>(nullptr));
+    std::replace(ticking_.begin(), ticking_.end(), &client, static_cast<TickClient*>(nullptr));
     if (running_.empty()) StopTicks();
 }
 
-bool AnimationTimer::IsAttached(const Animation& animation) const {
-    return std::find(running_.begin(), running_.end(), &animation) != running_.end();
+bool AnimationTimer::IsAttached(const TickClient& client) const {
+    return std::find(running_.begin(), running_.end(), &client) != running_.end();
 }
 
 void AnimationTimer::Tick() {
@@ -55,17 +54,16 @@ void AnimationTimer::Tick() {
     const double elapsed = now - lastTick_;
     lastTick_ = now;
     if (elapsed <= 0 || running_.empty()) return;
-    // Animations attached during this tick wait for the next one.
+    // Clients attached during this tick wait for the next one.
     ticking_ = running_;
     for (size_t i = ticking_.size(); i > 0; --i) {
-        Animation* animation = ticking_[i - 1];
-        if (animation == nullptr) continue;
+        TickClient* client = ticking_[i - 1];
+        if (client == nullptr) continue;
         try {
-            animation->ProcessTick(elapsed);
+            client->ProcessTick(elapsed);
         } catch (const std::exception& e) {
-            // One failing handler must not stop the other animations; the failure goes to the log.
-            platform::Log(u"Animation", std::u16string(animation->ClassName()) + u" " + animation->Name() +
-                                            u" failed: " + Utf8ToUtf16(e.what()));
+            // One failing handler must not stop the other clients; the failure goes to the log.
+            platform::Log(u"Animation", client->TickClientName() + u" failed: " + Utf8ToUtf16(e.what()));
         }
     }
     ticking_.clear();

@@ -3,15 +3,16 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/tick_client.h"
+
 namespace ui {
 
-class Animation;
 class AnimationClock;
 
-// The shared animation timer: running animations are attached to it, and every tick (each 10 ms, from the
-// clock) advances them by the time elapsed since the previous tick, the last attached first, so that of two
-// animations driving the same property the one attached earlier is applied last and decides the value.
-// The timer asks its clock for ticks only while animations are attached.
+// The shared animation timer: running animations (and other tick clients) are attached to it, and every tick
+// (each 10 ms, from the clock) advances them by the time elapsed since the previous tick, the last attached
+// first, so that of two animations driving the same property the one attached earlier is applied last and
+// decides the value. The timer asks its clock for ticks only while clients are attached.
 class AnimationTimer {
 public:
     AnimationTimer() = default;
@@ -25,12 +26,12 @@ public:
     AnimationClock* Clock() const { return clock_; }
     double Now() const;
 
-    void Attach(Animation& animation);
-    void Detach(Animation& animation);
-    bool IsAttached(const Animation& animation) const;
+    void Attach(TickClient& client);
+    void Detach(TickClient& client);
+    bool IsAttached(const TickClient& client) const;
     size_t Count() const { return running_.size(); }
 
-    // Advances every attached animation by the time since the previous tick.
+    // Advances every attached client by the time since the previous tick.
     void Tick();
 
 private:
@@ -38,9 +39,9 @@ private:
     void StopTicks();
 
     AnimationClock* clock_ = nullptr;
-    std::vector<Animation*> running_;
-    // The animations of the tick in progress; detached ones are cleared here so the tick skips them.
-    std::vector<Animation*> ticking_;
+    std::vector<TickClient*> running_;
+    // The clients of the tick in progress; detached ones are cleared here so the tick skips them.
+    std::vector<TickClient*> ticking_;
     double lastTick_ = 0;
 };
 
