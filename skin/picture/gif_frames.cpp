@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <string>
 
 #include "skin/core/base_log.h"
@@ -31,13 +32,9 @@ uint32_t Over(uint32_t source, uint32_t target) {
 
 void Log(const std::u16string& text) { DebugLog(u"TSkinGIFPictureEngine " + text); }
 
-}  // namespace
-
-std::vector<TGIFFrame> DecodeGIFFrames(std::span<const std::byte> gifData) {
+std::vector<TGIFFrame> ComposeFrames(ui::Graphics& graphics, std::span<const std::byte> gifData) {
     std::vector<TGIFFrame> result;
-    ui::Graphics* graphics = ui::GetGraphics();
-    if (graphics == nullptr || gifData.empty()) return result;
-    std::optional<ui::ImageFrames> frames = graphics->DecodeFrames(gifData);
+    std::optional<ui::ImageFrames> frames = graphics.DecodeFrames(gifData);
     if (!frames || frames->frames.empty()) {
         Log(u"cannot decode the GIF data");
         return result;
@@ -71,7 +68,7 @@ std::vector<TGIFFrame> DecodeGIFFrames(std::span<const std::byte> gifData) {
         }
         TGIFFrame whole;
         whole.Picture = std::make_unique<TSkinPicture>();
-        whole.Picture->SetBitmap(graphics->CreateBitmapFromPixels({canvas.data(), width, height, width}, 1.0f));
+        whole.Picture->SetBitmap(graphics.CreateBitmapFromPixels({canvas.data(), width, height, width}, 1.0f));
         whole.DelayMs = frame.delayMs;
         result.push_back(std::move(whole));
         switch (frame.disposal) {
@@ -87,6 +84,20 @@ std::vector<TGIFFrame> DecodeGIFFrames(std::span<const std::byte> gifData) {
         }
     }
     return result;
+}
+
+}  // namespace
+
+std::vector<TGIFFrame> DecodeGIFFrames(std::span<const std::byte> gifData) {
+    ui::Graphics* graphics = ui::GetGraphics();
+    if (graphics == nullptr || gifData.empty()) return {};
+    try {
+        return ComposeFrames(*graphics, gifData);
+    } catch (const std::exception& e) {
+        // The picture then shows itself, unanimated: a paint must not end here.
+        HandleException(&e, u"TesseraGraphic", u"uSkinPicture", u"DecodeGIFFrames", u"");
+        return {};
+    }
 }
 
 }  // namespace skin

@@ -98,7 +98,10 @@ void DetectGIFData(ui::Stream& stream, std::vector<std::byte>& gifData) {
 const std::vector<TSkinPicture*>& ThemeColorChangePictures() { return ThemePictures(); }
 
 void ReleasePictureBitmaps() {
-    for (TSkinPicture* picture : LivePictures()) picture->ReleaseBitmap();
+    // Over a copy: nothing here should free a picture, but the set must not change under the loop if it does.
+    const std::vector<TSkinPicture*> pictures(LivePictures().begin(), LivePictures().end());
+    for (TSkinPicture* picture : pictures)
+        if (LivePictures().contains(picture)) picture->ReleaseBitmap();
 }
 
 TSkinPicture::TSkinPicture() {
@@ -114,8 +117,7 @@ TSkinPicture::~TSkinPicture() {
 
 void TSkinPicture::ReleaseBitmap() {
     if (!bitmap_) return;
-    // Engines hold frames made with the same services.
-    engine_.reset();
+    // An engine's frames are pictures too: they let their own bitmaps go, and a running animation goes on.
     if (encoded_.empty()) {
         const ui::BitmapPixels pixels = bitmap_->Map(ui::MapAccess::Read);
         if (pixels.data != nullptr && pixels.width > 0 && pixels.height > 0) {

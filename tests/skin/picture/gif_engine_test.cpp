@@ -236,6 +236,22 @@ TEST_F(GIFEngineTest, DrawToCanvasDrawsTheActiveFramePlacedByTheParameter) {
     EXPECT_EQ(canvas.drawn.back(), picture.Bitmap());
 }
 
+TEST_F(GIFEngineTest, AnAnimationGoesOnWithNewDrawingServices) {
+    TSkinPicture picture;
+    LoadThreeFrames(picture);
+    TSkinBaseGIFPictureEngine& engine = Engine(picture);
+    engine.SetAnimated(true);
+    clock.Advance(0.15);
+    ui::RecordingGraphics next;
+    ui::SetGraphics(&next);
+    EXPECT_EQ(picture.SkinPictureEngine(), &engine);
+    EXPECT_TRUE(engine.IsAnimating());
+    EXPECT_EQ(PixelAt(*engine.CurrentAnimateFrame(), 0, 0), kGreen);
+    clock.Advance(0.1);
+    EXPECT_EQ(PixelAt(*engine.CurrentAnimateFrame(), 0, 0), kBlue);
+    ui::SetGraphics(&graphics);
+}
+
 TEST_F(GIFEngineTest, AContentChangeFreesTheEngineAndStopsItsAnimation) {
     TSkinPicture picture;
     LoadThreeFrames(picture);
