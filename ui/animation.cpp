@@ -97,6 +97,8 @@ void Animation::Stop() {
     DoFinish();
 }
 
+std::u16string Animation::TickClientName() const { return std::u16string(ClassName()) + u" " + Name(); }
+
 void Animation::ProcessTick(double elapsed) {
     if (running_ && ParentHidden()) Stop();
     if (!running_) return;

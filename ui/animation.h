@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "ui/animation_timer.h"
 #include "ui/component.h"
 #include "ui/easing.h"
 #include "ui/property.h"
 #include "ui/property_path.h"
+#include "ui/tick_client.h"
 
 namespace ui {
 
@@ -29,7 +29,7 @@ class AnimationTimer;
 //   True starts it and False stops it. Start sets Enabled.
 // - An animation whose parent control is invisible does not start, and a running one is stopped on the next
 //   tick after its parent control became invisible.
-class Animation : public Component, public TimerClient {
+class Animation : public Component, public TickClient {
 public:
     Animation() = default;
     // Leaves the timer (without running handlers) and the parent.
@@ -68,7 +68,8 @@ public:
 
     // Advances the animation by elapsed seconds (called by the animation timer).
     void ProcessTick(double elapsed) override;
-    std::u16string TimerClientName() const override { return std::u16string(ClassName()) + u" " + Name(); }
+    // The class and component name.
+    std::u16string TickClientName() const override;
 
     // Starts the animation when Enabled.
     void Loaded() override;

@@ -28,7 +28,7 @@ double AnimationTimer::Now() const {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void AnimationTimer::Attach(TimerClient& client) {
+void AnimationTimer::Attach(TickClient& client) {
     if (IsAttached(client)) return;
     if (running_.empty()) {
         lastTick_ = Now();
@@ -37,15 +37,15 @@ void AnimationTimer::Attach(TimerClient& client) {
     running_.push_back(&client);
 }
 
-void AnimationTimer::Detach(TimerClient& client) {
+void AnimationTimer::Detach(TickClient& client) {
     auto it = std::find(running_.begin(), running_.end(), &client);
     if (it == running_.end()) return;
     running_.erase(it);
-    std::replace(ticking_.begin(), ticking_.end(), &client, static_cast<TimerClient*>(nullptr));
+    std::replace(ticking_.begin(), ticking_.end(), &client, static_cast<TickClient*>(nullptr));
     if (running_.empty()) StopTicks();
 }
 
-bool AnimationTimer::IsAttached(const TimerClient& client) const {
+bool AnimationTimer::IsAttached(const TickClient& client) const {
     return std::find(running_.begin(), running_.end(), &client) != running_.end();
 }
 
@@ -57,13 +57,13 @@ void AnimationTimer::Tick() {
     // Clients attached during this tick wait for the next one.
     ticking_ = running_;
     for (size_t i = ticking_.size(); i > 0; --i) {
-        TimerClient* client = ticking_[i - 1];
+        TickClient* client = ticking_[i - 1];
         if (client == nullptr) continue;
         try {
             client->ProcessTick(elapsed);
         } catch (const std::exception& e) {
             // One failing handler must not stop the other clients; the failure goes to the log.
-            platform::Log(u"Animation", client->TimerClientName() + u" failed: " + Utf8ToUtf16(e.what()));
+            platform::Log(u"Animation", client->TickClientName() + u" failed: " + Utf8ToUtf16(e.what()));
         }
     }
     ticking_.clear();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/bitmap.h"
+#include "ui/image_frames.h"
 #include "ui/text_format.h"
 #include "ui/text_layout.h"
 
@@ -22,8 +23,15 @@ public:
 
     // A transparent bitmap of the given device-pixel size and scale.
     virtual std::unique_ptr<Bitmap> CreateBitmap(int width, int height, float scale) = 0;
+    // A bitmap holding a copy of the pixels (their width and height; premultiplied, rows of stride words).
+    virtual std::unique_ptr<Bitmap> CreateBitmapFromPixels(const BitmapPixels& pixels, float scale) = 0;
+    // A new bitmap with the same size, scale and pixels as source (what its canvas drew so far included).
+    virtual std::unique_ptr<Bitmap> CopyBitmap(Bitmap& source) = 0;
     // Decodes PNG, JPEG, BMP or GIF (first frame); nullptr when the bytes are not an image.
     virtual std::unique_ptr<Bitmap> DecodeBitmap(std::span<const std::byte> encoded) = 0;
+    // Decodes every frame of an animated image (GIF) as stored; nullopt when the bytes are not an image with
+    // frames. Hosts without such a decoder keep this default.
+    virtual std::optional<ImageFrames> DecodeFrames(std::span<const std::byte> encoded) { return std::nullopt; }
     virtual std::unique_ptr<Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) = 0;
     // A picture among the program's resources, by name; nullptr when there is none.
     virtual std::unique_ptr<Bitmap> LoadBitmapFromResource(std::u16string_view name) = 0;

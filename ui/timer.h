@@ -3,13 +3,14 @@
 #include <string>
 
 #include "ui/animation_timer.h"
+#include "ui/tick_client.h"
 #include "ui/component.h"
 
 namespace ui {
 
 // Fires OnTimer about every Interval milliseconds while Enabled, on the main thread, driven by the shared
 // animation timer (so its resolution is that timer's 10 ms tick; a tick fires it at most once).
-class Timer : public Component, public TimerClient {
+class Timer : public Component, public TickClient {
 public:
     Timer() = default;
     ~Timer() override;
@@ -25,7 +26,7 @@ public:
     NotifyEvent OnTimer;
 
     void ProcessTick(double elapsed) override;
-    std::u16string TimerClientName() const override { return std::u16string(ClassName()) + u" " + Name(); }
+    std::u16string TickClientName() const override { return std::u16string(ClassName()) + u" " + Name(); }
 
 private:
     int interval_ = 1000;

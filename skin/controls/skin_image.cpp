@@ -167,8 +167,14 @@ bool TSkinImageType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mate
     if (imageMaterial == nullptr || skinImageIntf_ == nullptr) return false;
     TImageProperties& properties = skinImageIntf_->ImageProperties();
     TDrawPictureParam& param = imageMaterial->DrawPictureParam();
-    param.SetStaticRotateAngle(properties.CurrentRotateAngle());
-    canvas.DrawPicture(param, &properties.Picture(), drawRect);
+    auto* engine = dynamic_cast<TSkinBaseGIFPictureEngine*>(properties.Picture().SkinPictureEngine());
+    if (properties.Animated() && engine != nullptr && engine->GetCurrentIsGIF()) {
+        // A playing GIF: the engine draws its current frame.
+        engine->DrawToCanvas(canvas, param, drawRect);
+    } else {
+        param.SetStaticRotateAngle(properties.CurrentRotateAngle());
+        canvas.DrawPicture(param, &properties.Picture(), drawRect);
+    }
     const std::u16string& caption = SkinControlIntf()->GetCaption();
     if (!caption.empty()) canvas.DrawText(imageMaterial->DrawCaptionParam(), caption, drawRect);
     return true;

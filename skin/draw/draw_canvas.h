@@ -4,6 +4,7 @@
 
 #include "skin/core/skin_enum.h"
 #include "skin/draw/picture_painter.h"
+#include "skin/picture/skin_picture_canvas.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 #include "ui/geometry.h"
@@ -29,7 +30,7 @@ struct TTextDrawSize {
 // canvas of the current paint come out (the parameter's current effect, its DrawAlpha as the opacity of every
 // primitive, its rectangle setting). A control owns one, attaches it to each paint's canvas with Prepare and
 // detaches it with UnPrepare; drawing operations are called only in between.
-class TDrawCanvas {
+class TDrawCanvas : public ISkinPictureCanvas {
 public:
     TDrawCanvas() = default;
     TDrawCanvas(const TDrawCanvas&) = delete;
@@ -77,8 +78,8 @@ public:
     // (CalcPictureDrawRect of its drawn rectangle) unless placement gives the source and destination, turned by
     // the current effect's angle about the placed picture's centre, cut by the stretch style. Nothing for no or
     // an empty bitmap or a rectangle without area. True.
-    virtual bool DrawSkinPicture(const TBaseDrawPictureParam& param, const ui::Bitmap* bitmap,
-                                 const ui::RectF& drawRect, const PicturePlacement* placement = nullptr) = 0;
+    bool DrawSkinPicture(const TBaseDrawPictureParam& param, const ui::Bitmap* bitmap, const ui::RectF& drawRect,
+                         const PicturePlacement* placement = nullptr) override = 0;
     // Draws the picture object's current picture by the parameter inside the control rectangle drawRect. First
     // hands the parameter's current effect image index and name to the picture (so that an effect can show
     // another image-list entry; they stay until the next draw), then places its current picture in the

@@ -1,8 +1,6 @@
 #include "skin/draw/picture_pieces.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 #include "skin/draw/draw_compare.h"
 
@@ -138,27 +136,9 @@ PicturePieces CalcPicturePieces(const TBaseDrawPictureParam& param, const ui::Re
 }
 
 ui::Matrix CalcPictureRotationMatrix(double angle, const ui::RectF& dest, const ui::Matrix& current) {
-    // Quarter turns are exact, so that a picture turned by them stays on whole pixels.
-    const double turns = std::fmod(angle, 360.0);
-    float c = 0;
-    float s = 0;
-    if (turns == 0) {
-        c = 1;
-    } else if (turns == 90 || turns == -270) {
-        s = 1;
-    } else if (turns == 180 || turns == -180) {
-        c = -1;
-    } else if (turns == 270 || turns == -90) {
-        s = -1;
-    } else {
-        const double radians = angle * std::numbers::pi / 180;
-        c = static_cast<float>(std::cos(radians));
-        s = static_cast<float>(std::sin(radians));
-    }
-    const float cx = (dest.left + dest.right) / 2;
-    const float cy = (dest.top + dest.bottom) / 2;
-    const ui::Matrix rotation{c, s, -s, c, 0, 0};
-    return ui::Matrix::Translation(-cx, -cy).Then(rotation).Then(ui::Matrix::Translation(cx, cy)).Then(current);
+    // Matrix::Rotation makes quarter turns exact, so that a picture turned by them stays on whole pixels.
+    const ui::PointF centre{(dest.left + dest.right) / 2, (dest.top + dest.bottom) / 2};
+    return ui::Matrix::Rotation(static_cast<float>(angle), centre).Then(current);
 }
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <unordered_set>
 
 #include "skin/core/base_log.h"
 #include "skin/core/skin_error.h"
@@ -21,6 +22,12 @@ namespace {
 
 std::vector<TSkinPicture*>& ThemePictures() {
     static std::vector<TSkinPicture*> pictures;
+    return pictures;
+}
+
+// Every live picture, so that a change of the drawing services reaches their bitmaps.
+std::unordered_set<TSkinPicture*>& LivePictures() {
+    static std::unordered_set<TSkinPicture*> pictures;
     return pictures;
 }
 
@@ -90,15 +97,53 @@ void DetectGIFData(ui::Stream& stream, std::vector<std::byte>& gifData) {
 
 const std::vector<TSkinPicture*>& ThemeColorChangePictures() { return ThemePictures(); }
 
-TSkinPicture::TSkinPicture() = default;
+void ReleasePictureBitmaps() {
+    // Over a copy: nothing here should free a picture, but the set must not change under the loop if it does.
+    const std::vector<TSkinPicture*> pictures(LivePictures().begin(), LivePictures().end());
+    for (TSkinPicture* picture : pictures)
+        if (LivePictures().contains(picture)) picture->ReleaseBitmap();
+}
+
+TSkinPicture::TSkinPicture() {
+    ui::AddGraphicsResetHook(&ReleasePictureBitmaps);
+    LivePictures().insert(this);
+}
 
 TSkinPicture::~TSkinPicture() {
     engine_.reset();
+    LivePictures().erase(this);
     if (skinThemeColorChange_) std::erase(ThemePictures(), this);
+}
+
+void TSkinPicture::ReleaseBitmap() {
+    if (!bitmap_) return;
+    // An engine's frames are pictures too: they let their own bitmaps go, and a running animation goes on.
+    if (encoded_.empty()) {
+        const ui::BitmapPixels pixels = bitmap_->Map(ui::MapAccess::Read);
+        if (pixels.data != nullptr && pixels.width > 0 && pixels.height > 0) {
+            keptWidth_ = pixels.width;
+            keptHeight_ = pixels.height;
+            keptScale_ = bitmap_->BitmapScale();
+            keptPixels_.resize(static_cast<size_t>(keptWidth_) * static_cast<size_t>(keptHeight_));
+            for (int y = 0; y < keptHeight_; ++y)
+                std::copy_n(&pixels.At(0, y), keptWidth_, keptPixels_.begin() + static_cast<ptrdiff_t>(y) * keptWidth_);
+        }
+        bitmap_->Unmap();
+    }
+    bitmap_.reset();
+    decodeTried_ = false;
+}
+
+void TSkinPicture::ClearKeptPixels() {
+    keptPixels_.clear();
+    keptPixels_.shrink_to_fit();
+    keptWidth_ = keptHeight_ = 0;
+    keptScale_ = 1;
 }
 
 int TSkinPicture::Width() const {
     if (bitmap_) return bitmap_->Width();
+    if (!keptPixels_.empty()) return keptWidth_;
     int w = 0, h = 0;
     if (PngSize(encoded_, w, h)) return w;
     if (encoded_.empty()) return 0;
@@ -108,6 +153,7 @@ int TSkinPicture::Width() const {
 
 int TSkinPicture::Height() const {
     if (bitmap_) return bitmap_->Height();
+    if (!keptPixels_.empty()) return keptHeight_;
     int w = 0, h = 0;
     if (PngSize(encoded_, w, h)) return h;
     if (encoded_.empty()) return 0;
@@ -121,10 +167,17 @@ ui::Bitmap* TSkinPicture::Bitmap() {
 }
 
 void TSkinPicture::DecodeIfNeeded() {
-    if (bitmap_ || decodeTried_ || encoded_.empty()) return;
+    if (bitmap_ || decodeTried_) return;
+    if (encoded_.empty() && keptPixels_.empty()) return;
     // Without drawing services (uninstall mode) nothing is drawn: the data stays for a later attempt.
     ui::Graphics* graphics = ui::GetGraphics();
     if (graphics == nullptr) return;
+    if (encoded_.empty()) {
+        bitmap_ =
+            graphics->CreateBitmapFromPixels({keptPixels_.data(), keptWidth_, keptHeight_, keptWidth_}, keptScale_);
+        ClearKeptPixels();
+        return;
+    }
     decodeTried_ = true;
     try {
         std::unique_ptr<ui::Bitmap> bitmap = graphics->DecodeBitmap(encoded_);
@@ -143,11 +196,13 @@ void TSkinPicture::DecodeIfNeeded() {
 void TSkinPicture::SetEncoded(std::vector<std::byte> data) {
     encoded_ = std::move(data);
     bitmap_.reset();
+    ClearKeptPixels();
     decodeTried_ = false;
 }
 
 void TSkinPicture::SetBitmap(std::unique_ptr<ui::Bitmap> bitmap) {
     encoded_.clear();
+    ClearKeptPixels();
     decodeTried_ = false;
     bitmap_ = std::move(bitmap);
     DoPictureChanged();
@@ -231,6 +286,7 @@ void TSkinPicture::DirectLoadFromStream(ui::Stream& stream) {
         std::unique_ptr<ui::Bitmap> bitmap = graphics->DecodeBitmap(bytes);
         if (!bitmap) throw SkinError("The picture data is not an image");
         encoded_ = std::move(bytes);
+        ClearKeptPixels();
         decodeTried_ = true;
         bitmap_ = std::move(bitmap);
     } else {
@@ -268,17 +324,24 @@ void TSkinPicture::Assign(const TSkinPicture* source) {
         Clear();
     }
     IsChanged = source != nullptr;
+    ui::Graphics* graphics = ui::GetGraphics();
     if (source == nullptr) {
-        encoded_.clear();
-        bitmap_.reset();
-        decodeTried_ = false;
+        SetEncoded({});
+    } else if (source->bitmap_ && graphics != nullptr) {
+        SetEncoded({});
+        bitmap_ = graphics->CopyBitmap(*source->bitmap_);
+        decodeTried_ = true;
     } else if (source->bitmap_) {
-        // Copy the pixels through PNG: the bitmap interface has no copy of its own.
+        // A bitmap of services that are no longer installed: through PNG.
         ui::MemoryStream png;
         source->bitmap_->SaveToPng(png);
         SetEncoded(png.TakeBytes());
     } else {
         SetEncoded(source->encoded_);
+        keptPixels_ = source->keptPixels_;
+        keptWidth_ = source->keptWidth_;
+        keptHeight_ = source->keptHeight_;
+        keptScale_ = source->keptScale_;
     }
     DoPictureChanged();
 }

@@ -28,7 +28,9 @@ class TSkinPictureEngine;
 // The pixels are kept as encoded image data until something needs them decoded (Bitmap()), so a stored layout
 // can be read without drawing services (uninstall mode) and each picture is decoded once. Decoding needs
 // ui::GetGraphics(); without it, or when the data is not an image, the picture draws nothing and the failure
-// is logged once.
+// is logged once. The decoded bitmap belongs to the drawing services that made it: when they are replaced
+// (ui::SetGraphics), every picture lets its bitmap go, keeping its pixels (as the encoded data, or copied out
+// when there is none), and makes it again with the new services on next use.
 class TSkinPicture : public TBinaryObject {
 public:
     TSkinPicture();
@@ -127,9 +129,14 @@ protected:
     bool AssignFrom(const ui::Persistent& source) override;
 
 private:
+    friend void ReleasePictureBitmaps();
+
     void ClipRoundNow();
     void DecodeIfNeeded();
     void SetEncoded(std::vector<std::byte> data);
+    // Frees the bitmap of the drawing services going away; pixels that exist only in it are copied out first.
+    void ReleaseBitmap();
+    void ClearKeptPixels();
 
     std::u16string imageName_;
     std::vector<std::byte> gifData_;
@@ -137,6 +144,11 @@ private:
     std::vector<std::byte> encoded_;
     bool decodeTried_ = false;
     std::unique_ptr<ui::Bitmap> bitmap_;
+    // The pixels of a bitmap freed with its drawing services that had no encoded data (rows of keptWidth_).
+    std::vector<uint32_t> keptPixels_;
+    int keptWidth_ = 0;
+    int keptHeight_ = 0;
+    float keptScale_ = 1;
     bool gifSupport_ = false;
     bool isClipRound_ = false;
     bool skinThemeColorChange_ = false;
@@ -149,6 +161,10 @@ private:
 // Detects GIF data in stream at its position (the signature at 0 or at 10); when found the stream's bytes from
 // the position on replace gifData; an empty stream empties gifData; other data leaves it. The position stays.
 void DetectGIFData(ui::Stream& stream, std::vector<std::byte>& gifData);
+
+// Lets every live picture's bitmap go, keeping its pixels; registered with ui::AddGraphicsResetHook by the first
+// picture, so ui::SetGraphics runs it before other drawing services are installed.
+void ReleasePictureBitmaps();
 
 // The process-wide list of theme-following pictures (SkinThemeColorChange).
 const std::vector<TSkinPicture*>& ThemeColorChangePictures();

@@ -88,6 +88,74 @@ TEST(WicCodec, RawResourceDataIsFoundByNameInAnyCase) {
     EXPECT_FALSE(Graphics().LoadResourceData(u"no such data").has_value());
 }
 
+TEST(WicCodec, GifFramesComeWithTheirPlaceDelayAndDisposal) {
+    const std::span<const std::byte> gif = platform::win32::FindProgramResource(u"ANIM_GIF");
+    ASSERT_FALSE(gif.empty());
+    std::optional<ui::ImageFrames> frames = Graphics().DecodeFrames(gif);
+    ASSERT_TRUE(frames.has_value());
+    EXPECT_EQ(frames->width, 4);
+    EXPECT_EQ(frames->height, 4);
+    struct Expect {
+        int left, top, width, height, delayMs;
+        ui::FrameDisposal disposal;
+        uint32_t color;
+    };
+    const Expect expected[] = {{0, 0, 4, 4, 100, ui::FrameDisposal::Keep, 0xFFFF0000},
+                               {2, 2, 2, 2, 200, ui::FrameDisposal::Background, 0xFF00FF00},
+                               {0, 0, 1, 1, 50, ui::FrameDisposal::Keep, 0xFF0000FF}};
+    ASSERT_EQ(frames->frames.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const ui::ImageFrame& frame = frames->frames[i];
+        const Expect& e = expected[i];
+        EXPECT_EQ(frame.left, e.left) << i;
+        EXPECT_EQ(frame.top, e.top) << i;
+        EXPECT_EQ(frame.delayMs, e.delayMs) << i;
+        EXPECT_EQ(frame.disposal, e.disposal) << i;
+        ASSERT_NE(frame.bitmap, nullptr);
+        ASSERT_EQ(frame.bitmap->Width(), e.width) << i;
+        ASSERT_EQ(frame.bitmap->Height(), e.height) << i;
+        EXPECT_EQ(frame.bitmap->Map(ui::MapAccess::Read).At(0, 0), e.color) << i;
+        frame.bitmap->Unmap();
+    }
+    // A still picture has no frames to play.
+    EXPECT_FALSE(Graphics().DecodeFrames(platform::win32::FindProgramResource(u"QUAD_BMP")).has_value());
+    const std::byte garbage[] = {std::byte{'G'}, std::byte{'I'}, std::byte{'F'}, std::byte{'8'}};
+    EXPECT_FALSE(Graphics().DecodeFrames(garbage).has_value());
+}
+
+TEST(WicCodec, BitmapsFromPixelsAndCopiesHoldTheSamePixels) {
+    // 3 x 2 pixels in rows of 4 words: the fourth word of each row is not part of the picture.
+    uint32_t words[] = {0xFFFF0000, 0xFF00FF00, 0x80000080, 0x12345678, 0xFFFFFFFF, 0x00000000, 0xFF0000FF, 0x12345678};
+    const ui::BitmapPixels source{words, 3, 2, 4};
+    auto bitmap = Graphics().CreateBitmapFromPixels(source, 1.5f);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->Width(), 3);
+    EXPECT_EQ(bitmap->Height(), 2);
+    EXPECT_EQ(bitmap->BitmapScale(), 1.5f);
+    // What the bitmap's canvas draws is part of the copy.
+    ui::Canvas& canvas = bitmap->GetCanvas();
+    ASSERT_TRUE(canvas.BeginScene());
+    canvas.Fill() = {ui::BrushKind::Solid, 0xFF204060, {}};
+    canvas.FillRect({0, 0, 1 / 1.5f, 1 / 1.5f}, 0, 0, ui::kCornersAll, 1);
+    canvas.EndScene();
+    auto copy = Graphics().CopyBitmap(*bitmap);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->BitmapScale(), 1.5f);
+    for (ui::Bitmap* b : {bitmap.get(), copy.get()}) {
+        const ui::BitmapPixels px = b->Map(ui::MapAccess::Read);
+        EXPECT_EQ(px.At(0, 0), 0xFF204060u);
+        for (int i = 1; i < 6; ++i) EXPECT_EQ(px.At(i % 3, i / 3), words[(i / 3) * 4 + i % 3]) << i;
+        b->Unmap();
+    }
+    // The copy is a bitmap of its own.
+    ui::BitmapPixels px = copy->Map(ui::MapAccess::ReadWrite);
+    px.At(1, 0) = 0;
+    copy->Unmap();
+    EXPECT_EQ(bitmap->Map(ui::MapAccess::Read).At(1, 0), 0xFF00FF00u);
+    bitmap->Unmap();
+    EXPECT_EQ(Graphics().CreateBitmapFromPixels({}, 1)->Width(), 0);
+}
+
 TEST(WicCodec, LoadsFilesAndRefusesWhatIsNoImage) {
     const std::span<const std::byte> gif = platform::win32::FindProgramResource(u"QUAD_GIF");
     ASSERT_FALSE(gif.empty());

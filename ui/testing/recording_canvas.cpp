@@ -263,7 +263,94 @@ std::unique_ptr<Bitmap> RecordingGraphics::CreateBitmap(int width, int height, f
     return std::make_unique<MemoryBitmap>(width, height, scale);
 }
 
+namespace {
+
+constexpr char kTestFramesSignature[] = "GIFtst";
+constexpr size_t kTestFramesHeader = 6 + 2 + 2 + 1;
+constexpr size_t kTestFrameSize = 2 * 5 + 1 + 4;
+
+void PutWord(std::vector<std::byte>& bytes, int value) {
+    bytes.push_back(static_cast<std::byte>(value & 0xFF));
+    bytes.push_back(static_cast<std::byte>((value >> 8) & 0xFF));
+}
+
+int WordAt(std::span<const std::byte> bytes, size_t at) {
+    return std::to_integer<int>(bytes[at]) | (std::to_integer<int>(bytes[at + 1]) << 8);
+}
+
+bool IsTestFrames(std::span<const std::byte> encoded) {
+    if (encoded.size() < kTestFramesHeader) return false;
+    for (size_t i = 0; i < 6; ++i)
+        if (encoded[i] != static_cast<std::byte>(kTestFramesSignature[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::byte> RecordingGraphics::EncodeTestFrames(int width, int height,
+                                                           const std::vector<TestFrame>& frames) {
+    std::vector<std::byte> bytes;
+    for (size_t i = 0; i < 6; ++i) bytes.push_back(static_cast<std::byte>(kTestFramesSignature[i]));
+    PutWord(bytes, width);
+    PutWord(bytes, height);
+    bytes.push_back(static_cast<std::byte>(frames.size()));
+    for (const TestFrame& frame : frames) {
+        PutWord(bytes, frame.left);
+        PutWord(bytes, frame.top);
+        PutWord(bytes, frame.width);
+        PutWord(bytes, frame.height);
+        PutWord(bytes, frame.delayMs);
+        bytes.push_back(static_cast<std::byte>(frame.disposal));
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::byte>((frame.color >> shift) & 0xFF));
+    }
+    return bytes;
+}
+
+std::optional<ImageFrames> RecordingGraphics::DecodeFrames(std::span<const std::byte> encoded) {
+    if (!IsTestFrames(encoded)) return std::nullopt;
+    ImageFrames result;
+    result.width = WordAt(encoded, 6);
+    result.height = WordAt(encoded, 8);
+    const size_t count = std::to_integer<size_t>(encoded[10]);
+    if (encoded.size() < kTestFramesHeader + count * kTestFrameSize) return std::nullopt;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t at = kTestFramesHeader + i * kTestFrameSize;
+        ImageFrame frame;
+        frame.left = WordAt(encoded, at);
+        frame.top = WordAt(encoded, at + 2);
+        frame.delayMs = WordAt(encoded, at + 8);
+        frame.disposal = static_cast<FrameDisposal>(std::to_integer<int>(encoded[at + 10]));
+        uint32_t color = 0;
+        for (int b = 0; b < 4; ++b) color |= std::to_integer<uint32_t>(encoded[at + 11 + b]) << (8 * b);
+        frame.bitmap = std::make_unique<MemoryBitmap>(WordAt(encoded, at + 4), WordAt(encoded, at + 6), 1);
+        BitmapPixels pixels = frame.bitmap->Map(MapAccess::ReadWrite);
+        for (int y = 0; y < pixels.height; ++y)
+            for (int x = 0; x < pixels.width; ++x) pixels.At(x, y) = color;
+        frame.bitmap->Unmap();
+        result.frames.push_back(std::move(frame));
+    }
+    return result;
+}
+
+std::unique_ptr<Bitmap> RecordingGraphics::CreateBitmapFromPixels(const BitmapPixels& pixels, float scale) {
+    auto bitmap = std::make_unique<MemoryBitmap>(pixels.width, pixels.height, scale);
+    BitmapPixels target = bitmap->Map(MapAccess::ReadWrite);
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x) target.At(x, y) = pixels.At(x, y);
+    bitmap->Unmap();
+    return bitmap;
+}
+
+std::unique_ptr<Bitmap> RecordingGraphics::CopyBitmap(Bitmap& source) {
+    const BitmapPixels pixels = source.Map(MapAccess::Read);
+    std::unique_ptr<Bitmap> copy = CreateBitmapFromPixels(pixels, source.BitmapScale());
+    source.Unmap();
+    return copy;
+}
+
 std::unique_ptr<Bitmap> RecordingGraphics::DecodeBitmap(std::span<const std::byte> encoded) {
+    if (IsTestFrames(encoded)) return std::make_unique<MemoryBitmap>(WordAt(encoded, 6), WordAt(encoded, 8), 1);
     if (encoded.size() < 7 || encoded[0] != std::byte{'I'} || encoded[1] != std::byte{'M'} ||
         encoded[2] != std::byte{'G'}) {
         return nullptr;

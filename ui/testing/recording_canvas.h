@@ -99,7 +99,13 @@ public:
 class RecordingGraphics : public Graphics {
 public:
     std::unique_ptr<Bitmap> CreateBitmap(int width, int height, float scale) override;
+    std::unique_ptr<Bitmap> CreateBitmapFromPixels(const BitmapPixels& pixels, float scale) override;
+    std::unique_ptr<Bitmap> CopyBitmap(Bitmap& source) override;
+    // Also decodes the first frame of the test frame format (below) as an image of the canvas's size.
     std::unique_ptr<Bitmap> DecodeBitmap(std::span<const std::byte> encoded) override;
+    // Frames in the test frame format: "GIFtst", the canvas width and height, the frame count and the frames
+    // (see EncodeTestFrames).
+    std::optional<ImageFrames> DecodeFrames(std::span<const std::byte> encoded) override;
     std::unique_ptr<Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) override;
     std::unique_ptr<Bitmap> LoadBitmapFromResource(std::u16string_view name) override;
     // Raw resources by name, letter case ignored.
@@ -114,6 +120,19 @@ public:
 
     // The bytes of a test-format image of the given size.
     static std::vector<std::byte> EncodeTestImage(int width, int height);
+
+    // One frame of the test frame format: a rectangle of one colour (premultiplied 0xAARRGGBB).
+    struct TestFrame {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        int delayMs = 0;
+        FrameDisposal disposal = FrameDisposal::Keep;
+        uint32_t color = 0;
+    };
+    // The bytes of frames in the test frame format; they start with "GIF", so pictures keep them as GIF data.
+    static std::vector<std::byte> EncodeTestFrames(int width, int height, const std::vector<TestFrame>& frames);
 };
 
 }  // namespace ui

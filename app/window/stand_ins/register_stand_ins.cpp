@@ -3,7 +3,6 @@
 #include "app/window/stand_ins/stand_in_button.h"
 #include "app/window/stand_ins/stand_in_combo_box.h"
 #include "app/window/stand_ins/stand_in_image.h"
-#include "app/window/stand_ins/stand_in_image_list.h"
 #include "app/window/stand_ins/stand_in_label.h"
 #include "app/window/stand_ins/stand_in_panel.h"
 #include "app/window/stand_ins/stand_in_progress_bar.h"
@@ -20,7 +19,6 @@ void RegisterStandIns(ui::ClassRegistry& registry) {
     registry.Register<StandInSwitchBar>(u"TSkinFMXSwitchBar");
     registry.Register<StandInProgressBar>(u"TSkinFMXProgressBar");
     registry.Register<StandInComboBox>(u"TSkinFMXComboBox");
-    registry.Register<StandInImageList>(u"TSkinImageList");
 }
 
 }  // namespace app::stand_ins

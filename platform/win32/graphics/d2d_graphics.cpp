@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -69,6 +70,48 @@ std::unique_ptr<ui::Bitmap> D2DGraphics::DecodeBitmap(std::span<const std::byte>
     std::optional<DecodedImage> image = DecodeImage(factories_.Wic(), encoded);
     if (!image) return nullptr;
     return std::make_unique<D2DBitmap>(factories_, formats_, image->width, image->height, 1.0f, image->pixels.data());
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::CreateBitmapFromPixels(const ui::BitmapPixels& pixels, float scale) {
+    if (pixels.data == nullptr || pixels.width <= 0 || pixels.height <= 0) return CreateBitmap(0, 0, scale);
+    if (pixels.stride == pixels.width) {
+        return std::make_unique<D2DBitmap>(factories_, formats_, pixels.width, pixels.height, scale, pixels.data);
+    }
+    std::vector<uint32_t> rows(static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height));
+    for (int y = 0; y < pixels.height; ++y)
+        std::copy_n(&pixels.At(0, y), pixels.width, rows.begin() + static_cast<ptrdiff_t>(y) * pixels.width);
+    return std::make_unique<D2DBitmap>(factories_, formats_, pixels.width, pixels.height, scale, rows.data());
+}
+
+std::unique_ptr<ui::Bitmap> D2DGraphics::CopyBitmap(ui::Bitmap& source) {
+    // Through the CPU: the pixels read back include what the source's canvas drew.
+    const ui::BitmapPixels pixels = source.Map(ui::MapAccess::Read);
+    std::unique_ptr<ui::Bitmap> copy = pixels.data != nullptr
+                                           ? CreateBitmapFromPixels(pixels, source.BitmapScale())
+                                           : CreateBitmap(source.Width(), source.Height(), source.BitmapScale());
+    source.Unmap();
+    return copy;
+}
+
+std::optional<ui::ImageFrames> D2DGraphics::DecodeFrames(std::span<const std::byte> encoded) {
+    std::optional<DecodedFrames> decoded = DecodeGifFrames(factories_.Wic(), encoded);
+    if (!decoded) return std::nullopt;
+    ui::ImageFrames result;
+    result.width = decoded->width;
+    result.height = decoded->height;
+    for (DecodedFrame& frame : decoded->frames) {
+        ui::ImageFrame out;
+        out.bitmap = std::make_unique<D2DBitmap>(factories_, formats_, frame.image.width, frame.image.height, 1.0f,
+                                                 frame.image.pixels.data());
+        out.left = frame.left;
+        out.top = frame.top;
+        out.delayMs = frame.delayMs;
+        out.disposal = frame.disposal == 2   ? ui::FrameDisposal::Background
+                       : frame.disposal == 3 ? ui::FrameDisposal::Previous
+                                             : ui::FrameDisposal::Keep;
+        result.frames.push_back(std::move(out));
+    }
+    return result;
 }
 
 std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromFile(const std::filesystem::path& path) {

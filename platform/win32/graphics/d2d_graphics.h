@@ -23,7 +23,11 @@ public:
     std::unique_ptr<D2DFrame> CreateFrame(int width, int height, float scale);
 
     std::unique_ptr<ui::Bitmap> CreateBitmap(int width, int height, float scale) override;
+    std::unique_ptr<ui::Bitmap> CreateBitmapFromPixels(const ui::BitmapPixels& pixels, float scale) override;
+    std::unique_ptr<ui::Bitmap> CopyBitmap(ui::Bitmap& source) override;
     std::unique_ptr<ui::Bitmap> DecodeBitmap(std::span<const std::byte> encoded) override;
+    // GIF frames through WIC.
+    std::optional<ui::ImageFrames> DecodeFrames(std::span<const std::byte> encoded) override;
     std::unique_ptr<ui::Bitmap> LoadBitmapFromFile(const std::filesystem::path& path) override;
     std::unique_ptr<ui::Bitmap> LoadBitmapFromResource(std::u16string_view name) override;
     std::optional<std::vector<std::byte>> LoadResourceData(std::u16string_view name) override;

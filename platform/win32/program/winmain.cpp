@@ -14,7 +14,7 @@
 #include "app/build_settings.h"
 #include "app/setup_state.h"
 #include "app/window/main_form.h"
-#include "app/window/stand_ins/register_stand_ins.h"
+#include "app/window/window_classes.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "platform/win32/graphics/program_resource.h"
 #include "platform/win32/program/test_overrides.h"
@@ -74,7 +74,7 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
     GraphicsScope graphicsScope(graphics.get());
     Win32AnimationClock clock;
     TimerClockScope timerClock(clock);
-    app::stand_ins::RegisterStandIns(ui::GlobalClassRegistry());
+    app::RegisterWindowClasses(ui::GlobalClassRegistry());
 
     Win32WindowServices realWindowServices(invoker, services.Log);
     const std::unique_ptr<app::IWindowServices> testWindowServices = test.WindowServices(realWindowServices);
@@ -93,6 +93,8 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
         system.Dialogs().SetOwnerWindow(window->Handle());
         realWindowServices.SetOwnerWindow(window->Handle());
     }
+    // After the window took its monitor's scale; uninstall mode (no drawing services) keeps 1.0.
+    app::InitWindowSkin();
     form.LoadLayout(std::string_view(reinterpret_cast<const char*>(layout.data()), layout.size()));
     if (form.Mode() == app::SetupMode::Uninstall) return 0;  // the sequence has ended the process already
     if (!window) return 1;

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/registry_keys.h"
-#include "app/window/stand_ins/register_stand_ins.h"
 #include "app/window/stand_ins/stand_in_button.h"
 #include "app/window/stand_ins/stand_in_combo_box.h"
 #include "app/window/stand_ins/stand_in_image.h"
@@ -23,6 +22,8 @@
 #include "app/window/stand_ins/stand_in_panel.h"
 #include "app/window/stand_ins/stand_in_progress_bar.h"
 #include "app/window/stand_ins/stand_in_switch_bar.h"
+#include "app/window/window_classes.h"
+#include "skin/picture/skin_image_list.h"
 #include "tests/app/fake_system.h"
 #include "ui/animation_timer.h"
 #include "ui/float_animation.h"
@@ -85,7 +86,7 @@ protected:
         ui::SharedAnimationTimer().SetClock(&clock);
         ui::SetGraphics(&graphics);
         ui::RegisterFrameworkClasses(registry);
-        stand_ins::RegisterStandIns(registry);
+        RegisterWindowClasses(registry);
         system.executablePath = u"C:\\Users\\Ann\\Downloads\\VelnixSetup.web.exe";
         system.drives = {{u"C:\\", DriveType::Fixed}, {u"D:\\", DriveType::CdRom}, {u"Z:\\", DriveType::Fixed}};
     }
@@ -233,9 +234,23 @@ TEST_F(MainFormTest, TheLayoutBuildsEveryComponentWhereTheWindowHasIt) {
         ui::Component* component = form->FindComponent(list);
         ASSERT_NE(component, nullptr) << U8(list);
         EXPECT_EQ(U8(component->ClassName()), "TSkinImageList");
+        // The skin library's image list itself, empty until the layout stores pictures in it.
+        auto* imageList = dynamic_cast<skin::TSkinImageList*>(component);
+        ASSERT_NE(imageList, nullptr);
+        EXPECT_EQ(imageList->Count(), 0);
         EXPECT_EQ(component->Parent(), form.get());
         EXPECT_EQ(component->AsControl(), nullptr);
     }
+}
+
+TEST_F(MainFormTest, StartUpTakesTheSkinsScreenScaleFromTheDrawingServices) {
+    graphics.screenScale = 1.5f;
+    InitWindowSkin();
+    EXPECT_FLOAT_EQ(skin::ScreenScale(), 1.5f);
+    // Uninstall mode without drawing services keeps 1.0.
+    ui::SetGraphics(nullptr);
+    InitWindowSkin();
+    EXPECT_FLOAT_EQ(skin::ScreenScale(), 1.0f);
 }
 
 TEST_F(MainFormTest, EveryAnimationHasItsStoredValues) {

@@ -204,6 +204,16 @@ TEST_F(BasicControlsTest, ImageAutoSizeTakesThePictureSize) {
     EXPECT_EQ(image->Y(), 40);
 }
 
+TEST_F(BasicControlsTest, AnAnimatedImageThatIsNoGifIsDrawnThroughItsParameter) {
+    graphics.resources.emplace_back(u"logo", ui::RecordingGraphics::EncodeTestImage(48, 32));
+    auto* image = Add<TSkinFMXImage>(u"I", {0, 0, 48, 32});
+    image->ImageProperties().Picture().SetResourceName(u"logo");
+    image->ImageProperties().SetAnimated(true);
+    image->ImageProperties().SetCurrentRotateAngle(180);
+    EXPECT_EQ(Only(Paint(), "DrawBitmap 48x32").size(), 1u);
+    EXPECT_EQ(image->SelfOwnMaterialToDefault()->DrawPictureParam().RotateAngle(), 180);
+}
+
 TEST_F(BasicControlsTest, ImageDrawsThePictureTurnedAndTheCaptionOverIt) {
     graphics.resources.emplace_back(u"logo", ui::RecordingGraphics::EncodeTestImage(48, 32));
     auto* image = Add<TSkinFMXImage>(u"I", {0, 0, 48, 32});

@@ -89,6 +89,72 @@ TEST_F(SkinPictureTest, ClipRoundMakesASquareACircleAndKeepsTheCentre) {
     picture.Bitmap()->Unmap();
 }
 
+// Drawing services that count the bitmaps they make.
+class CountingGraphics : public ui::RecordingGraphics {
+public:
+    std::unique_ptr<ui::Bitmap> CreateBitmapFromPixels(const ui::BitmapPixels& pixels, float scale) override {
+        ++made;
+        return RecordingGraphics::CreateBitmapFromPixels(pixels, scale);
+    }
+    std::unique_ptr<ui::Bitmap> DecodeBitmap(std::span<const std::byte> encoded) override {
+        ++made;
+        return RecordingGraphics::DecodeBitmap(encoded);
+    }
+    int made = 0;
+};
+
+TEST_F(SkinPictureTest, NewDrawingServicesMakeEveryBitmapAgainWithTheSamePixels) {
+    // One picture from encoded data, one from pixels only (a clipped copy, which has no encoded data).
+    TSkinPicture decoded;
+    ui::MemoryStream stream(OpaqueImage(6, 4));
+    decoded.LoadFromStream(stream);
+    TSkinPicture drawn;
+    drawn.SetBitmap(graphics.CreateBitmap(3, 2, 2));
+    ui::BitmapPixels px = drawn.Bitmap()->Map(ui::MapAccess::ReadWrite);
+    px.At(2, 1) = 0xFF123456;
+    drawn.Bitmap()->Unmap();
+
+    CountingGraphics next;
+    ui::SetGraphics(&next);
+    EXPECT_EQ(next.made, 0);
+    // Sizes are known without the bitmaps.
+    EXPECT_EQ(decoded.Width(), 6);
+    EXPECT_EQ(drawn.Width(), 3);
+    EXPECT_EQ(drawn.Height(), 2);
+    ASSERT_NE(drawn.Bitmap(), nullptr);
+    ASSERT_NE(decoded.Bitmap(), nullptr);
+    EXPECT_EQ(next.made, 2);
+    EXPECT_EQ(drawn.Bitmap()->BitmapScale(), 2.0f);
+    EXPECT_EQ(drawn.Bitmap()->Map(ui::MapAccess::Read).At(2, 1), 0xFF123456u);
+    EXPECT_EQ(decoded.Bitmap()->Map(ui::MapAccess::Read).At(5, 3), 0xFFFFFFFFu);
+
+    // Without drawing services nothing is drawn, and the pixels wait for the next ones.
+    ui::SetGraphics(nullptr);
+    EXPECT_EQ(drawn.Bitmap(), nullptr);
+    EXPECT_FALSE(drawn.IsEmpty());
+    TSkinPicture copy;
+    copy.Assign(&drawn);
+    ui::SetGraphics(&graphics);
+    ASSERT_NE(copy.Bitmap(), nullptr);
+    EXPECT_EQ(copy.Bitmap()->Map(ui::MapAccess::Read).At(2, 1), 0xFF123456u);
+    ASSERT_NE(drawn.Bitmap(), nullptr);
+    EXPECT_EQ(drawn.Bitmap()->Map(ui::MapAccess::Read).At(2, 1), 0xFF123456u);
+}
+
+TEST_F(SkinPictureTest, AssignCopiesTheBitmapAsABitmapOfItsOwn) {
+    TSkinPicture source;
+    source.SetBitmap(graphics.CreateBitmap(2, 2, 1));
+    source.Bitmap()->Map(ui::MapAccess::ReadWrite).At(1, 1) = 0xFF00FF00;
+    source.Bitmap()->Unmap();
+    TSkinPicture copy;
+    copy.Assign(&source);
+    ASSERT_NE(copy.Bitmap(), nullptr);
+    EXPECT_NE(copy.Bitmap(), source.Bitmap());
+    EXPECT_EQ(copy.Bitmap()->Map(ui::MapAccess::Read).At(1, 1), 0xFF00FF00u);
+    copy.Assign(nullptr);
+    EXPECT_TRUE(copy.IsEmpty());
+}
+
 TEST_F(SkinPictureTest, ReentrantChangeIsRefused) {
     TSkinPicture picture;
     int calls = 0;
