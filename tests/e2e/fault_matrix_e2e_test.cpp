@@ -98,6 +98,7 @@ protected:
 TEST_F(FaultMatrixTest, ABrowsedFolderWithOtherFilesGetsASubFolderOfItsOwnAndKeepsItsFiles) {
     const std::u16string installer = Installer(u"VelnixSetup.exe");
     const std::u16string picked = ScratchRoot() + u"Documents";
+    ASSERT_TRUE(services().Files.CreateDirectories(picked + u"\\wizard"));
     ASSERT_TRUE(services().Files.WriteFile(picked + u"\\report.txt", "the user's report"));
     ASSERT_TRUE(services().Files.WriteFile(picked + u"\\wizard\\spells.txt", "the user's own wizard folder"));
     ASSERT_TRUE(services().Files.WriteFile(picked + u"\\bridge.dll", "the user's own bridge.dll"));
@@ -228,6 +229,7 @@ TEST_F(FaultMatrixTest, AnUninstallationAgainstAFaultRemovesWhatItCanAndKeepsThe
         {"a link in place of \"wizard\"",
          [&] {
              services().Files.DeleteTree(folder + u"wizard");
+             EXPECT_TRUE(services().Files.CreateDirectories(outside));
              EXPECT_TRUE(services().Files.WriteFile(outside + u"\\precious.txt", "the user's own"));
              EXPECT_TRUE(RunHost({"ln", "-s", UnixPathOf(outside), UnixPathOf(folder) + "/wizard"}).Ok());
              return [&] { RunHost({"rm", "-f", UnixPathOf(folder) + "/wizard"}); };
@@ -237,6 +239,7 @@ TEST_F(FaultMatrixTest, AnUninstallationAgainstAFaultRemovesWhatItCanAndKeepsThe
         {"a link in place of \"driver\"",
          [&] {
              services().Files.DeleteTree(folder + u"driver");
+             EXPECT_TRUE(services().Files.CreateDirectories(outside));
              EXPECT_TRUE(services().Files.WriteFile(outside + u"\\precious.txt", "the user's own"));
              EXPECT_TRUE(RunHost({"ln", "-s", UnixPathOf(outside), UnixPathOf(folder) + "/driver"}).Ok());
              return [&] { RunHost({"rm", "-f", UnixPathOf(folder) + "/driver"}); };

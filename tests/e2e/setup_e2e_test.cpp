@@ -233,14 +233,29 @@ TEST_F(SetupEndToEndTest, TheInstallationFinishesWhateverTheStatisticsServerDoes
         const char* what;
         std::u16string url;
         const char* loggedPath;  // nullptr: nothing reaches the server
+        // The installer's log lines that name the failure (one of them).
+        std::vector<std::string> logLines;
     } cases[] = {
-        {"server down", EnvironmentText(L"VELNIX_TEST_STATS_DOWN_URL"), nullptr},
-        {"HTML with status 502", server + u"/html502", "/html502/stat/updateinstall/"},
-        {"connection never answered", EnvironmentText(L"VELNIX_TEST_STATS_SILENT_URL"), nullptr},
+        {"server down",
+         EnvironmentText(L"VELNIX_TEST_STATS_DOWN_URL"),
+         nullptr,
+         {"Setup: no answer from " + U8(EnvironmentText(L"VELNIX_TEST_STATS_DOWN_URL")) + "/stat/updateinstall/"}},
+        {"HTML with status 502",
+         server + u"/html502",
+         "/html502/stat/updateinstall/",
+         {"Setup: the answer of " + U8(server) + "/html502/stat/updateinstall/ with status 502 is not a JSON object"}},
+        // Cut off when the process ends, or given up by the client's time-outs before that.
+        {"connection never answered",
+         EnvironmentText(L"VELNIX_TEST_STATS_SILENT_URL"),
+         nullptr,
+         {"Setup: a usage report is still in flight and is cut off",
+          "Setup: no answer from " + U8(EnvironmentText(L"VELNIX_TEST_STATS_SILENT_URL")) + "/stat/updateinstall/"}},
     };
+    EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const size_t statsBefore = StatsCount();
+        services().Files.DeleteTree(WorkDirWindows() + u"log\\");
         {
             EnvironmentOverride url(L"VELNIX_TEST_STATS_URL", c.url);
             ChildProcess setup(installer);
@@ -254,13 +269,24 @@ TEST_F(SetupEndToEndTest, TheInstallationFinishesWhateverTheStatisticsServerDoes
         if (c.loggedPath != nullptr) {
             EXPECT_EQ(RequestsTo(c.loggedPath, statsBefore).size(), 1u);
         }
+        const std::vector<std::string> lines = LogLines(WorkDirWindows());
+        EXPECT_TRUE(std::find_first_of(lines.begin(), lines.end(), c.logLines.begin(), c.logLines.end()) != lines.end())
+            << c.logLines.front() << "\n" << ::testing::PrintToString(lines);
     }
 }
 
 TEST_F(SetupEndToEndTest, TheUninstallerEndsAnApplicationThatIgnoresOrHangsOnTheQuitRequest) {
     const std::u16string installer = Installer(u"VelnixSetup.exe");
     const std::u16string folder = DefaultFolder();
-    for (const char16_t* behaviour : {u"--ignore-quit", u"--hang"}) {
+    EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
+    const struct {
+        const char16_t* behaviour;
+        const char* logLine;  // the uninstaller's line that names the failure
+    } apps[] = {
+        {u"--ignore-quit", "Setup: the application did not quit when asked"},
+        {u"--hang", "Setup: the application does not answer the quit request"},
+    };
+    for (const auto& [behaviour, logLine] : apps) {
         SCOPED_TRACE(U8(behaviour));
         CleanMachine();
         QuickInstall(installer);
@@ -272,7 +298,9 @@ TEST_F(SetupEndToEndTest, TheUninstallerEndsAnApplicationThatIgnoresOrHangsOnThe
         const std::optional<uint32_t> exitCode = uninstaller.Wait(60000);
         ASSERT_TRUE(exitCode.has_value()) << "the uninstaller did not end";
         EXPECT_TRUE(WaitUntil([&] { return !app.Running(); }, 10000)) << "the application still runs";
+        EXPECT_TRUE(LogContains(folder, logLine)) << logLine;
         ExpectUninstalled(folder);
+        services().Files.DeleteTree(folder + u"log\\");
     }
 }
 
@@ -285,9 +313,18 @@ TEST_F(SetupEndToEndTest, ACorruptArchiveLeavesEverythingButTheListedStepsAlone)
     ASSERT_TRUE(services().Files.WriteFile(AppData() + u"\\velnix-e2e-neighbour.txt", "next to it"));
     ASSERT_TRUE(services().Files.WriteFile(folder + u"keep.txt", "inside it"));
 
+    EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
+    services().Files.DeleteTree(WorkDirWindows() + u"log\\");
     QuickInstall(installer);
 
-    // The extractor found nothing to extract; the rest of the sequence ran as it always does.
+    // The extractor found nothing to extract and said so; the rest of the sequence ran as it always does.
+    const std::vector<std::string> lines = LogLines(WorkDirWindows());
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& line) {
+                               return line.starts_with("Setup: the extractor ended with exit code 2");
+                           }),
+              lines.end());
+    EXPECT_TRUE(LogContains(WorkDirWindows(), "Setup: the extraction left no Velnix.exe in " + U8(folder)));
     EXPECT_FALSE(services().Files.FileExists(folder + u"Velnix.exe"));
     EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
     EXPECT_EQ(TempArchives(), tempArchivesBefore_);
