@@ -28,6 +28,8 @@ TEST_F(SetupEndToEndTest, FreshInstallUpdateAndUninstallThroughTheRealWindow) {
         SCOPED_TRACE("fresh install");
         EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
         services().Files.DeleteTree(WorkDirWindows() + u"log\\");
+        // Other tests of the run may have reported before this one.
+        const size_t statsBefore = StatsCount();
         ChildProcess setup(installer);
         ASSERT_TRUE(setup.Started());
         const SetupWindow window = WaitForWindow(L"Install Velnix");
@@ -76,7 +78,7 @@ TEST_F(SetupEndToEndTest, FreshInstallUpdateAndUninstallThroughTheRealWindow) {
         EXPECT_FALSE(LogContains(WorkDirWindows(), "Setup: the main thread did not end the process in time"));
         ExpectInstalled(folder, installer);
         // The report runs beside the installation, which gives it its moment to arrive before the process ends.
-        const std::vector<StatsRequest> reports = RequestsTo("/stat/install/");
+        const std::vector<StatsRequest> reports = RequestsTo("/stat/install/", statsBefore);
         EXPECT_EQ(reports.size(), 1u);
         for (const StatsRequest& report : reports) {
             EXPECT_TRUE(report.hashOk) << report.body;
@@ -271,7 +273,8 @@ TEST_F(SetupEndToEndTest, TheInstallationFinishesWhateverTheStatisticsServerDoes
         }
         const std::vector<std::string> lines = LogLines(WorkDirWindows());
         EXPECT_TRUE(std::find_first_of(lines.begin(), lines.end(), c.logLines.begin(), c.logLines.end()) != lines.end())
-            << c.logLines.front() << "\n" << ::testing::PrintToString(lines);
+            << c.logLines.front() << "\n"
+            << ::testing::PrintToString(lines);
     }
 }
 
