@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/path_text.h"
 #include "app/registry_keys.h"
 #include "app/self_removal.h"
 #include "app/usage_report.h"
+#include "ui/text.h"
 
 namespace app {
 
@@ -22,48 +25,39 @@ void RemoveIfPresent(SetupServices& services, const std::u16string& path, bool& 
 
 // The copy of the running executable that becomes Uninstall.exe is made in the temporary folder while the
 // archive is written and extracted, and moved in place in its turn, so that it costs the installation no time.
-struct StagedUninstaller {
-    std::optional<std::u16string> Path;
-    std::unique_ptr<IFileCopy> Copy;
-};
-
-StagedUninstaller StageUninstaller(SetupServices& services, const std::u16string& tempFolder) {
-    StagedUninstaller staged;
-    staged.Path = services.Files.CreateTempFile(tempFolder, u"tmp");
-    if (staged.Path) staged.Copy = services.Files.StartCopy(services.Process.ExecutablePath(), *staged.Path);
-    if (!staged.Copy) services.Log.Log(u"Setup: the uninstaller is copied after the extraction");
+// It is transient: when the window is closed or the process ends before it is in place, nothing of it stays.
+std::unique_ptr<ITransientCopy> StageUninstaller(SetupServices& services, const std::u16string& tempFolder) {
+    std::unique_ptr<ITransientCopy> staged =
+        services.Files.StartTransientCopy(services.Process.ExecutablePath(), tempFolder, u"tmp");
+    if (!staged) services.Log.Log(u"Setup: the uninstaller is copied after the extraction");
     return staged;
 }
 
-// The staged copy as Uninstall.exe; without one (or when it cannot be moved) a copy of the running executable.
-bool PlaceUninstaller(SetupServices& services, StagedUninstaller& staged, const std::u16string& uninstaller) {
-    if (staged.Copy && staged.Copy->Wait() && services.Files.MoveFileNoReplace(*staged.Path, uninstaller)) return true;
-    return services.Files.CopyFileNoReplace(services.Process.ExecutablePath(), uninstaller);
-}
-
-// Whatever became of it, the staged copy does not stay in the temporary folder.
-void DiscardStaged(SetupServices& services, StagedUninstaller& staged) {
-    if (staged.Copy) staged.Copy->Wait();
-    if (staged.Path && services.Files.FileExists(*staged.Path) && !services.Files.RemoveFile(*staged.Path)) {
-        services.Log.Log(u"Setup: cannot delete " + *staged.Path);
-    }
+// The staged copy as Uninstall.exe; without one (or when it cannot be put in place) a copy of the running
+// executable. Whatever became of it, the staged copy is let go.
+bool PlaceUninstaller(SetupServices& services, std::unique_ptr<ITransientCopy> staged,
+                      const std::u16string& uninstaller) {
+    const bool placed = staged && staged->Wait() && staged->KeepAs(uninstaller);
+    staged.reset();
+    return placed || services.Files.CopyFileNoReplace(services.Process.ExecutablePath(), uninstaller);
 }
 
 // Extractor and archive go, each on its own, so that a temporary file held by another program costs the
 // installation nothing; then an old Uninstall.exe makes room for the copy of the running executable. Whether an
 // Uninstall.exe is in place afterwards.
 bool CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
-                                const std::u16string& uninstaller, StagedUninstaller& staged) {
+                                const std::u16string& uninstaller, std::unique_ptr<ITransientCopy> staged) {
     for (const std::u16string* temporary : {&extractor, &archive}) {
         bool ok = true;
         RemoveIfPresent(services, *temporary, ok);
     }
     bool ok = true;
     RemoveIfPresent(services, uninstaller, ok);
-    if (ok && !PlaceUninstaller(services, staged, uninstaller)) {
+    if (!ok) {
+        staged.reset();
+    } else if (!PlaceUninstaller(services, std::move(staged), uninstaller)) {
         services.Log.Log(u"Setup: cannot copy the uninstaller to " + uninstaller);
     }
-    DiscardStaged(services, staged);
     return services.Files.FileExists(uninstaller);
 }
 
@@ -101,6 +95,30 @@ void WriteUninstallEntry(TSetupState& state, SetupServices& services) {
     };
     for (const auto& [name, value] : values) {
         if (!key->WriteString(name, value)) services.Log.Log(u"Setup: cannot write " + std::u16string(name));
+    }
+}
+
+// The sequence goes on after a failed extraction; the log names what went wrong.
+void LogExtractionFailure(SetupServices& services, const CommandResult& extraction, const std::u16string& installDir) {
+    if (!extraction.ExitCode) {
+        services.Log.Log(u"Setup: the extractor did not start");
+    } else if (*extraction.ExitCode != 0) {
+        // The output's lines on one line, the last of them when it is long.
+        constexpr size_t kOutputShown = 400;
+        std::u16string output;
+        for (const char16_t c : extraction.Output) {
+            const bool lineEnd = c == u'\r' || c == u'\n';
+            if (lineEnd && (output.empty() || output.back() == u' ')) continue;
+            output += lineEnd ? u' ' : c;
+        }
+        while (!output.empty() && output.back() == u' ') output.pop_back();
+        if (output.size() > kOutputShown) output = u"..." + output.substr(output.size() - kOutputShown);
+        services.Log.Log(u"Setup: the extractor ended with exit code " +
+                         ui::Utf8ToUtf16(std::to_string(*extraction.ExitCode)) +
+                         (output.empty() ? u"" : u": " + output));
+    }
+    if (!services.Files.FileExists(installDir + u"Velnix.exe")) {
+        services.Log.Log(u"Setup: the extraction left no Velnix.exe in " + installDir);
     }
 }
 
@@ -189,19 +207,21 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, cons
         return InstallOutcome::NoArchiveFile;
     }
     services.Log.Log(u"Setup: installing into " + state.InstallDir);
-    StagedUninstaller staged = StageUninstaller(services, tempFolder);
+    std::unique_ptr<ITransientCopy> staged = StageUninstaller(services, tempFolder);
     if (!services.Resources.WriteToFile(u"7za", extractor)) services.Log.Log(u"Setup: cannot write " + extractor);
     if (!services.Resources.WriteToFile(u"pak", *archive)) services.Log.Log(u"Setup: cannot write " + *archive);
     if (!services.Files.DirectoryExists(state.InstallDir) && !services.Files.CreateDirectories(state.InstallDir)) {
         services.Log.Log(u"Setup: cannot create " + state.InstallDir);
     }
 
-    services.Processes.RunCommand({.CommandLine = ExtractorCommandLine(extractor, *archive, state.InstallDir),
-                                   .WorkDir = std::u16string(FolderOf(extractor)),
-                                   .Encoding = OutputEncoding::Utf8});
+    const CommandResult extraction =
+        services.Processes.RunCommand({.CommandLine = ExtractorCommandLine(extractor, *archive, state.InstallDir),
+                                       .WorkDir = std::u16string(FolderOf(extractor)),
+                                       .Encoding = OutputEncoding::Utf8});
+    LogExtractionFailure(services, extraction, state.InstallDir);
 
-    const bool hasUninstaller =
-        CleanUpAndPlaceUninstaller(services, extractor, *archive, state.InstallDir + u"Uninstall.exe", staged);
+    const bool hasUninstaller = CleanUpAndPlaceUninstaller(services, extractor, *archive,
+                                                           state.InstallDir + u"Uninstall.exe", std::move(staged));
     CreateShortcuts(services, state.InstallDir);
     // The entry points at Uninstall.exe: without one it would offer a removal that cannot run.
     if (hasUninstaller) {

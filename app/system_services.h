@@ -54,13 +54,20 @@ public:
     virtual bool DeleteKey(std::u16string_view subKey) = 0;
 };
 
-// A file copy running in the background.
-class IFileCopy {
+// A copy of a file, made in the background into a new temporary file that lives only as long as this object:
+// the system deletes the file when the object lets it go and when the process ends, however it ends (a window
+// closed in the middle of a step, the process ended from outside), unless it has been kept at another path.
+class ITransientCopy {
 public:
-    // Waits for the copy when it still runs.
-    virtual ~IFileCopy() = default;
+    // Waits for the copy when it still runs, then lets the file go: unless kept, it is deleted.
+    virtual ~ITransientCopy() = default;
+    // The temporary file's full path.
+    virtual const std::u16string& Path() const = 0;
     // Waits until the copy has ended; whether it succeeded. Later calls give the same answer at once.
     virtual bool Wait() = 0;
+    // Once the copy has succeeded: puts the file at path (to another volume too; fails when path exists) and
+    // keeps it there for good. Whether the file is at path now.
+    virtual bool KeepAs(std::u16string_view path) = 0;
 };
 
 class IFileSystem {
@@ -74,8 +81,10 @@ public:
     virtual bool RemoveFile(std::u16string_view path) = 0;
     // Copies a file; fails when the target exists.
     virtual bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) = 0;
-    // Starts copying a file in the background, replacing the target; nothing when the copy cannot start.
-    virtual std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) = 0;
+    // Starts copying a file in the background into a new transient file with a unique name ("<prefix>XXXX.tmp")
+    // in the folder; nothing when the copy cannot start.
+    virtual std::unique_ptr<ITransientCopy> StartTransientCopy(std::u16string_view from, std::u16string_view folder,
+                                                               std::u16string_view prefix) = 0;
     // Moves a file, to another volume too; fails when the target exists.
     virtual bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) = 0;
     // Creates the folder with all missing parents.

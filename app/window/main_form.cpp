@@ -135,6 +135,10 @@ void TMainForm::BrowseBtnClick(ui::Object*) {
     if (picked.empty()) return;
     // The list shows the folder the installation will really use.
     const std::u16string folder = BrowsedInstallFolder(picked, services_.Files);
+    if (folder != picked) {
+        services_.Log.Log(u"Window: the picked folder " + picked + u" holds other files; the installation uses " +
+                          folder);
+    }
     if (browseBtn_->Tag() < 1 || driveComboBox_->Count() == 0) {
         driveComboBox_->AddItem(folder);
         browseBtn_->SetTag(1);

@@ -138,32 +138,54 @@ bool FakeSystem::CopyFileNoReplace(std::u16string_view from, std::u16string_view
     return true;
 }
 
-namespace {
-
-class FakeFileCopy final : public IFileCopy {
+class FakeTransientCopy final : public ITransientCopy {
 public:
-    FakeFileCopy(std::vector<std::string>& events, bool ok) : events_(events), ok_(ok) {}
+    FakeTransientCopy(FakeSystem& system, std::u16string path, bool ok)
+        : system_(system), path_(std::move(path)), ok_(ok) {
+        system_.transientFiles.insert(path_);
+    }
+    ~FakeTransientCopy() override {
+        system_.transientFiles.erase(path_);
+        if (kept_) return;
+        system_.events.push_back("let go " + U8(path_));
+        system_.files.erase(path_);
+    }
+    const std::u16string& Path() const override { return path_; }
     bool Wait() override {
-        if (!waited_) events_.push_back(std::string("copy waited") + (ok_ ? "" : ", failed"));
+        if (!waited_) system_.events.push_back(std::string("copy waited") + (ok_ ? "" : ", failed"));
         waited_ = true;
         return ok_;
     }
+    bool KeepAs(std::u16string_view path) override {
+        if (!Wait() || kept_) return false;
+        kept_ = system_.MoveFileNoReplace(path_, path);
+        if (kept_) system_.transientFiles.erase(path_);
+        return kept_;
+    }
 
 private:
-    std::vector<std::string>& events_;
+    FakeSystem& system_;
+    std::u16string path_;
     bool ok_;
     bool waited_ = false;
+    bool kept_ = false;
 };
 
-}  // namespace
-
-std::unique_ptr<IFileCopy> FakeSystem::StartCopy(std::u16string_view from, std::u16string_view to) {
+std::unique_ptr<ITransientCopy> FakeSystem::StartTransientCopy(std::u16string_view from, std::u16string_view folder,
+                                                               std::u16string_view prefix) {
     if (backgroundCopyUnavailable) return nullptr;
-    Event("start copy " + U8(from) + " -> " + U8(to));
+    std::optional<std::u16string> path = CreateTempFile(folder, prefix);
+    if (!path) return nullptr;
+    Event("start copy " + U8(from) + " -> " + U8(*path));
     const std::u16string source(from);
-    if (!backgroundCopyFails)
-        files[std::u16string(to)] = files.count(source) ? files[source] : std::string("running executable");
-    return std::make_unique<FakeFileCopy>(events, !backgroundCopyFails);
+    if (!backgroundCopyFails) files[*path] = files.count(source) ? files[source] : std::string("running executable");
+    return std::make_unique<FakeTransientCopy>(*this, *path, !backgroundCopyFails);
+}
+
+std::map<std::u16string, std::string> FakeSystem::FilesLeftByAnEndNow() const {
+    std::map<std::u16string, std::string> left = files;
+    for (const std::u16string& path : transientFiles) left.erase(path);
+    return left;
 }
 
 bool FakeSystem::MoveFileNoReplace(std::u16string_view from, std::u16string_view to) {
@@ -252,6 +274,7 @@ CommandResult FakeSystem::RunCommand(const CommandRequest& request) {
     Event("run " + U8(request.CommandLine) + " | in " + U8(request.WorkDir) + " | " +
           (request.Encoding == OutputEncoding::Utf8 ? "utf8" : "ansi") + " | limit " +
           std::to_string(request.TimeLimitSeconds));
+    if (onRun) return onRun(request);
     return {.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
 }
 

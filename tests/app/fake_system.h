@@ -73,6 +73,8 @@ public:
     bool backgroundCopyFails = false;
     // Runs on every Sleep after its event is recorded: time passing for the other threads.
     std::function<void()> onSleep;
+    // Answers RunCommand after its event is recorded (default: exit code 0, no output).
+    std::function<CommandResult(const CommandRequest&)> onRun;
 
     // ---- what the test looks at ----
     std::vector<std::string> events;
@@ -80,6 +82,11 @@ public:
     std::vector<HttpRequest> httpRequests;
     std::vector<std::string> hashInputs;
     bool ended = false;
+
+    // Transient files held now: the system deletes them when the process ends, however it ends.
+    std::set<std::u16string> transientFiles;
+    // The files that would stay if the process ended now.
+    std::map<std::u16string, std::string> FilesLeftByAnEndNow() const;
 
     // Adds a file (and its folders).
     void AddFile(const std::u16string& path, std::string content = "x");
@@ -103,8 +110,10 @@ public:
     bool IsDirectoryEmpty(std::u16string_view path) override;
     bool RemoveFile(std::u16string_view path) override;
     bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override;
-    // The copy is made at once; "start copy" and, at the first Wait, "copy waited" are recorded.
-    std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) override;
+    // A temporary file as CreateTempFile makes it, the copy made at once; "start copy", at the first Wait "copy
+    // waited", a keep as "move" and a copy let go unkept as "let go" are recorded.
+    std::unique_ptr<ITransientCopy> StartTransientCopy(std::u16string_view from, std::u16string_view folder,
+                                                       std::u16string_view prefix) override;
     bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) override;
     bool CreateDirectories(std::u16string_view path) override;
     bool RemoveEmptyDirectory(std::u16string_view path) override;

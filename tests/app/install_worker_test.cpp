@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -298,9 +300,68 @@ TEST_F(InstallWorkerTest, WithoutAUsableBackgroundCopyTheRunningExecutableIsCopi
         EXPECT_EQ(fake.EventsStartingWith("copy " + U8(kSetupPath) + " -> " + U8(kTarget) + "Uninstall.exe").size(),
                   1u);
         EXPECT_EQ(fake.files[kTarget + u"Uninstall.exe"], "running executable");
-        // The empty file made for the staged copy goes with the rest of the temporary files.
+        // Nothing of the staged copy stays in the temporary folder.
         EXPECT_FALSE(fake.HasFile(u"C:\\Users\\Ann\\AppData\\Local\\Temp\\tmp1A2C.tmp"));
-        EXPECT_EQ(fake.EventsStartingWith("delete " + kTemp + "tmp1A2C.tmp").size(), 1u);
+        EXPECT_EQ(fake.EventsStartingWith("let go " + kTemp + "tmp1A2C.tmp").size(), c.fails ? 1u : 0u);
+        EXPECT_TRUE(fake.transientFiles.empty());
+        EXPECT_EQ(fake.events.back(), "end 0");
+    }
+}
+
+// The window's close button and any other end of the process during the extraction leave in the temporary folder
+// the extractor and the archive only: the staged uninstaller is a transient file, gone with the process.
+TEST_F(InstallWorkerTest, AProcessEndDuringTheExtractionLeavesOnlyTheExtractorAndTheArchive) {
+    state.InstallDir = kTarget;
+    const std::u16string temp = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
+    system.AddFile(temp + u"someone else's.tmp", "not ours");
+    std::map<std::u16string, std::string> left;
+    system.onRun = [&](const CommandRequest&) {
+        left = system.FilesLeftByAnEndNow();
+        return CommandResult{.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
+    };
+    RunInstallation(state, system.Services());
+    std::vector<std::string> inTemp;
+    for (const auto& [path, content] : left) {
+        if (path.starts_with(temp)) inTemp.push_back(U8(path.substr(temp.size())));
+    }
+    EXPECT_EQ(inTemp, (std::vector<std::string>{"7za.exe", "someone else's.tmp", "tmp1A2B.tmp"}));
+    EXPECT_EQ(left.count(kTarget + u"Uninstall.exe"), 0u);
+    // Kept, the copy is an ordinary file that outlives the process.
+    EXPECT_EQ(system.FilesLeftByAnEndNow().count(kTarget + u"Uninstall.exe"), 1u);
+}
+
+TEST_F(InstallWorkerTest, AFailedExtractionIsLoggedAndTheSequenceGoesOn) {
+    const struct {
+        const char* what;
+        std::optional<uint32_t> exitCode;
+        std::u16string output;
+        std::vector<std::u16string> lines;
+    } cases[] = {
+        {"the archive is damaged",
+         2u,
+         u"\r\nERROR: tmp1A2B.tmp\r\nCannot open the file as archive\r\n",
+         {u"Setup: the extractor ended with exit code 2: ERROR: tmp1A2B.tmp Cannot open the file as archive"}},
+        {"the extractor does not start", std::nullopt, u"", {u"Setup: the extractor did not start"}},
+        {"nothing extracted", 0u, u"", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSystem fake;
+        fake.executablePath = kSetupPath;
+        fake.onRun = [&](const CommandRequest&) {
+            return CommandResult{.ExitCode = c.exitCode, .Output = c.output, .StoppedAtTimeLimit = false};
+        };
+        TSetupState installing = state;
+        installing.InstallDir = kTarget;
+        EXPECT_EQ(RunInstallation(installing, fake.Services()), InstallOutcome::Finished);
+        std::vector<std::string> expected;
+        for (const std::u16string& line : c.lines) expected.push_back(U8(line));
+        expected.push_back("Setup: the extraction left no Velnix.exe in " + U8(kTarget));
+        std::vector<std::string> found;
+        for (const std::u16string& line : fake.logLines) {
+            if (line.starts_with(u"Setup: the extract")) found.push_back(U8(line));
+        }
+        EXPECT_EQ(found, expected);
         EXPECT_EQ(fake.events.back(), "end 0");
     }
 }

@@ -18,8 +18,9 @@ public:
     bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override {
         return real_.CopyFileNoReplace(from, to);
     }
-    std::unique_ptr<IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) override {
-        return real_.StartCopy(from, to);
+    std::unique_ptr<ITransientCopy> StartTransientCopy(std::u16string_view from, std::u16string_view folder,
+                                                       std::u16string_view prefix) override {
+        return real_.StartTransientCopy(from, folder, prefix);
     }
     bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) override {
         return real_.MoveFileNoReplace(from, to);

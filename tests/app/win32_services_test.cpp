@@ -234,32 +234,51 @@ TEST_F(Win32ServicesTest, FilesAndFolders) {
     EXPECT_TRUE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
     EXPECT_FALSE(files.CopyFileNoReplace(deep + u"read-only.txt", root + u"copy.txt"));
 
-    // A background copy of a large file replaces the (empty) target; one of a missing file fails; a copy that is
-    // never waited for is finished by its owner's end.
+    // A transient copy of a large file, kept: it is renamed into place. Let go, failed or refused a place taken
+    // by another file, it leaves nothing in its folder.
     const std::string large = Pattern(3 * 1024 * 1024 + 17);
     ASSERT_TRUE(files.WriteFile(root + u"large.bin", large));
-    ASSERT_TRUE(files.WriteFile(root + u"staged.tmp", ""));
+    ASSERT_TRUE(files.CreateDirectories(root + u"staging"));
+    const std::u16string staging = root + u"staging\\";
     {
-        std::unique_ptr<IFileCopy> copy = files.StartCopy(root + u"large.bin", root + u"staged.tmp");
+        std::unique_ptr<ITransientCopy> copy = files.StartTransientCopy(root + u"large.bin", staging, u"tmp");
         ASSERT_TRUE(copy);
+        EXPECT_TRUE(copy->Path().starts_with(staging + u"tmp")) << U8(copy->Path());
+        EXPECT_TRUE(copy->Path().ends_with(u".tmp")) << U8(copy->Path());
         EXPECT_TRUE(copy->Wait());
         EXPECT_TRUE(copy->Wait());
+        EXPECT_TRUE(copy->KeepAs(deep + u"Uninstall.exe"));
+        EXPECT_FALSE(copy->KeepAs(deep + u"again.exe"));
     }
-    EXPECT_TRUE(FileText(root + u"staged.tmp") == large);
+    EXPECT_TRUE(FileText(deep + u"Uninstall.exe") == large);
+    EXPECT_TRUE(files.IsDirectoryEmpty(staging));
     {
-        std::unique_ptr<IFileCopy> missing = files.StartCopy(root + u"missing.bin", root + u"never.tmp");
+        std::unique_ptr<ITransientCopy> unkept = files.StartTransientCopy(root + u"large.bin", staging, u"tmp");
+        ASSERT_TRUE(unkept);
+        std::unique_ptr<ITransientCopy> unwaited = files.StartTransientCopy(root + u"large.bin", staging, u"tmp");
+        ASSERT_TRUE(unwaited);
+        EXPECT_NE(U8(unkept->Path()), U8(unwaited->Path()));
+        EXPECT_TRUE(unkept->Wait());
+        std::unique_ptr<ITransientCopy> missing = files.StartTransientCopy(root + u"missing.bin", staging, u"tmp");
         ASSERT_TRUE(missing);
         EXPECT_FALSE(missing->Wait());
-        EXPECT_FALSE(files.FileExists(root + u"never.tmp"));
-        std::unique_ptr<IFileCopy> unwaited = files.StartCopy(root + u"large.bin", root + u"unwaited.tmp");
+        EXPECT_FALSE(missing->KeepAs(deep + u"missing.exe"));
+        EXPECT_FALSE(files.FileExists(deep + u"missing.exe"));
+        std::unique_ptr<ITransientCopy> refused = files.StartTransientCopy(root + u"large.bin", staging, u"tmp");
+        ASSERT_TRUE(refused);
+        EXPECT_FALSE(refused->KeepAs(root + u"large.bin"));
     }
-    EXPECT_TRUE(FileText(root + u"unwaited.tmp") == large);
+    EXPECT_TRUE(FileText(root + u"large.bin") == large);
+    EXPECT_TRUE(files.IsDirectoryEmpty(staging));
+    EXPECT_EQ(files.StartTransientCopy(root + u"large.bin", root + u"no such folder\\", u"tmp"), nullptr);
     // Moving never replaces, and the source goes.
+    ASSERT_TRUE(files.WriteFile(root + u"staged.tmp", large));
+    ASSERT_TRUE(files.WriteFile(root + u"unwaited.tmp", "other"));
     EXPECT_FALSE(files.MoveFileNoReplace(root + u"staged.tmp", root + u"unwaited.tmp"));
     EXPECT_TRUE(files.FileExists(root + u"staged.tmp"));
-    EXPECT_TRUE(files.MoveFileNoReplace(root + u"staged.tmp", deep + u"Uninstall.exe"));
+    EXPECT_TRUE(files.MoveFileNoReplace(root + u"staged.tmp", deep + u"moved.exe"));
     EXPECT_FALSE(files.FileExists(root + u"staged.tmp"));
-    EXPECT_TRUE(FileText(deep + u"Uninstall.exe") == large);
+    EXPECT_TRUE(FileText(deep + u"moved.exe") == large);
 
     EXPECT_FALSE(files.RemoveEmptyDirectory(root + u"a b"));
     EXPECT_TRUE(files.DeleteTree(root + u"a b"));

@@ -153,6 +153,10 @@ bool ChildProcess::Running() const {
     return process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
+bool ChildProcess::Terminate(uint32_t exitCode) {
+    return process_.Valid() && TerminateProcess(process_.Get(), exitCode) != FALSE;
+}
+
 std::optional<uint32_t> ChildProcess::Wait(int timeoutMs) {
     if (!process_.Valid() || WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
         return std::nullopt;

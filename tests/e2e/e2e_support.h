@@ -71,6 +71,8 @@ public:
     bool Running() const;
     // The exit code once the process has ended within the time; nothing otherwise.
     std::optional<uint32_t> Wait(int timeoutMs);
+    // Ends the process from outside, as the task manager does.
+    bool Terminate(uint32_t exitCode);
     DWORD Id() const { return id_; }
 
 private:

@@ -3,7 +3,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
+#include <utility>
 #include <thread>
 #include <vector>
 
@@ -124,42 +127,137 @@ bool Win32FileSystem::CopyFileNoReplace(std::u16string_view from, std::u16string
 
 namespace {
 
-// CopyFileW on a thread of its own, joined by Wait or at the latest by the destructor.
-class Win32FileCopy final : public app::IFileCopy {
+bool SetDeletePending(HANDLE file, bool pending) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = pending ? TRUE : FALSE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
+}
+
+// Renames the open file; fails when the target exists or lies on another volume.
+bool RenameOpenFile(HANDLE file, const std::wstring& target) {
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + (target.size() + 1) * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = FALSE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::copy(target.begin(), target.end(), rename->FileName);
+    rename->FileName[target.size()] = L'\0';
+    return SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())) != FALSE;
+}
+
+// Copies the rest of from (from its current position) to the end of to; the error on failure, 0 on success.
+DWORD CopyBetweenHandles(HANDLE from, HANDLE to) {
+    std::vector<char> buffer(1 << 20);
+    while (true) {
+        DWORD read = 0;
+        if (!ReadFile(from, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) return GetLastError();
+        if (read == 0) return 0;
+        DWORD offset = 0;
+        while (offset < read) {
+            DWORD written = 0;
+            if (!::WriteFile(to, buffer.data() + offset, read - offset, &written, nullptr)) return GetLastError();
+            if (written == 0) return ERROR_WRITE_FAULT;
+            offset += written;
+        }
+    }
+}
+
+// The staged file is held open with its delete pending from the moment it exists: the system removes it when the
+// handle closes, which a process that ends in any way does. Kept, the delete is withdrawn and the file renamed
+// through the same handle; across volumes its bytes are copied out and the staged file goes as usual.
+class Win32TransientCopy final : public app::ITransientCopy {
 public:
-    Win32FileCopy(std::u16string_view from, std::u16string_view to, app::ISetupLog& log)
-        : from_(from), to_(to), log_(log) {}
-    ~Win32FileCopy() override { Wait(); }
+    Win32TransientCopy(std::u16string from, std::u16string path, UniqueHandle file, app::ISetupLog& log)
+        : from_(std::move(from)), path_(std::move(path)), file_(std::move(file)), log_(log) {}
+    ~Win32TransientCopy() override {
+        Wait();
+        file_.Reset();
+        if (!kept_) log_.Log(u"Files: transient copy " + path_ + u" let go");
+    }
 
     void Start() {
         thread_ = std::thread([this] {
-            ok_ = CopyFileW(Wide(from_).c_str(), Wide(to_).c_str(), FALSE) != FALSE;
-            error_ = ok_ ? 0 : GetLastError();
+            UniqueHandle source(CreateFileW(Wide(from_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+            error_ = source ? CopyBetweenHandles(source.Get(), file_.Get()) : GetLastError();
+            ok_ = error_ == 0;
         });
     }
+
+    const std::u16string& Path() const override { return path_; }
 
     bool Wait() override {
         if (thread_.joinable()) {
             thread_.join();
-            log_.Log(u"Files: copy " + from_ + u" to " + to_ + u" in the background" +
+            log_.Log(u"Files: copy " + from_ + u" to " + path_ + u" in the background" +
                      (ok_ ? u"" : u" failed" + ErrorText(error_)));
         }
         return ok_;
     }
 
+    bool KeepAs(std::u16string_view path) override {
+        if (!Wait() || kept_) return false;
+        const std::wstring target = Wide(path);
+        // Between withdrawing the delete and the rename lie two calls to the system, nothing else.
+        if (SetDeletePending(file_.Get(), false)) {
+            if (RenameOpenFile(file_.Get(), target)) {
+                kept_ = true;
+                log_.Log(u"Files: move " + path_ + u" to " + std::u16string(path));
+                return true;
+            }
+            const DWORD error = GetLastError();
+            if (!SetDeletePending(file_.Get(), true)) {
+                log_.Log(u"Files: the delete of " + path_ + u" cannot be asked again" + ErrorText(GetLastError()));
+            }
+            log_.Log(u"Files: move " + path_ + u" to " + std::u16string(path) + u" failed" + ErrorText(error) +
+                     u"; its bytes are copied");
+        }
+        return CopyOut(target, path);
+    }
+
 private:
+    bool CopyOut(const std::wstring& target, std::u16string_view path) {
+        LARGE_INTEGER start{};
+        UniqueHandle out(
+            CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD error = out ? 0 : GetLastError();
+        if (error == 0 && !SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN)) error = GetLastError();
+        if (error == 0) error = CopyBetweenHandles(file_.Get(), out.Get());
+        if (out && error != 0) {
+            out.Reset();
+            DeleteFileW(target.c_str());
+        }
+        log_.Log(u"Files: copy " + path_ + u" to " + std::u16string(path) +
+                 (error == 0 ? u"" : u" failed" + ErrorText(error)));
+        return error == 0;
+    }
+
     std::u16string from_;
-    std::u16string to_;
+    std::u16string path_;
+    UniqueHandle file_;
     app::ISetupLog& log_;
     bool ok_ = false;
+    bool kept_ = false;
     DWORD error_ = 0;
     std::thread thread_;
 };
 
 }  // namespace
 
-std::unique_ptr<app::IFileCopy> Win32FileSystem::StartCopy(std::u16string_view from, std::u16string_view to) {
-    auto copy = std::make_unique<Win32FileCopy>(from, to, log_);
+std::unique_ptr<app::ITransientCopy> Win32FileSystem::StartTransientCopy(std::u16string_view from,
+                                                                         std::u16string_view folder,
+                                                                         std::u16string_view prefix) {
+    std::optional<std::u16string> path = CreateTempFile(folder, prefix);
+    if (!path) return nullptr;
+    UniqueHandle file(CreateFileW(Wide(*path).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_TEMPORARY, nullptr));
+    if (!file || !SetDeletePending(file.Get(), true)) {
+        log_.Log(u"Files: cannot hold " + *path + u" as a transient file" + ErrorText(GetLastError()));
+        file.Reset();
+        RemoveFile(*path);
+        return nullptr;
+    }
+    auto copy = std::make_unique<Win32TransientCopy>(std::u16string(from), *path, std::move(file), log_);
     try {
         copy->Start();
     } catch (const std::exception& error) {

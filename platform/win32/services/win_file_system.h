@@ -14,7 +14,8 @@ public:
     bool IsDirectoryEmpty(std::u16string_view path) override;
     bool RemoveFile(std::u16string_view path) override;
     bool CopyFileNoReplace(std::u16string_view from, std::u16string_view to) override;
-    std::unique_ptr<app::IFileCopy> StartCopy(std::u16string_view from, std::u16string_view to) override;
+    std::unique_ptr<app::ITransientCopy> StartTransientCopy(std::u16string_view from, std::u16string_view folder,
+                                                            std::u16string_view prefix) override;
     bool MoveFileNoReplace(std::u16string_view from, std::u16string_view to) override;
     bool CreateDirectories(std::u16string_view path) override;
     bool RemoveEmptyDirectory(std::u16string_view path) override;
