@@ -252,6 +252,7 @@ CommandResult FakeSystem::RunCommand(const CommandRequest& request) {
     Event("run " + U8(request.CommandLine) + " | in " + U8(request.WorkDir) + " | " +
           (request.Encoding == OutputEncoding::Utf8 ? "utf8" : "ansi") + " | limit " +
           std::to_string(request.TimeLimitSeconds));
+    if (onRunCommand) return onRunCommand(request);
     return {.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
 }
 

@@ -36,6 +36,7 @@ public:
     // ---- what the test sets up ----
     std::u16string executablePath = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\Uninstall.exe";
     std::u16string firstArgument;
+    std::u16string commandLine;
     std::u16string tempFolder = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
     std::map<ShellFolder, std::u16string> shellFolders = {
         {ShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
@@ -71,6 +72,8 @@ public:
     // Background copies: none can start, or they start and fail.
     bool backgroundCopyUnavailable = false;
     bool backgroundCopyFails = false;
+    // Answers RunCommand after its event is recorded (default: exit code 0, no output, nothing changed).
+    std::function<CommandResult(const CommandRequest&)> onRunCommand;
     // Runs on every Sleep after its event is recorded: time passing for the other threads.
     std::function<void()> onSleep;
 
@@ -138,6 +141,7 @@ public:
     // ---- IProcessContext ----
     std::u16string ExecutablePath() override { return executablePath; }
     std::u16string FirstArgument() override { return firstArgument; }
+    std::u16string CommandLine() override { return commandLine; }
     std::u16string LowerCase(std::u16string_view text) override;
     int64_t LocalUnixSeconds() override { return localSeconds; }
     void Sleep(uint32_t milliseconds) override;
