@@ -26,17 +26,20 @@ SetupSwitches ParseSetupSwitches(std::u16string_view commandLine) {
         while (position < commandLine.size() && IsBlank(commandLine[position])) ++position;
         if (position >= commandLine.size()) break;
         const std::u16string_view rest = commandLine.substr(position);
-        if (rest.starts_with(u"/D=")) {
-            std::u16string_view folder = rest.substr(3);
+        // Programs that start others with a list of arguments quote one that holds blanks: "/D=C:\My Apps".
+        const bool quoted = rest.starts_with(u"\"/D=");
+        if (quoted || rest.starts_with(u"/D=")) {
+            std::u16string_view folder = rest.substr(quoted ? 4 : 3);
             while (!folder.empty() && IsBlank(folder.back())) folder.remove_suffix(1);
+            if (quoted && folder.ends_with(u'"')) folder.remove_suffix(1);
             switches.TargetFolder = std::u16string(folder);
             break;
         }
         std::u16string argument;
-        bool quoted = false;
-        while (position < commandLine.size() && (quoted || !IsBlank(commandLine[position]))) {
+        bool inQuotes = false;
+        while (position < commandLine.size() && (inQuotes || !IsBlank(commandLine[position]))) {
             if (commandLine[position] == u'"') {
-                quoted = !quoted;
+                inQuotes = !inQuotes;
             } else {
                 argument += commandLine[position];
             }

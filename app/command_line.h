@@ -12,7 +12,8 @@ struct SetupSwitches {
     // "/S" (exactly, letter case counts) stood among the arguments: no window, no question.
     bool Silent = false;
     // The text after a last argument "/D=", up to the end of the command line without trailing blanks. It takes
-    // no quotes and may hold blanks; nothing when there is no such argument.
+    // no quotes and may hold blanks; nothing when there is no such argument. An argument quoted as a whole
+    // ("/D=C:\My Apps", as programs that pass a list of arguments write it) gives the folder without the quotes.
     std::optional<std::u16string> TargetFolder;
 };
 

@@ -25,6 +25,9 @@ TEST(SetupSwitchesTest, SilentSwitchAndTargetFolderFollowTheNsisConvention) {
         // Anything after /D= belongs to the folder, so a /S there is no switch.
         {u"VelnixSetup.exe /D=C:\\Apps /S", false, u"C:\\Apps /S"},
         {u"VelnixSetup.exe /S /D=", true, u""},
+        // Quoted as a whole, as a program passing a list of arguments writes it.
+        {u"VelnixSetup.exe /S \"/D=C:\\Program Files\\Velnix\"", true, u"C:\\Program Files\\Velnix"},
+        {u"VelnixSetup.exe /S \"/D=C:\\Velnix\"  ", true, u"C:\\Velnix"},
         // Letter case counts, and only whole arguments count.
         {u"VelnixSetup.exe /s", false, std::nullopt},
         {u"VelnixSetup.exe /SD", false, std::nullopt},

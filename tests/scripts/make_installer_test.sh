@@ -44,7 +44,7 @@ echo "notes" >"$work/in/no-app/readme.txt"
 openssl req -x509 -newkey rsa:2048 -nodes -sha256 -days 2 -subj "/CN=Velnix Test Signing" \
   -keyout "$work/in/key.pem" -out "$work/in/cert.pem" 2>/dev/null
 echo "not a certificate" >"$work/in/garbage.pem"
-mkdir -p "$work/out/readonly" && chmod a-w "$work/out/readonly"
+mkdir -p "$work/out/readonly" "$work/out/folder.exe" && chmod a-w "$work/out/readonly"
 
 # ---- bad input ------------------------------------------------------------------------------------------------
 in=$work/in
@@ -55,7 +55,7 @@ expect_refused "cannot be read" --sign "$in/missing.pem" "$in/key.pem" "$in/payl
 expect_refused "is not a certificate" --sign "$in/garbage.pem" "$in/key.pem" "$in/payload" "$work/out/a.exe"
 expect_refused "is not a private key" --sign "$in/cert.pem" "$in/garbage.pem" "$in/payload" "$work/out/a.exe"
 expect_refused "does not exist" "$in/payload" "$work/out/no-such-folder/a.exe"
-expect_refused "is a folder" "$in/payload" "$work/out/readonly"
+expect_refused "is a folder" "$in/payload" "$work/out/folder.exe"
 if [[ $(id -u) != 0 ]]; then  # root writes anywhere
   expect_refused "cannot be written" "$in/payload" "$work/out/readonly/a.exe"
 fi
@@ -69,6 +69,7 @@ verify=$(osslsigncode verify -CAfile "$in/cert.pem" -in "$installer" 2>&1) || fa
 [[ $verify == *"Signature verification: ok"* ]] || fail "no good signature: $verify"
 
 # ---- silent installation and removal under Wine ----------------------------------------------------------------
+# Wine quotes the argument with the blank ("/D=C:\...\Velnix Apps"), as Windows programs starting others do.
 target_windows='C:\velnix-signed-test\Velnix Apps'
 target_unix=$prefix-display/drive_c/velnix-signed-test/Velnix\ Apps
 rm -rf "$prefix-display/drive_c/velnix-signed-test"
