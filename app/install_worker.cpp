@@ -61,7 +61,9 @@ bool CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& e
     return services.Files.FileExists(uninstaller);
 }
 
-void CreateShortcuts(SetupServices& services, const std::u16string& installDir) {
+// Whether both shortcuts are in place (made now, or there already).
+bool CreateShortcuts(SetupServices& services, const std::u16string& installDir) {
+    bool complete = true;
     const std::u16string target = installDir + u"Velnix.exe";
     std::optional<std::u16string> folders[2];
     folders[0] = services.Shell.FolderPath(ShellFolder::Desktop);
@@ -71,20 +73,26 @@ void CreateShortcuts(SetupServices& services, const std::u16string& installDir) 
     for (const std::optional<std::u16string>& folder : folders) {
         if (!folder) {
             services.Log.Log(u"Setup: a shortcut folder is unknown");
+            complete = false;
             continue;
         }
         const std::u16string link = *folder + u"\\Velnix.lnk";
         // An existing shortcut is left as it is, wherever it points.
         if (services.Files.FileExists(link)) continue;
-        if (!services.Shell.SaveShortcut(link, target, installDir)) services.Log.Log(u"Setup: cannot save " + link);
+        if (!services.Shell.SaveShortcut(link, target, installDir)) {
+            services.Log.Log(u"Setup: cannot save " + link);
+            complete = false;
+        }
     }
+    return complete;
 }
 
-void WriteUninstallEntry(TSetupState& state, SetupServices& services) {
+// Whether every value was written.
+bool WriteUninstallEntry(TSetupState& state, SetupServices& services) {
     std::unique_ptr<IRegistryKey> key = services.Registry.OpenKey(kUninstallKey, KeyAccess::OpenOrCreate);
     if (!key) {
         services.Log.Log(u"Setup: the uninstall entry cannot be created");
-        return;
+        return false;
     }
     const std::pair<std::u16string_view, std::u16string> values[] = {
         {u"DisplayIcon", state.InstallDir + u"Velnix.exe"},
@@ -93,9 +101,14 @@ void WriteUninstallEntry(TSetupState& state, SetupServices& services) {
         {u"Publisher", services.Settings.Publisher},
         {u"UninstallString", UninstallCommand(state.InstallDir)},
     };
+    bool complete = true;
     for (const auto& [name, value] : values) {
-        if (!key->WriteString(name, value)) services.Log.Log(u"Setup: cannot write " + std::u16string(name));
+        if (!key->WriteString(name, value)) {
+            services.Log.Log(u"Setup: cannot write " + std::u16string(name));
+            complete = false;
+        }
     }
+    return complete;
 }
 
 // The sequence goes on after a failed extraction; the log names what went wrong.
@@ -159,7 +172,7 @@ void StartInstallTasks(TSetupState& state, SetupServices& services, InstallHooks
     if (!queued) services.Log.Log(u"Setup: the update pre-step could not be queued");
 }
 
-void RunUpdatePreStep(TSetupState& state, SetupServices& services, const InstallHooks& hooks) {
+void RemoveEarlierInstallation(TSetupState& state, SetupServices& services) {
     if (!state.InstallDir.empty()) {
         // Registered by an earlier version with or without quotes.
         const std::u16string uninstaller = UnquotePath(state.InstallDir);
@@ -172,6 +185,10 @@ void RunUpdatePreStep(TSetupState& state, SetupServices& services, const Install
         WaitForRemovalScript(services, uninstaller);
         state.InstallDir = folder;
     }
+}
+
+void RunUpdatePreStep(TSetupState& state, SetupServices& services, const InstallHooks& hooks) {
+    RemoveEarlierInstallation(state, services);
     if (!hooks.RunOnMainThread) {
         services.Log.Log(u"Setup: no way to reach the main thread");
         return;
@@ -197,21 +214,32 @@ void ChooseInstallDir(TSetupState& state, SetupServices& services, const Install
     }
 }
 
-InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, const std::function<void()>& hideWindow) {
+InstallReport InstallPayload(TSetupState& state, SetupServices& services) {
+    InstallReport report;
+    const auto failed = [&report](std::u16string step) { report.FailedSteps.push_back(std::move(step)); };
     const std::u16string tempFolder = services.Files.TempFolder();
     const std::u16string extractor = tempFolder + u"7za.exe";
     std::optional<std::u16string> archive =
         tempFolder.empty() ? std::nullopt : services.Files.CreateTempFile(tempFolder, u"tmp");
     if (!archive) {
         services.Log.Log(u"Setup: no temporary file for the archive in " + tempFolder);
-        return InstallOutcome::NoArchiveFile;
+        failed(u"temporary file");
+        return report;
     }
+    report.Started = true;
     services.Log.Log(u"Setup: installing into " + state.InstallDir);
     std::unique_ptr<ITransientCopy> staged = StageUninstaller(services, tempFolder);
-    if (!services.Resources.WriteToFile(u"7za", extractor)) services.Log.Log(u"Setup: cannot write " + extractor);
-    if (!services.Resources.WriteToFile(u"pak", *archive)) services.Log.Log(u"Setup: cannot write " + *archive);
+    if (!services.Resources.WriteToFile(u"7za", extractor)) {
+        services.Log.Log(u"Setup: cannot write " + extractor);
+        failed(u"extractor");
+    }
+    if (!services.Resources.WriteToFile(u"pak", *archive)) {
+        services.Log.Log(u"Setup: cannot write " + *archive);
+        failed(u"payload archive");
+    }
     if (!services.Files.DirectoryExists(state.InstallDir) && !services.Files.CreateDirectories(state.InstallDir)) {
         services.Log.Log(u"Setup: cannot create " + state.InstallDir);
+        failed(u"target folder");
     }
 
     const CommandResult extraction =
@@ -219,16 +247,28 @@ InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, cons
                                        .WorkDir = std::u16string(FolderOf(extractor)),
                                        .Encoding = OutputEncoding::Utf8});
     LogExtractionFailure(services, extraction, state.InstallDir);
+    if (!extraction.ExitCode || *extraction.ExitCode != 0 ||
+        !services.Files.FileExists(state.InstallDir + u"Velnix.exe")) {
+        failed(u"extraction");
+    }
 
     const bool hasUninstaller = CleanUpAndPlaceUninstaller(services, extractor, *archive,
                                                            state.InstallDir + u"Uninstall.exe", std::move(staged));
-    CreateShortcuts(services, state.InstallDir);
+    if (!hasUninstaller) failed(u"uninstaller");
+    if (!CreateShortcuts(services, state.InstallDir)) failed(u"shortcuts");
     // The entry points at Uninstall.exe: without one it would offer a removal that cannot run.
     if (hasUninstaller) {
-        WriteUninstallEntry(state, services);
+        if (!WriteUninstallEntry(state, services)) failed(u"uninstall entry");
     } else {
         services.Log.Log(u"Setup: no uninstaller in " + state.InstallDir + u", so no uninstall entry is written");
+        failed(u"uninstall entry");
     }
+    return report;
+}
+
+InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, const std::function<void()>& hideWindow) {
+    const InstallReport report = InstallPayload(state, services);
+    if (!report.Started) return InstallOutcome::NoArchiveFile;
     if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", Visibility::Shown)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }

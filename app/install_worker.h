@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/self_removal.h"
 #include "app/setup_state.h"
@@ -50,9 +51,12 @@ inline constexpr uint32_t kRemovalScriptPollMs = 100;
 inline constexpr int kRemovalScriptPolls = (kSelfRemovalTries + 5) * 10;
 inline constexpr int kRemovalScriptGracePolls = 30;
 
-// Pool thread. Update mode (InstallDir holds the earlier uninstaller): runs it with the argument update for at
-// most 15 seconds, waits (at most 5 s) for its removal script to end, and takes its folder as InstallDir. Then
-// hands ChooseInstallDir to the main thread and waits.
+// Update mode (InstallDir holds the earlier uninstaller): runs it with the argument update for at most 15
+// seconds, waits (at most 5 s) for its removal script to end, and takes its folder as InstallDir. Install mode
+// (InstallDir empty): nothing.
+void RemoveEarlierInstallation(TSetupState& state, SetupServices& services);
+
+// Pool thread. RemoveEarlierInstallation, then hands ChooseInstallDir to the main thread and waits.
 void RunUpdatePreStep(TSetupState& state, SetupServices& services, const InstallHooks& hooks);
 
 // Main thread. Install mode: InstallDir becomes the selected folder plus a backslash. When a folder is known,
@@ -66,10 +70,24 @@ enum class InstallOutcome {
     NoArchiveFile,
 };
 
-// Pool thread. Extracts the payload into InstallDir, leaves Uninstall.exe, the shortcuts and the uninstall
-// entry, opens the installed application, hides the window (hideWindow, when given) so that it does not stay over
-// the application, gives a usage report still in flight a few seconds to arrive and ends the process
-// (services.Process.EndProcess(0)).
+// What InstallPayload did.
+struct InstallReport {
+    // Whether the installation began: false when no temporary file for the archive could be made, and then
+    // nothing was installed.
+    bool Started = false;
+    // The steps that failed, by name ("extraction", "shortcuts", ...), in their order; each is in the log too.
+    std::vector<std::u16string> FailedSteps;
+    bool Complete() const { return Started && FailedSteps.empty(); }
+};
+
+// Extracts the payload into InstallDir (which ends in a backslash) and leaves Uninstall.exe, the shortcuts and
+// the uninstall entry, each step guarded on its own: a failure is logged and the next step runs. The extraction
+// counts as failed when the extractor does not end with exit code 0 or leaves no Velnix.exe.
+InstallReport InstallPayload(TSetupState& state, SetupServices& services);
+
+// Pool thread. InstallPayload (nothing more when it could not begin), then opens the installed application,
+// hides the window (hideWindow, when given) so that it does not stay over the application, gives a usage report
+// still in flight a few seconds to arrive and ends the process (services.Process.EndProcess(0)).
 InstallOutcome RunInstallation(TSetupState& state, SetupServices& services,
                                const std::function<void()>& hideWindow = {});
 

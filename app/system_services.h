@@ -248,6 +248,8 @@ public:
     virtual std::u16string ExecutablePath() = 0;
     // The first command-line argument after the program; empty when there is none.
     virtual std::u16string FirstArgument() = 0;
+    // The whole command line as the process got it, the program included.
+    virtual std::u16string CommandLine() = 0;
     // Lower-cased with the system locale's linguistic rules.
     virtual std::u16string LowerCase(std::u16string_view text) = 0;
     // Whole seconds of the local wall clock (see app/local_unix_seconds.h).

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/command_line.h"
 #include "app/install_identity.h"
 #include "app/path_text.h"
 #include "app/registry_keys.h"
@@ -90,13 +91,16 @@ void AskAppToQuit(SetupServices& services) {
 }
 
 void RunUninstall(TSetupState& state, SetupServices& services) {
-    const bool silent = services.Process.FirstArgument() == u"update";
+    // "update": the newer installer's removal, silent and unreported. "/S": a deployment tool's removal, silent
+    // and reported like one the user confirmed.
+    const bool update = services.Process.FirstArgument() == u"update";
+    const bool silent = update || ParseSetupSwitches(services.Process.CommandLine()).Silent;
     if (!silent && !services.Dialogs.AskYesNo(u"Uninstall Velnix?", u"Velnix")) {
         services.Process.EndProcess(0);
         return;
     }
     ReadStoredIdentity(state, services);
-    if (!silent) StartUsageReport(ReportKind::Uninstall, state, services);
+    if (!update) StartUsageReport(ReportKind::Uninstall, state, services);
 
     const std::u16string folder(FolderOf(services.Process.ExecutablePath()));
     services.Log.Log(u"Setup: uninstalling " + folder);

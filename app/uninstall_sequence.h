@@ -39,6 +39,7 @@ inline constexpr uint32_t kQuitRequestTimeoutMs = 3000;
 void AskAppToQuit(SetupServices& services);
 
 // The whole uninstall sequence. The first argument "update" (exactly) makes it silent: no question, no report.
+// The switch /S among the arguments makes it silent too, but the report is sent.
 // It always ends with services.Process.EndProcess(0): after an answer other than Yes with nothing removed,
 // otherwise after the removal and the start of the self-removal script.
 void RunUninstall(TSetupState& state, SetupServices& services);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need: Debian packages and the pinned npm packages.
 # Idempotent: when everything is present it only checks and returns within seconds.
+#   scripts/bootstrap.sh [--bench]     --bench adds what only the benchmarks need (NSIS, for the comparison)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,8 +14,11 @@ packages=(
   7zip librsvg2-bin
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  python3 openssl nodejs npm
+  python3 openssl osslsigncode nodejs npm
 )
+if [[ ${1:-} == --bench ]]; then
+  packages+=(nsis)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -36,6 +36,7 @@ public:
     // ---- what the test sets up ----
     std::u16string executablePath = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix\\Uninstall.exe";
     std::u16string firstArgument;
+    std::u16string commandLine;
     std::u16string tempFolder = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
     std::map<ShellFolder, std::u16string> shellFolders = {
         {ShellFolder::Desktop, u"C:\\Users\\Ann\\Desktop"},
@@ -147,6 +148,7 @@ public:
     // ---- IProcessContext ----
     std::u16string ExecutablePath() override { return executablePath; }
     std::u16string FirstArgument() override { return firstArgument; }
+    std::u16string CommandLine() override { return commandLine; }
     std::u16string LowerCase(std::u16string_view text) override;
     int64_t LocalUnixSeconds() override { return localSeconds; }
     void Sleep(uint32_t milliseconds) override;

@@ -133,6 +133,34 @@ TEST_F(UninstallSequenceTest, OnlyTheExactArgumentUpdateIsSilent) {
     }
 }
 
+TEST_F(UninstallSequenceTest, SwitchSRemovesWithoutAskingAndReportsTheRemoval) {
+    const struct {
+        std::u16string commandLine;
+        bool asked;
+        bool reported;
+    } cases[] = {
+        {u"\"" + kFolder + u"Uninstall.exe\" /S", false, true},
+        {u"Uninstall.exe /S /D=C:\\Elsewhere", false, true},  // a folder means nothing to the uninstaller
+        {u"Uninstall.exe /s", true, true},                    // letter case counts
+        {u"Uninstall.exe /SD", true, true},
+        {u"Uninstall.exe update /S", false, false},  // the newer installer's removal stays unreported
+    };
+    for (const auto& c : cases) {
+        FakeSystem machine;
+        machine.executablePath = kFolder + u"Uninstall.exe";
+        machine.commandLine = c.commandLine;
+        machine.firstArgument = c.commandLine.find(u" update") != std::u16string::npos ? u"update" : u"";
+        TSetupState fresh;
+        RunUninstall(fresh, machine.Services());
+        machine.RunQueuedTasks();
+        EXPECT_EQ(!machine.EventsStartingWith("ask").empty(), c.asked) << U8(c.commandLine);
+        EXPECT_EQ(machine.EventsStartingWith("post https://stats.example/stat/uninstall/").size(), c.reported ? 1u : 0u)
+            << U8(c.commandLine);
+        EXPECT_EQ(machine.EventsStartingWith("registry delete").size(), 1u) << U8(c.commandLine);
+        EXPECT_EQ(machine.EventsStartingWith("end").back(), "end 0") << U8(c.commandLine);
+    }
+}
+
 TEST_F(UninstallSequenceTest, AFolderNamedLikeAListedFileStays) {
     system.files.erase(kFolder + u"vel-nix");
     system.AddFile(kFolder + u"vel-nix\\inside.txt");

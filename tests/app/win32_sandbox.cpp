@@ -89,6 +89,11 @@ public:
     std::u16string FirstArgument() override {
         return sandbox_.firstArgument ? *sandbox_.firstArgument : real_.FirstArgument();
     }
+    // With a first argument of the sandbox's, the command line is the program followed by that argument.
+    std::u16string CommandLine() override {
+        return sandbox_.firstArgument ? u"\"" + ExecutablePath() + u"\" " + *sandbox_.firstArgument
+                                      : real_.CommandLine();
+    }
     std::u16string LowerCase(std::u16string_view text) override { return real_.LowerCase(text); }
     int64_t LocalUnixSeconds() override { return real_.LocalUnixSeconds(); }
     void Sleep(uint32_t milliseconds) override { real_.Sleep(milliseconds); }

@@ -3,6 +3,9 @@
 // process inside that handler; install and update mode show the window and run the message loop until the
 // process ends (the close button, the end of the installation) or the window is closed through the system.
 //
+// With the switch /S (and not run as Uninstall.exe) the process installs without a window at all and ends with
+// the installation's exit code; Uninstall.exe /S takes the usual way, and its sequence skips the question.
+//
 // The test build also takes a few settings from its environment for the end-to-end tests (TestOverrides).
 #include <windows.h>
 
@@ -12,7 +15,9 @@
 #include <string_view>
 
 #include "app/build_settings.h"
+#include "app/command_line.h"
 #include "app/setup_state.h"
+#include "app/silent_install.h"
 #include "app/window/main_form.h"
 #include "app/window/window_classes.h"
 #include "platform/win32/graphics/d2d_graphics.h"
@@ -130,7 +135,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     system.Process().EndThrough(invoker);
     int exitCode = 1;
     try {
-        exitCode = RunWindow(system, invoker, test);
+        app::SetupServices& services = system.Services();
+        const app::SetupSwitches switches = app::ParseSetupSwitches(services.Process.CommandLine());
+        if (app::IsSilentInstall(switches, services)) {
+            exitCode = static_cast<int>(app::RunSilentInstall(app::SetupState, services, switches));
+        } else {
+            exitCode = RunWindow(system, invoker, test);
+        }
     } catch (const std::exception& error) {
         system.Services().Log.Log(u"Setup: " + ui::Utf8ToUtf16(error.what()));
     }

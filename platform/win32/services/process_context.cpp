@@ -29,6 +29,11 @@ std::u16string Win32ProcessContext::FirstArgument() {
     return first;
 }
 
+std::u16string Win32ProcessContext::CommandLine() {
+    const wchar_t* line = GetCommandLineW();
+    return line ? FromWide(line, wcslen(line)) : std::u16string();
+}
+
 std::u16string Win32ProcessContext::LowerCase(std::u16string_view text) {
     if (text.empty()) return {};
     std::wstring source = Wide(text);

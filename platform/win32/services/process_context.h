@@ -18,6 +18,7 @@ public:
 
     std::u16string ExecutablePath() override;
     std::u16string FirstArgument() override;
+    std::u16string CommandLine() override;
     std::u16string LowerCase(std::u16string_view text) override;
     int64_t LocalUnixSeconds() override;
     void Sleep(uint32_t milliseconds) override;
