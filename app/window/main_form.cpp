@@ -73,6 +73,7 @@ void TMainForm::BindComponents() {
     find(customInstallLabel_, u"CustomInstallLabel");
     find(progressBar_, u"ProgressBar");
     find(aniY_, u"AniY");
+    customInstallChecked_ = customInstallSwitch_->Properties().Checked();
 }
 
 void TMainForm::CreateOperateAni() {
@@ -149,9 +150,14 @@ void TMainForm::BrowseBtnClick(ui::Object*) {
 }
 
 void TMainForm::CustomInstallSwitchChange(ui::Object*) {
+    // A switch raises its change event on every move of the knob as well; only a new checked state slides the
+    // panel, so dragging the knob does not restart a slide under way.
+    const bool checked = customInstallSwitch_->Properties().Checked();
+    if (checked == customInstallChecked_) return;
+    customInstallChecked_ = checked;
     // A slide still running jumps to its end first, so the next one starts from a resting place.
     aniY_->Stop();
-    if (customInstallSwitch_->Properties().Checked()) {
+    if (checked) {
         aniY_->SetAnimationType(ui::AnimationType::Out);
         aniY_->SetInverse(false);
     } else {

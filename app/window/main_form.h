@@ -47,6 +47,7 @@ public:
     void BgImageMouseDown(ui::Object* sender, ui::MouseButton button, ui::ShiftState shift, float x, float y);
     void CloseBtnClick(ui::Object* sender);
     void BrowseBtnClick(ui::Object* sender);
+    // Slides the folder chooser when the switch's checked state has changed; other change events are ignored.
     void CustomInstallSwitchChange(ui::Object* sender);
     void InstallButtonClick(ui::Object* sender);
     // Per-frame handlers of Ani1Y, Ani2Y, Ani4Y and AniY: repaint the background with all its children.
@@ -83,6 +84,8 @@ private:
     stand_ins::StandInProgressBar* progressBar_ = nullptr;
     ui::FloatAnimation* aniY_ = nullptr;
     ui::IntAnimation* operateAni_ = nullptr;
+    // The switch's checked state the folder chooser last followed.
+    bool customInstallChecked_ = false;
 };
 
 }  // namespace app

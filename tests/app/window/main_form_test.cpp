@@ -501,6 +501,35 @@ TEST_F(MainFormTest, TheSwitchSlidesTheFolderChooserUpAndDown) {
     EXPECT_EQ(host->windowDrags, 0);
 }
 
+// A switch also raises its change event while the knob is dragged, without a new checked state; such events
+// must neither jump a running slide to its end nor start a slide of their own.
+TEST_F(MainFormTest, ChangeEventsWithoutANewCheckedStateLeaveTheSlideAlone) {
+    Load();
+    RunIntro();
+    auto* panel = Get(u"MainPanel");
+    auto* toggle = Get<StandInSwitchBar>(u"CustomInstallSwitch");
+
+    toggle->OnChange(toggle);  // still unchecked: the panel stays hidden
+    clock.Run(1.05);
+    EXPECT_EQ(panel->Y(), 368);
+
+    ClickOn(u"CustomInstallSwitch");
+    clock.Run(0.5);
+    const float halfway = panel->Y();
+    ASSERT_GT(halfway, 295);
+    for (int move = 0; move < 3; ++move) toggle->OnChange(toggle);
+    EXPECT_EQ(panel->Y(), halfway);
+    clock.Run(0.55);
+    EXPECT_EQ(panel->Y(), 295);
+
+    toggle->OnChange(toggle);  // still checked: the panel stays up
+    clock.Run(1.05);
+    EXPECT_EQ(panel->Y(), 295);
+    ClickOn(u"CustomInstallSwitch");
+    clock.Run(1.05);
+    EXPECT_EQ(panel->Y(), 368);
+}
+
 TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
     Load();
     RunIntro();
