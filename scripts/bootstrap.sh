@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
-  cmake ninja-build
+  cmake ninja-build ccache
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 fonts-wine fonts-liberation
   xvfb xauth xdotool imagemagick
