@@ -64,7 +64,7 @@ void Style(skin::TDrawRectParam& back, skin::TDrawTextParam& caption) {
     back.BorderColor().SetColor(0xFF5A6270);
     caption.SetFontName(u"DejaVu Sans");
     caption.SetFontSize(13);
-    caption.FontColor().SetColor(0xFFFFFFFF);
+    caption.SetFontColor(0xFFFFFFFF);
 }
 
 ui::RectF Cell(int i) {
