@@ -497,6 +497,23 @@ void TSkinControl<B>::MouseUp(ui::MouseButton button, ui::ShiftState shift, floa
 }
 
 template <class B>
+template <class ToSkin, class ToFramework>
+void TSkinControl<B>::ForwardToParent(double x, double y, ToSkin&& toSkin, ToFramework&& toFramework) {
+    if (!ShouldForwardMouse()) return;
+    ui::Control* parent = this->ParentControl();
+    if (parent == nullptr) return;
+    const double px = x + GetLeft();
+    const double py = y + GetTop();
+    if (auto* skinParent = dynamic_cast<ISkinControl*>(parent)) {
+        toSkin(*skinParent, px, py);
+    } else if (auto* skinGrandParent = dynamic_cast<ISkinControl*>(parent->ParentControl())) {
+        toSkin(*skinGrandParent, px + parent->X(), py + parent->Y());
+    } else {
+        toFramework(*parent, static_cast<float>(px), static_cast<float>(py));
+    }
+}
+
+template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::ShiftState shift, double x, double y,
                                                    bool isChildMouseEvent, ui::Object* child) {
     TypeCallScope scope(*this);
@@ -509,18 +526,12 @@ void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::S
             GlobalOnSkinControlMouseDown(this, button, shift, type->MouseDownScreenPt.x, type->MouseDownScreenPt.y);
         }
     }
-    if (!ShouldForwardMouse()) return;
-    ui::Control* parent = this->ParentControl();
-    if (parent == nullptr) return;
-    const double px = x + GetLeft();
-    const double py = y + GetTop();
-    if (auto* skinParent = dynamic_cast<ISkinControl*>(parent)) {
-        skinParent->CustomMouseDown(button, shift, px, py, true, child);
-    } else if (auto* skinGrandParent = dynamic_cast<ISkinControl*>(parent->ParentControl())) {
-        skinGrandParent->CustomMouseDown(button, shift, px + parent->X(), py + parent->Y(), true, child);
-    } else if (parent->OnMouseDown) {
-        parent->OnMouseDown(parent, button, shift, static_cast<float>(px), static_cast<float>(py));
-    }
+    ForwardToParent(
+        x, y,
+        [&](ISkinControl& target, double px, double py) { target.CustomMouseDown(button, shift, px, py, true, child); },
+        [&](ui::Control& parent, float px, float py) {
+            if (parent.OnMouseDown) parent.OnMouseDown(&parent, button, shift, px, py);
+        });
 }
 
 template <class B>
@@ -535,18 +546,12 @@ void TSkinControl<B>::ISkinControl_CustomMouseUp(ui::MouseButton button, ui::Shi
             GlobalOnSkinControlMouseUp(this, button, shift, type->MouseUpScreenPt.x, type->MouseUpScreenPt.y);
         }
     }
-    if (!ShouldForwardMouse()) return;
-    ui::Control* parent = this->ParentControl();
-    if (parent == nullptr) return;
-    const double px = x + GetLeft();
-    const double py = y + GetTop();
-    if (auto* skinParent = dynamic_cast<ISkinControl*>(parent)) {
-        skinParent->CustomMouseUp(button, shift, px, py, true, child);
-    } else if (auto* skinGrandParent = dynamic_cast<ISkinControl*>(parent->ParentControl())) {
-        skinGrandParent->CustomMouseUp(button, shift, px + parent->X(), py + parent->Y(), true, child);
-    } else if (parent->OnMouseUp) {
-        parent->OnMouseUp(parent, button, shift, static_cast<float>(px), static_cast<float>(py));
-    }
+    ForwardToParent(
+        x, y,
+        [&](ISkinControl& target, double px, double py) { target.CustomMouseUp(button, shift, px, py, true, child); },
+        [&](ui::Control& parent, float px, float py) {
+            if (parent.OnMouseUp) parent.OnMouseUp(&parent, button, shift, px, py);
+        });
 }
 
 template <class B>
@@ -561,18 +566,11 @@ void TSkinControl<B>::ISkinControl_CustomMouseMove(ui::ShiftState shift, double 
             GlobalOnSkinControlMouseMove(this, shift, type->MouseMoveScreenPt.x, type->MouseMoveScreenPt.y);
         }
     }
-    if (!ShouldForwardMouse()) return;
-    ui::Control* parent = this->ParentControl();
-    if (parent == nullptr) return;
-    const double px = x + GetLeft();
-    const double py = y + GetTop();
-    if (auto* skinParent = dynamic_cast<ISkinControl*>(parent)) {
-        skinParent->CustomMouseMove(shift, px, py, true, child);
-    } else if (auto* skinGrandParent = dynamic_cast<ISkinControl*>(parent->ParentControl())) {
-        skinGrandParent->CustomMouseMove(shift, px + parent->X(), py + parent->Y(), true, child);
-    } else if (parent->OnMouseMove) {
-        parent->OnMouseMove(parent, shift, static_cast<float>(px), static_cast<float>(py));
-    }
+    ForwardToParent(
+        x, y, [&](ISkinControl& target, double px, double py) { target.CustomMouseMove(shift, px, py, true, child); },
+        [&](ui::Control& parent, float px, float py) {
+            if (parent.OnMouseMove) parent.OnMouseMove(&parent, shift, px, py);
+        });
 }
 
 template <class B>

@@ -275,6 +275,10 @@ private:
     // The kind and the type name are both known.
     bool HasKindAndTypeName() const;
     bool ShouldForwardMouse();
+    // Hands a mouse event to the enclosing control when the forwarding rule says so, in its coordinates: to the
+    // skinned parent, else to a skinned grandparent, else to the parent's framework event.
+    template <class ToSkin, class ToFramework>
+    void ForwardToParent(double x, double y, ToSkin&& toSkin, ToFramework&& toFramework);
     // Finds the nearest scroll box / gesture page control among at most 7 ancestors.
     void SearchParents();
     void LogLine(std::u16string_view what) const;
