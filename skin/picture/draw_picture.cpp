@@ -386,6 +386,11 @@ const ui::PropertyTable& TDrawPicture::PublishedProperties() const {
                  u"pdtFile", u"pdtUrl", u"pdtResource", u"pdtOnGetPictureEvent"},
                 &T::PictureDrawType, &T::SetPictureDrawType)
             .ComponentRef<TSkinBaseImageList>(u"SkinImageList", &T::SkinImageList, &T::SetSkinImageList)
+            // The picture's own pixels and GIF data, kept inside a layout (a material's picture, for one).
+            .Binary(
+                u"PNG", [](T& p, ui::Stream& stream) { p.LoadLayoutPixels(stream); },
+                [](const T& p, ui::Stream& stream) { const_cast<T&>(p).SaveLayoutPixels(stream); })
+            .Binary(u"GIFFileData", &T::LoadLayoutGIFData, &T::SaveLayoutGIFData)
             .Build();
     return table;
 }

@@ -221,6 +221,32 @@ void TSkinPicture::SaveToPng(ui::Stream& stream) {
     if (ui::Bitmap* bitmap = Bitmap()) bitmap->SaveToPng(stream);
 }
 
+void TSkinPicture::LoadLayoutPixels(ui::Stream& stream) {
+    stream.Seek(0);
+    std::vector<std::byte> bytes = ReadAll(stream);
+    if (bytes.empty()) {
+        Assign(nullptr);
+        return;
+    }
+    // Decoded on first use, as the pictures of an image list: uninstall mode reads the layout without drawing
+    // services.
+    SetEncoded(std::move(bytes));
+    DoPictureChanged();
+}
+
+void TSkinPicture::SaveLayoutPixels(ui::Stream& stream) {
+    if (!IsEmpty()) SaveToPng(stream);
+}
+
+void TSkinPicture::LoadLayoutGIFData(ui::Stream& stream) {
+    stream.Seek(0);
+    gifData_ = ReadAll(stream);
+}
+
+void TSkinPicture::SaveLayoutGIFData(ui::Stream& stream) const {
+    if (!gifData_.empty()) stream.Write(gifData_);
+}
+
 void TSkinPicture::SetGIFSupport(bool value) {
     if (gifSupport_ == value) return;
     gifSupport_ = value;

@@ -53,6 +53,15 @@ public:
     const std::vector<std::byte>& EncodedData() const { return encoded_; }
     // Encodes the pixels as PNG; the kept PNG data as it is when it was never decoded.
     void SaveToPng(ui::Stream& stream);
+    // The pixels as a stored layout keeps them (its binary property "PNG"): the encoded data from the stream's
+    // start to its end, decoded on first use; no data empties the picture. Nothing is written for an empty
+    // picture.
+    void LoadLayoutPixels(ui::Stream& stream);
+    void SaveLayoutPixels(ui::Stream& stream);
+    // The GIF data as a stored layout keeps it (its binary property "GIFFileData"), written only when there is
+    // some.
+    void LoadLayoutGIFData(ui::Stream& stream);
+    void SaveLayoutGIFData(ui::Stream& stream) const;
 
     // A label of the picture itself (not used for look-ups).
     const std::u16string& ImageName() const { return imageName_; }

@@ -448,6 +448,12 @@ TEST_F(BasicControlsTest, StoredLayoutsCreateTheRealControls) {
         "    Properties.Position = 0\n"
         "    Properties.Orientation = prHorizontal\n"
         "    SelfOwnMaterial.IsClipPercentRect = True\n"
+        // A 3 x 1 PNG kept in the material, and GIF data beside it.
+        "    SelfOwnMaterial.HorzForeGndPicture.PNG = {\n"
+        "      89504E470D0A1A0A0000000D49484452000000030000000108060000001BE014B40000000F49444154789C\n"
+        "      63609874EA3F0C0300292C0712DD46648A0000000049454E44AE426082}\n"
+        "    SelfOwnMaterial.HorzForeGndPicture.GIFFileData = {47494638}\n"
+        "    SelfOwnMaterial.VertForeGndPicture.PNG = {}\n"
         "  end\n"
         "end\n",
         form, registry);
@@ -466,6 +472,12 @@ TEST_F(BasicControlsTest, StoredLayoutsCreateTheRealControls) {
     auto* bar = dynamic_cast<TSkinFMXProgressBar*>(form.FindComponent(u"Bar"));
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->SelfOwnMaterialToDefault()->IsClipPercentRect());
+    const TDrawPicture& fill = bar->SelfOwnMaterialToDefault()->HorzForeGndPicture();
+    EXPECT_FALSE(fill.IsEmpty());
+    EXPECT_EQ(fill.Width(), 3);
+    EXPECT_EQ(fill.Height(), 1);
+    EXPECT_EQ(fill.GIFStream().size(), 4u);
+    EXPECT_TRUE(bar->SelfOwnMaterialToDefault()->VertForeGndPicture().IsEmpty());
     auto* logo = dynamic_cast<TSkinFMXImage*>(form.FindComponent(u"Logo"));
     ASSERT_NE(logo, nullptr);
     EXPECT_EQ(logo->ImageProperties().Picture().ResourceName(), u"logo");
