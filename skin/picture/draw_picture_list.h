@@ -37,7 +37,8 @@ public:
     // Sets the FileName of the picture at index to the file-name part of fileName.
     void ReplaceFileNameOnly(int index, const std::filesystem::path& fileName);
     // The picture for the name at the current screen scale: name@Nx for N = ceil(scale) down to 2, then name;
-    // a lower-scale match wins, so the plain name wins over its scaled variants. nullptr when none is found.
+    // the first of these the list holds wins, so a scaled variant made for the screen is preferred to the plain
+    // picture. nullptr when none is found.
     TDrawPicture* GetItemByName(std::u16string_view name) const;
 };
 

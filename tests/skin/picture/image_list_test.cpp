@@ -60,7 +60,10 @@ TEST_F(ImageListTest, LookupByName) {
     };
     const Case cases[] = {
         {1.0f, {u"open", u"close"}, u"close", 2}, {1.0f, {u"close@2x"}, u"close", 0},
-        {1.5f, {u"close@2x"}, u"close", 1},       {2.0f, {u"close@2x", u"close"}, u"close", 2},
+        {1.5f, {u"close@2x"}, u"close", 1},
+        // The variant for the screen's scale wins over the plain picture, and only there.
+        {2.0f, {u"close@2x", u"close"}, u"close", 1}, {2.0f, {u"close", u"close@2x"}, u"close", 2},
+        {1.0f, {u"close@2x", u"close"}, u"close", 2},
         {1.0f, {u"Close"}, u"close", 0},
     };
     for (const Case& c : cases) {
