@@ -23,6 +23,7 @@
 #include "ui/text_layout.h"
 
 #include "bench/counted_allocations.h"
+#include "bench/layered_present.h"
 
 namespace {
 
@@ -204,20 +205,6 @@ double MedianMilliseconds(F&& run) {
     return times[kRuns / 2];
 }
 
-struct LayeredWindow {
-    HWND hwnd = nullptr;
-    ~LayeredWindow() {
-        if (hwnd) DestroyWindow(hwnd);
-    }
-};
-
-bool Present(HWND hwnd, const D2DFrame& frame) {
-    POINT source{0, 0};
-    SIZE size{frame.Width(), frame.Height()};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, frame.Dc(), &source, 0, &blend, ULW_ALPHA) != FALSE;
-}
-
 }  // namespace
 
 int main() {
@@ -230,10 +217,7 @@ int main() {
         window.track = Track(graphics);
         for (auto& text : window.texts) text = graphics.CreateTextLayout();
 
-        LayeredWindow layered;
-        layered.hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", L"Velnix bench",
-                                       WS_POPUP | WS_VISIBLE, 100, 100, kWidth, kHeight, nullptr, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
+        bench::LayeredWindow layered(kWidth, kHeight);
         if (!layered.hwnd) {
             std::printf("graphics_frame_bench: cannot create a layered window (error %lu)\n", GetLastError());
             return 1;
@@ -246,7 +230,7 @@ int main() {
         for (int i = 0; i < kWarmUp; ++i) {
             window.progress = 0.1f * i;
             paint();
-            Present(layered.hwnd, *frame);
+            bench::Present(layered.hwnd, *frame);
         }
 
         const long long before = bench::allocations.load();
@@ -254,11 +238,11 @@ int main() {
         const double full = MedianMilliseconds([&] {
             window.progress = 0.2f + 0.01f * (step++ % 50);  // the bar moves, as while installing
             paint();
-            Present(layered.hwnd, *frame);
+            bench::Present(layered.hwnd, *frame);
         });
         const long long perPaint = (bench::allocations.load() - before) / kRuns;
 
-        const double present = MedianMilliseconds([&] { Present(layered.hwnd, *frame); });
+        const double present = MedianMilliseconds([&] { bench::Present(layered.hwnd, *frame); });
         const double paintOnly = MedianMilliseconds(paint);
         const double empty = MedianMilliseconds([&] {
             frame->BeginPaint();
@@ -312,7 +296,7 @@ int main() {
             window.progress = 0.2f + 0.01f * (step++ % 50);
             Paint(frame->BeginPaint(RECT{0, 356, kWidth, kHeight}), window);
             frame->EndPaint();
-            Present(layered.hwnd, *frame);
+            bench::Present(layered.hwnd, *frame);
         });
 
         std::printf("graphics_frame_bench: %dx%d frame, median of %d runs\n", kWidth, kHeight, kRuns);

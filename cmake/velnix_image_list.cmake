@@ -48,3 +48,31 @@ function(velnix_pack_image_list)
     COMMENT "Packing the image list ${ARG_OUTPUT}"
     VERBATIM)
 endfunction()
+
+# A stored window layout with binary properties filled in from build outputs (cmake/compose_layout.cmake):
+#
+#   velnix_compose_layout(OUTPUT <out.layout> SOURCE <in.layout> EMBED <Component>.<Property> <file> ...)
+function(velnix_compose_layout)
+  cmake_parse_arguments(ARG "" "OUTPUT;SOURCE" "EMBED" ${ARGN})
+  if(NOT ARG_OUTPUT OR NOT ARG_SOURCE)
+    message(FATAL_ERROR "velnix_compose_layout: OUTPUT and SOURCE are required")
+  endif()
+  set(embeds)
+  set(files)
+  while(ARG_EMBED)
+    list(POP_FRONT ARG_EMBED property file)
+    if(NOT file)
+      message(FATAL_ERROR "velnix_compose_layout: EMBED takes pairs of a property and a file")
+    endif()
+    list(APPEND embeds "${property}=${file}")
+    list(APPEND files ${file})
+  endwhile()
+  list(JOIN embeds "|" embed_arg)
+  set(script ${CMAKE_SOURCE_DIR}/cmake/compose_layout.cmake)
+  add_custom_command(
+    OUTPUT ${ARG_OUTPUT}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${ARG_SOURCE} -DOUTPUT=${ARG_OUTPUT} -DEMBED=${embed_arg} -P ${script}
+    DEPENDS ${ARG_SOURCE} ${files} ${script}
+    COMMENT "Composing the layout ${ARG_OUTPUT}"
+    VERBATIM)
+endfunction()

@@ -352,7 +352,7 @@ void ComboBox::PaintSelectedItem(Canvas& canvas, const RectF& rect) {
 void ComboBox::MouseDown(MouseButton button, ShiftState shift, float x, float y) {
     Control::MouseDown(button, shift, x, y);
     if (button != MouseButton::Left) return;
-    if (CanFocus()) SetFocus();
+    if (FocusOnPress() && CanFocus()) SetFocus();
     if (IsDroppedDown()) {
         CloseDropDown();
         return;

@@ -154,6 +154,8 @@ protected:
     virtual void PaintSelectedItem(Canvas& canvas, const RectF& rect);
     // ItemIndex changed: repaints and raises OnChange.
     virtual void DoChange();
+    // Whether a left press gives the box the focus (when it can take it); true here.
+    virtual bool FocusOnPress() const { return true; }
 
 private:
     friend class ComboBoxContent;

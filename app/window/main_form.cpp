@@ -9,12 +9,12 @@
 #include "app/install_worker.h"
 #include "app/startup.h"
 #include "app/uninstall_sequence.h"
-#include "app/window/stand_ins/stand_in_button.h"
-#include "app/window/stand_ins/stand_in_combo_box.h"
-#include "app/window/stand_ins/stand_in_image.h"
-#include "app/window/stand_ins/stand_in_label.h"
-#include "app/window/stand_ins/stand_in_progress_bar.h"
-#include "app/window/stand_ins/stand_in_switch_bar.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_image.h"
+#include "skin/controls/skin_label.h"
+#include "skin/controls/skin_progress_bar.h"
+#include "skin/controls/skin_switch_bar.h"
 #include "ui/float_animation.h"
 #include "ui/handler_table.h"
 #include "ui/int_animation.h"
@@ -73,7 +73,7 @@ void TMainForm::BindComponents() {
     find(customInstallLabel_, u"CustomInstallLabel");
     find(progressBar_, u"ProgressBar");
     find(aniY_, u"AniY");
-    customInstallChecked_ = customInstallSwitch_->Properties().Checked();
+    customInstallChecked_ = customInstallSwitch_->Prop().Checked();
 }
 
 void TMainForm::CreateOperateAni() {
@@ -152,7 +152,7 @@ void TMainForm::BrowseBtnClick(ui::Object*) {
 void TMainForm::CustomInstallSwitchChange(ui::Object*) {
     // A switch raises its change event on every move of the knob as well; only a new checked state slides the
     // panel, so dragging the knob does not restart a slide under way.
-    const bool checked = customInstallSwitch_->Properties().Checked();
+    const bool checked = customInstallSwitch_->Prop().Checked();
     if (checked == customInstallChecked_) return;
     customInstallChecked_ = checked;
     // A slide still running jumps to its end first, so the next one starts from a resting place.
@@ -171,7 +171,7 @@ void TMainForm::InstallButtonClick(ui::Object*) {
     installButton_->SetEnabled(false);
     driveComboBox_->SetEnabled(false);
     browseBtn_->SetEnabled(false);
-    progressBar_->Properties().SetPosition(kProgressAtClick);
+    progressBar_->Prop().SetPosition(kProgressAtClick);
     if (operateAni_ != nullptr) operateAni_->Start();
 
     InstallHooks hooks;

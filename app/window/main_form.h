@@ -15,17 +15,16 @@ class FloatAnimation;
 class IntAnimation;
 }  // namespace ui
 
-namespace app {
+namespace skin {
+class TSkinFMXButton;
+class TSkinFMXComboBox;
+class TSkinFMXImage;
+class TSkinFMXLabel;
+class TSkinFMXProgressBar;
+class TSkinFMXSwitchBar;
+}  // namespace skin
 
-namespace stand_ins {
-class StandInButton;
-class StandInComboBox;
-class StandInImage;
-class StandInLabel;
-class StandInPanel;
-class StandInProgressBar;
-class StandInSwitchBar;
-}  // namespace stand_ins
+namespace app {
 
 // The installer's one window. Its components come from the stored layout (app/window/main_form.layout), whose
 // events name the handlers below. The creation handler decides the mode and prepares the window; the
@@ -75,13 +74,13 @@ private:
     IWindowServices& window_;
     SetupMode mode_ = SetupMode::Install;
 
-    stand_ins::StandInImage* bgImage_ = nullptr;
-    stand_ins::StandInButton* installButton_ = nullptr;
-    stand_ins::StandInButton* browseBtn_ = nullptr;
-    stand_ins::StandInComboBox* driveComboBox_ = nullptr;
-    stand_ins::StandInSwitchBar* customInstallSwitch_ = nullptr;
-    stand_ins::StandInLabel* customInstallLabel_ = nullptr;
-    stand_ins::StandInProgressBar* progressBar_ = nullptr;
+    skin::TSkinFMXImage* bgImage_ = nullptr;
+    skin::TSkinFMXButton* installButton_ = nullptr;
+    skin::TSkinFMXButton* browseBtn_ = nullptr;
+    skin::TSkinFMXComboBox* driveComboBox_ = nullptr;
+    skin::TSkinFMXSwitchBar* customInstallSwitch_ = nullptr;
+    skin::TSkinFMXLabel* customInstallLabel_ = nullptr;
+    skin::TSkinFMXProgressBar* progressBar_ = nullptr;
     ui::FloatAnimation* aniY_ = nullptr;
     ui::IntAnimation* operateAni_ = nullptr;
     // The switch's checked state the folder chooser last followed.

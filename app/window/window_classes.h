@@ -6,8 +6,8 @@ class ClassRegistry;
 
 namespace app {
 
-// Registers every class the window's stored layout names: the skin library's picture classes (the image lists,
-// TSkinImageList) and the stand-in controls.
+// Registers every class the window's stored layout names: the skin library's control types and its published
+// controls (TSkinFMXImage, TSkinFMXButton, ...) and picture classes (the image lists, TSkinImageList).
 void RegisterWindowClasses(ui::ClassRegistry& registry);
 
 // Start-up of the skin library once the drawing services are installed (or known to be missing): the

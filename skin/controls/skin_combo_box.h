@@ -38,6 +38,12 @@ public:
     // A changed value is stored and the style made again (not while the layout is read).
     void SetIsUseDefaultStyle(bool value);
     TSkinStringList& Values() const { return *values_; }
+
+protected:
+    // A press focuses the box only when MouseDownFocus asks for it, as every skinned control.
+    bool FocusOnPress() const override { return MouseDownFocus(); }
+
+public:
     void SetValues(const TSkinStringList& values);
     bool IsAutoEditInItem() const { return isAutoEditInItem_; }
     void SetIsAutoEditInItem(bool value) { isAutoEditInItem_ = value; }

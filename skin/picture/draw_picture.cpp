@@ -230,7 +230,14 @@ TSkinPicture* TBaseDrawPicture::ResourcePicture() {
     if (name.empty()) return nullptr;
     ui::Graphics* graphics = ui::GetGraphics();
     if (graphics == nullptr) return nullptr;
-    std::optional<std::vector<std::byte>> data = graphics->LoadResourceData(name);
+    // On a screen above 100 % a resource made for it ("<name>_2x" at 200 %, as image lists use "<name>@2x") is
+    // taken when the program has one. It has the same shape at a multiple of the size, so stretched and fitted
+    // drawing put it exactly where the plain picture would go.
+    std::optional<std::vector<std::byte>> data;
+    for (const std::u16string& candidate : ScaledResourceNames(name, ScreenScale())) {
+        data = graphics->LoadResourceData(candidate);
+        if (data) break;
+    }
     if (!data) return nullptr;
     auto picture = CreateSkinPicture();
     try {

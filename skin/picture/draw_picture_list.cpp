@@ -10,19 +10,32 @@
 
 namespace skin {
 
-std::vector<std::u16string> ScaledImageNames(std::u16string_view name, float screenScale) {
+namespace {
+
+// name<separator>Nx for N = ceil(scale) down to 2, then name.
+std::vector<std::u16string> ScaledNames(std::u16string_view name, char16_t separator, float screenScale) {
     std::vector<std::u16string> names;
     const double scale = std::isfinite(screenScale) ? std::clamp(static_cast<double>(screenScale), 1.0, 16.0) : 1.0;
     const int k = static_cast<int>(std::ceil(scale));
     for (int n = k; n >= 2; --n) {
         std::u16string candidate(name);
-        candidate += u'@';
+        candidate += separator;
         for (char c : std::to_string(n)) candidate += static_cast<char16_t>(c);
         candidate += u'x';
         names.push_back(std::move(candidate));
     }
     names.emplace_back(name);
     return names;
+}
+
+}  // namespace
+
+std::vector<std::u16string> ScaledImageNames(std::u16string_view name, float screenScale) {
+    return ScaledNames(name, u'@', screenScale);
+}
+
+std::vector<std::u16string> ScaledResourceNames(std::u16string_view name, float screenScale) {
+    return ScaledNames(name, u'_', screenScale);
 }
 
 const ui::PropertyTable& TDrawPictureList::PublishedProperties() const {

@@ -44,5 +44,7 @@ public:
 
 // The candidate names GetItemByName tries, in order, at the given screen scale.
 std::vector<std::u16string> ScaledImageNames(std::u16string_view name, float screenScale);
+// The same for a program resource, whose names cannot hold "@": name_Nx for N = ceil(scale) down to 2, then name.
+std::vector<std::u16string> ScaledResourceNames(std::u16string_view name, float screenScale);
 
 }  // namespace skin

@@ -15,14 +15,17 @@
 #include <vector>
 
 #include "app/registry_keys.h"
-#include "app/window/stand_ins/stand_in_button.h"
-#include "app/window/stand_ins/stand_in_combo_box.h"
-#include "app/window/stand_ins/stand_in_image.h"
-#include "app/window/stand_ins/stand_in_label.h"
-#include "app/window/stand_ins/stand_in_panel.h"
-#include "app/window/stand_ins/stand_in_progress_bar.h"
-#include "app/window/stand_ins/stand_in_switch_bar.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_image.h"
+#include "skin/controls/skin_label.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_progress_bar.h"
+#include "skin/controls/skin_switch_bar.h"
+#include "skin/draw/draw_picture_param.h"
+#include "skin/picture/skin_image_list.h"
 #include "app/window/window_classes.h"
+#include "skin/draw/draw_picture_param.h"
 #include "skin/picture/skin_image_list.h"
 #include "tests/app/fake_system.h"
 #include "ui/animation_timer.h"
@@ -38,13 +41,12 @@
 namespace app {
 namespace {
 
-using stand_ins::StandInButton;
-using stand_ins::StandInComboBox;
-using stand_ins::StandInImage;
-using stand_ins::StandInLabel;
-using stand_ins::StandInPanel;
-using stand_ins::StandInProgressBar;
-using stand_ins::StandInSwitchBar;
+using skin::TSkinFMXButton;
+using skin::TSkinFMXComboBox;
+using skin::TSkinFMXImage;
+using skin::TSkinFMXLabel;
+using skin::TSkinFMXProgressBar;
+using skin::TSkinFMXSwitchBar;
 using testing::FakeSystem;
 using testing::U8;
 
@@ -95,9 +97,11 @@ protected:
         form.reset();
         ui::SharedAnimationTimer().SetClock(nullptr);
         ui::SetGraphics(nullptr);
+        skin::SetScreenScale(1);
     }
 
     void Load() {
+        host.reset();
         form = std::make_unique<TMainForm>(state, system.Services(), window);
         host = std::make_unique<ui::HeadlessHost>(*form);
         form->LoadLayout(layout, registry);
@@ -192,36 +196,50 @@ TEST_F(MainFormTest, TheLayoutBuildsEveryComponentWhereTheWindowHasIt) {
     EXPECT_EQ(Get(u"ProgressBar")->Align(), ui::AlignLayout::Bottom);
 
     // Captions, hints, tag, pictures.
-    EXPECT_EQ(U8(Get<StandInButton>(u"InstallButton")->Caption()), "Install Now");
-    EXPECT_EQ(U8(Get<StandInButton>(u"CloseBtn")->Caption()), "");
-    EXPECT_EQ(U8(Get<StandInButton>(u"BrowseBtn")->Caption()), "");
-    EXPECT_EQ(U8(Get<StandInLabel>(u"InstallToLabel")->Caption()), "Install to");
-    EXPECT_EQ(U8(Get<StandInLabel>(u"CustomInstallLabel")->Caption()), "Custom installation");
-    EXPECT_EQ(U8(Get<StandInLabel>(u"IntroLabel")->Caption()), "Operate your phone on PC safely and easily.");
+    EXPECT_EQ(U8(Get<TSkinFMXButton>(u"InstallButton")->GetCaption()), "Install Now");
+    EXPECT_EQ(U8(Get<TSkinFMXButton>(u"CloseBtn")->GetCaption()), "");
+    EXPECT_EQ(U8(Get<TSkinFMXButton>(u"BrowseBtn")->GetCaption()), "");
+    EXPECT_EQ(U8(Get<TSkinFMXLabel>(u"InstallToLabel")->GetCaption()), "Install to");
+    EXPECT_EQ(U8(Get<TSkinFMXLabel>(u"CustomInstallLabel")->GetCaption()), "Custom installation");
+    EXPECT_EQ(U8(Get<TSkinFMXLabel>(u"IntroLabel")->GetCaption()), "Operate your phone on PC safely and easily.");
     EXPECT_EQ(U8(Get(u"CloseBtn")->Hint()), "Close");
     EXPECT_FALSE(Get(u"CloseBtn")->ShowHint());
     EXPECT_EQ(U8(Get(u"BrowseBtn")->Hint()), "Browse");
     EXPECT_TRUE(Get(u"BrowseBtn")->ShowHint());
     EXPECT_EQ(Get(u"BrowseBtn")->Tag(), 0);
-    EXPECT_FALSE(Get<StandInSwitchBar>(u"CustomInstallSwitch")->Properties().Checked());
-    EXPECT_EQ(Get<StandInComboBox>(u"DriveComboBox")->ItemHeight(), 30);
+    EXPECT_FALSE(Get<TSkinFMXSwitchBar>(u"CustomInstallSwitch")->Prop().Checked());
+    EXPECT_EQ(Get<TSkinFMXComboBox>(u"DriveComboBox")->ItemHeight(), 30);
     const struct {
         const char16_t* image;
         const char* resource;
-        bool stretch;
-    } pictures[] = {{u"BgImage", "bg", true},
-                    {u"BrandImage", "brand", false},
-                    {u"IconImage", "logo", false},
-                    {u"Icon2Image", "logo2", false}};
+        bool stretch, fit;
+    } pictures[] = {{u"BgImage", "bg", true, false},
+                    {u"BrandImage", "brand", false, true},
+                    {u"IconImage", "logo", false, true},
+                    {u"Icon2Image", "logo2", false, true}};
     for (const auto& p : pictures) {
-        EXPECT_EQ(U8(Get<StandInImage>(p.image)->Properties().Picture().ResourceName()), p.resource);
-        EXPECT_EQ(Get<StandInImage>(p.image)->Stretch(), p.stretch);
+        auto* image = Get<TSkinFMXImage>(p.image);
+        EXPECT_EQ(U8(image->ImageProperties().Picture().ResourceName()), p.resource);
+        EXPECT_EQ(image->SelfOwnMaterialToDefault()->DrawPictureParam().IsStretch(), p.stretch);
+        EXPECT_EQ(image->SelfOwnMaterialToDefault()->DrawPictureParam().IsAutoFit(), p.fit);
     }
-    const auto& bar = Get<StandInProgressBar>(u"ProgressBar")->Properties();
+    const auto& bar = Get<TSkinFMXProgressBar>(u"ProgressBar")->Prop();
     EXPECT_EQ(bar.Min(), 0);
     EXPECT_EQ(bar.Max(), 100);
     EXPECT_EQ(bar.Position(), 0);
-    EXPECT_EQ(bar.Orientation(), stand_ins::ProgressOrientation::Horizontal);
+    EXPECT_EQ(bar.Orientation(), skin::TProgressBarOrientation::prHorizontal);
+    // Every skinned control keeps its own look: own material, no mouse forwarding, no focus on press.
+    for (const char16_t* name :
+         {u"BgImage", u"BrandImage", u"CloseBtn", u"IconImage", u"Icon2Image", u"MainPanel", u"InstallToLabel",
+          u"DriveComboBox", u"BrowseBtn", u"ControlPanel", u"CustomInstallLabel", u"CustomInstallSwitch",
+          u"InstallButton", u"IntroLabel", u"ProgressBar"}) {
+        SCOPED_TRACE(U8(name));
+        auto* control = Get<skin::ISkinControlMaterial>(name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->GetMaterialUseKind(), skin::TMaterialUseKind::mukSelfOwn);
+        EXPECT_FALSE(Get<skin::ISkinControl>(name)->GetParentMouseEvent());
+        EXPECT_FALSE(Get<skin::IDirectUIControl>(name)->GetDirectUIVisible());
+    }
 
     // The glow around the background and the two image lists beside the controls.
     auto* glow = Get<ui::GlowEffect>(u"GlowEffect");
@@ -323,7 +341,7 @@ TEST_F(MainFormTest, InstallModeOffersTheFoldersAndPlaysTheWholeIntro) {
     EXPECT_EQ(form->Mode(), SetupMode::Install);
     EXPECT_EQ(U8(form->Caption()), "Install Velnix");
     EXPECT_EQ(U8(host->caption), "Install Velnix");
-    auto* combo = Get<StandInComboBox>(u"DriveComboBox");
+    auto* combo = Get<TSkinFMXComboBox>(u"DriveComboBox");
     EXPECT_EQ(combo->Items(),
               (std::vector<std::u16string>{u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix", u"Z:\\Velnix"}));
     EXPECT_EQ(combo->ItemIndex(), 0);
@@ -359,10 +377,10 @@ TEST_F(MainFormTest, UpdateModeRelabelsHidesTheSwitchAndShortensTheIntro) {
     LoadInUpdateMode();
     EXPECT_EQ(form->Mode(), SetupMode::Update);
     EXPECT_EQ(U8(host->caption), "Update Velnix");
-    EXPECT_EQ(U8(Get<StandInButton>(u"InstallButton")->Caption()), "Update Now");
+    EXPECT_EQ(U8(Get<TSkinFMXButton>(u"InstallButton")->GetCaption()), "Update Now");
     EXPECT_FALSE(Get(u"CustomInstallSwitch")->Visible());
     EXPECT_FALSE(Get(u"CustomInstallLabel")->Visible());
-    EXPECT_EQ(Get<StandInComboBox>(u"DriveComboBox")->Count(), 0);
+    EXPECT_EQ(Get<TSkinFMXComboBox>(u"DriveComboBox")->Count(), 0);
     EXPECT_EQ(U8(state.InstallDir), "C:\\Apps\\Velnix\\Uninstall.exe");
     for (const char16_t* name :
          {u"Ani1O", u"Ani2X", u"Ani2Y", u"Ani1Y", u"Ani3X", u"Ani3Y", u"Ani3O", u"Ani4O", u"Ani4Y"}) {
@@ -395,13 +413,13 @@ TEST_F(MainFormTest, UninstallModeRunsTheUninstallerInsteadOfPreparingTheWindow)
     EXPECT_TRUE(system.ended);  // the uninstall sequence ended the process after the answer No
     EXPECT_EQ(form->OperateAni(), nullptr);
     EXPECT_TRUE(form->Caption().empty());
-    EXPECT_EQ(Get<StandInComboBox>(u"DriveComboBox")->Count(), 0);
+    EXPECT_EQ(Get<TSkinFMXComboBox>(u"DriveComboBox")->Count(), 0);
 }
 
 TEST_F(MainFormTest, InstallButtonLocksTheWindowRunsTheProgressAndInstallsIntoTheSelectedFolder) {
     Load();
     RunIntro();
-    Get<StandInComboBox>(u"DriveComboBox")->SetItemIndex(1);
+    Get<TSkinFMXComboBox>(u"DriveComboBox")->SetItemIndex(1);
     ClickOn(u"InstallButton");
 
     for (const char16_t* name : {u"InstallButton", u"DriveComboBox", u"BrowseBtn"}) {
@@ -413,7 +431,7 @@ TEST_F(MainFormTest, InstallButtonLocksTheWindowRunsTheProgressAndInstallsIntoTh
     // The report and the pre-step wait on the pool.
     EXPECT_EQ(system.QueuedTasks(), 2u);
 
-    auto position = [&] { return Get<StandInProgressBar>(u"ProgressBar")->Properties().Position(); };
+    auto position = [&] { return Get<TSkinFMXProgressBar>(u"ProgressBar")->Prop().Position(); };
     double t = 0;
     const struct {
         double at;
@@ -471,10 +489,10 @@ TEST_F(MainFormTest, TheSwitchSlidesTheFolderChooserUpAndDown) {
     Load();
     RunIntro();
     auto* panel = Get(u"MainPanel");
-    auto* toggle = Get<StandInSwitchBar>(u"CustomInstallSwitch");
+    auto* toggle = Get<TSkinFMXSwitchBar>(u"CustomInstallSwitch");
 
     ClickOn(u"CustomInstallSwitch");
-    EXPECT_TRUE(toggle->Properties().Checked());
+    EXPECT_TRUE(toggle->Prop().Checked());
     clock.Run(0.5);
     EXPECT_FLOAT_EQ(panel->Y(), 368 - 73 * (1 - 0.125f));  // cubic ease-out: fast at first
     clock.Run(0.55);
@@ -483,7 +501,7 @@ TEST_F(MainFormTest, TheSwitchSlidesTheFolderChooserUpAndDown) {
     EXPECT_EQ(panel->BoundsRect().bottom, Get(u"BgImage")->Height());
 
     ClickOn(u"CustomInstallSwitch");
-    EXPECT_FALSE(toggle->Properties().Checked());
+    EXPECT_FALSE(toggle->Prop().Checked());
     EXPECT_EQ(panel->Y(), 295);
     clock.Run(0.5);
     EXPECT_FLOAT_EQ(panel->Y(), 368 - 73 * 0.125f);  // the ease-in curve played backwards: slow at the end
@@ -507,7 +525,7 @@ TEST_F(MainFormTest, ChangeEventsWithoutANewCheckedStateLeaveTheSlideAlone) {
     Load();
     RunIntro();
     auto* panel = Get(u"MainPanel");
-    auto* toggle = Get<StandInSwitchBar>(u"CustomInstallSwitch");
+    auto* toggle = Get<TSkinFMXSwitchBar>(u"CustomInstallSwitch");
 
     toggle->OnChange(toggle);  // still unchecked: the panel stays hidden
     clock.Run(1.05);
@@ -535,7 +553,7 @@ TEST_F(MainFormTest, BrowsingAppendsOneEntryThenReplacesItAndSelectsIt) {
     RunIntro();
     ClickOn(u"CustomInstallSwitch");
     clock.Run(1.05);
-    auto* combo = Get<StandInComboBox>(u"DriveComboBox");
+    auto* combo = Get<TSkinFMXComboBox>(u"DriveComboBox");
     auto* browse = Get(u"BrowseBtn");
     const std::u16string appData = u"C:\\Users\\Ann\\AppData\\Roaming\\Velnix";
     const std::u16string drives[] = {appData, u"Z:\\Velnix"};
@@ -622,69 +640,74 @@ TEST_F(MainFormTest, PressesReachTheHandlerOfWhatLiesUnderThePointer) {
 TEST_F(MainFormTest, ButtonsAndTheSwitchShowTheirStatesInTheWindowsColours) {
     Load();
     RunIntro();
-    auto* install = Get<StandInButton>(u"InstallButton");
-    auto* close = Get<StandInButton>(u"CloseBtn");
+    // What a control paints, as one text of drawing calls.
+    auto painted = [&](std::u16string_view name) {
+        ui::RecordingCanvas canvas;
+        Get(name)->PaintTree(canvas, ui::PaintEffects::Without);
+        std::string all;
+        for (const std::string& call : canvas.calls) all += call + "\n";
+        return all;
+    };
+    auto has = [](const std::string& calls, const std::string& what) { return calls.find(what) != std::string::npos; };
     const ui::PointF away{40, 300};
     const struct {
-        StandInButton* button;
-        const char* what;
-        ui::AlphaColor restFill, hoverFill, hoverBorder, downFill, downBorder, downFont;
+        const char16_t* button;
+        const char* restFill;
+        const char *hoverFill, *hoverBorder;
+        const char *downFill, *downBorder, *downFont;
     } buttons[] = {
-        {install, "install", 0xFF0092CA, 0xFF0089BF, 0xFF0090C9, 0xFF0077A6, 0xFF0077A6, 0xCEFFFFFF},
-        {close, "close", 0x00000000, 0xFFC5C5C5, 0x00000000, 0xFFC0C0C0, 0x00000000, 0xFFFFFFFF},
+        {u"InstallButton", "solid:FF0092CA", "solid:FF0089BF", "stroke=FF0090C9", "solid:FF0077A6", "stroke=FF0077A6",
+         "color=CEFFFFFF"},
+        {u"CloseBtn", "solid:00000000", "solid:FFC5C5C5", nullptr, "solid:FFC0C0C0", nullptr, nullptr},
     };
     for (const auto& b : buttons) {
-        SCOPED_TRACE(b.what);
-        const ui::PointF at = CentreOf(b.button->Name());
-        EXPECT_EQ(b.button->CurrentFillColor(), b.restFill);
+        SCOPED_TRACE(U8(b.button));
+        const ui::PointF at = CentreOf(b.button);
+        std::string calls = painted(b.button);
+        EXPECT_FALSE(has(calls, b.hoverFill)) << calls;
         host->MouseMove(at.x, at.y);
-        EXPECT_EQ(b.button->CurrentFillColor(), b.hoverFill);
-        EXPECT_EQ(b.button->CurrentBorderColor(), b.hoverBorder);
+        calls = painted(b.button);
+        EXPECT_TRUE(has(calls, b.hoverFill)) << calls;
+        if (b.hoverBorder) EXPECT_TRUE(has(calls, b.hoverBorder)) << calls;
         host->MouseDown(at.x, at.y);
-        EXPECT_EQ(b.button->CurrentFillColor(), b.downFill);  // the press wins over the hover
-        EXPECT_EQ(b.button->CurrentBorderColor(), b.downBorder);
-        EXPECT_EQ(b.button->CurrentFontColor(), b.downFont);
+        calls = painted(b.button);
+        EXPECT_TRUE(has(calls, b.downFill)) << calls;  // the press wins over the hover
+        if (b.downBorder) EXPECT_TRUE(has(calls, b.downBorder)) << calls;
+        if (b.downFont) EXPECT_TRUE(has(calls, b.downFont)) << calls;
         // Released elsewhere: no click, back at rest.
         host->MouseMove(away.x, away.y);
         host->MouseUp(away.x, away.y);
-        EXPECT_EQ(b.button->CurrentFillColor(), b.restFill);
+        calls = painted(b.button);
+        EXPECT_FALSE(has(calls, b.hoverFill) || has(calls, b.downFill)) << calls;
+        if (b.restFill != std::string("solid:00000000")) EXPECT_TRUE(has(calls, b.restFill)) << calls;
     }
     EXPECT_EQ(system.QueuedTasks(), 0u);
     EXPECT_TRUE(window.endCodes.empty());
 
     // The switch's track: grey at rest, lighter under the pointer, the accent colour while on, hovered or not.
-    auto* toggle = Get<StandInSwitchBar>(u"CustomInstallSwitch");
-    auto trackFill = [&] {
-        ui::RecordingCanvas canvas;
-        toggle->PaintTree(canvas, ui::PaintEffects::Without);
-        return canvas.calls.empty() ? std::string() : canvas.calls.front();
-    };
-    EXPECT_NE(trackFill().find("solid:FF1D1D1D"), std::string::npos) << trackFill();
+    EXPECT_TRUE(has(painted(u"CustomInstallSwitch"), "solid:FF1D1D1D")) << painted(u"CustomInstallSwitch");
     const ui::PointF at = CentreOf(u"CustomInstallSwitch");
     host->MouseMove(at.x, at.y);
-    EXPECT_NE(trackFill().find("solid:FF2A2A2A"), std::string::npos) << trackFill();
+    EXPECT_TRUE(has(painted(u"CustomInstallSwitch"), "solid:FF2A2A2A")) << painted(u"CustomInstallSwitch");
     host->Click(at.x, at.y);
-    EXPECT_NE(trackFill().find("solid:FF0092CA"), std::string::npos) << trackFill();
+    EXPECT_TRUE(has(painted(u"CustomInstallSwitch"), "solid:FF0092CA")) << painted(u"CustomInstallSwitch");
     host->MouseMove(away.x, away.y);
-    EXPECT_NE(trackFill().find("solid:FF0092CA"), std::string::npos) << trackFill();
+    EXPECT_TRUE(has(painted(u"CustomInstallSwitch"), "solid:FF0092CA")) << painted(u"CustomInstallSwitch");
 
     // The folder list, once the switch has brought it up: lighter under the pointer; a press opens its list
     // and leaves the focus where it was.
     clock.Run(1.05);
-    auto* combo = Get<StandInComboBox>(u"DriveComboBox");
-    ui::StyleElement* face = combo->FindStyleElement(u"background");
-    ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->FillColor(), 0xFF2F2F2Fu);
-    EXPECT_EQ(face->StrokeColor(), 0xFF383838u);
+    auto* combo = Get<TSkinFMXComboBox>(u"DriveComboBox");
+    EXPECT_TRUE(has(painted(u"DriveComboBox"), "solid:FF2F2F2F")) << painted(u"DriveComboBox");
     const ui::PointF over = CentreOf(u"DriveComboBox");
     host->MouseMove(over.x, over.y);
-    EXPECT_EQ(face->FillColor(), 0xFF353535u);
+    EXPECT_TRUE(has(painted(u"DriveComboBox"), "solid:FF353535")) << painted(u"DriveComboBox");
     host->MouseDown(over.x, over.y);
     EXPECT_TRUE(combo->IsDroppedDown());
     EXPECT_EQ(form->Focused(), nullptr);
     combo->CloseDropDown();
     host->MouseMove(away.x, away.y);
-    EXPECT_EQ(face->FillColor(), 0xFF2F2F2Fu);
+    EXPECT_TRUE(has(painted(u"DriveComboBox"), "solid:FF2F2F2F")) << painted(u"DriveComboBox");
 }
 
 // A recording canvas that also keeps where bitmaps land in the form's coordinates.
@@ -735,7 +758,10 @@ TEST_F(MainFormTest, ThePicturesAreDrawnWhereTheIntroLeavesThem) {
     // The progress bar paints nothing while its position is 0; the folder chooser is clipped by the background.
     EXPECT_EQ(canvas.placed.size(), 4u);
 
-    // At twice the scale the double-size logo is drawn into the same place.
+    // On a 200 % screen the double-size logo is drawn into the same place.
+    skin::SetScreenScale(2);
+    Load();
+    RunIntro();
     PlacingCanvas doubled(2);
     host->Paint(doubled);
     bool drewDouble = false;
