@@ -88,7 +88,7 @@ bool TSkinButtonType::CustomPaint(TDrawCanvas& canvas, TSkinControlMaterial* mat
     if (buttonMaterial == nullptr || skinButtonIntf_ == nullptr) return false;
     TSkinButtonMaterial& m = *buttonMaterial;
     TBaseButtonProperties& properties = skinButtonIntf_->GetButtonProperties();
-    const std::u16string caption = SkinControlIntf()->GetCaption();
+    const std::u16string& caption = SkinControlIntf()->GetCaption();
     TDrawPicture* icon = CurrentIcon();
     auto drawIcon = [&](const ui::RectF& r) { canvas.DrawPicture(m.DrawIconParam(), icon, r); };
     auto drawCaption = [&](const ui::RectF& r) { canvas.DrawText(m.DrawCaptionParam(), caption, r); };

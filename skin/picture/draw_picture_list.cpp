@@ -12,11 +12,33 @@ namespace skin {
 
 namespace {
 
+// The highest scale a name variant is looked for at: ceil(scale), between 1 and 16.
+int HighestVariantScale(float screenScale) {
+    const double scale = std::isfinite(screenScale) ? std::clamp(static_cast<double>(screenScale), 1.0, 16.0) : 1.0;
+    return static_cast<int>(std::ceil(scale));
+}
+
+// Whether candidate is name@Nx (n >= 2) or, for n = 1, name itself; compared in place, so the lookup a paint makes
+// allocates nothing.
+bool IsScaledName(std::u16string_view candidate, std::u16string_view name, int n) {
+    if (n == 1) return candidate == name;
+    if (!candidate.starts_with(name)) return false;
+    std::u16string_view rest = candidate.substr(name.size());
+    if (rest.size() < 3 || rest.front() != u'@' || rest.back() != u'x') return false;
+    rest = rest.substr(1, rest.size() - 2);
+    int value = 0;
+    for (char16_t c : rest) {
+        if (c < u'0' || c > u'9') return false;
+        value = value * 10 + (c - u'0');
+        if (value > n) return false;
+    }
+    return rest.front() != u'0' && value == n;
+}
+
 // name<separator>Nx for N = ceil(scale) down to 2, then name.
 std::vector<std::u16string> ScaledNames(std::u16string_view name, char16_t separator, float screenScale) {
     std::vector<std::u16string> names;
-    const double scale = std::isfinite(screenScale) ? std::clamp(static_cast<double>(screenScale), 1.0, 16.0) : 1.0;
-    const int k = static_cast<int>(std::ceil(scale));
+    const int k = HighestVariantScale(screenScale);
     for (int n = k; n >= 2; --n) {
         std::u16string candidate(name);
         candidate += separator;
@@ -98,12 +120,12 @@ void TDrawPictureList::ReplaceFileNameOnly(int index, const std::filesystem::pat
 }
 
 TDrawPicture* TDrawPictureList::GetItemByName(std::u16string_view name) const {
-    for (const std::u16string& candidate : ScaledImageNames(name, ScreenScale())) {
+    // The candidates of ScaledImageNames in their order; the first found wins: the picture made for the highest
+    // scale not above the screen's, so a list holding "close" and "close@2x" stays sharp on a 200 % screen.
+    for (int n = HighestVariantScale(ScreenScale()); n >= 1; --n) {
         for (int i = 0; i < Count(); ++i) {
             TDrawPicture* picture = GetItem(i);
-            // The first candidate found wins: the picture made for the highest scale not above the screen's, so
-            // a list holding "close" and "close@2x" stays sharp on a 200 % screen.
-            if (picture != nullptr && picture->ImageName() == candidate) return picture;
+            if (picture != nullptr && IsScaledName(picture->ImageName(), name, n)) return picture;
         }
     }
     return nullptr;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/register_skin_controls.h"
+#include "skin/controls/skin_button.h"
 #include "skin/controls/skin_image.h"
 #include "skin/controls/skin_label.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_progress_bar.h"
 #include "skin/draw/draw_rect_param.h"
 #include "skin/picture/draw_picture.h"
+#include "skin/picture/skin_image_list.h"
+#include "ui/stream.h"
 #include "tests/support/allocation_count.h"
 #include "tests/support/null_canvas.h"
 #include "ui/form.h"
@@ -49,6 +52,20 @@ TEST(SkinControlAllocationTest, WarmPaintsOfSkinnedControlsAllocateNothing) {
         bar->SelfOwnMaterialToDefault()->SetIsDrawPercent(false);
         bar->ProgressBarProperties().SetPosition(40);
 
+        // A button with a long caption and its icon looked up by name in an image list on a 200 % screen.
+        SetScreenScale(2.0f);
+        auto* icons = form.CreateComponent<TSkinImageList>();
+        for (const char16_t* name : {u"close", u"close@2x"}) {
+            TDrawPicture* picture = icons->PictureList().Add();
+            picture->SetImageName(name);
+            ui::MemoryStream stream(ui::RecordingGraphics::EncodeTestImage(24, 24));
+            picture->LoadFromStream(stream);
+        }
+        auto* button = Add<TSkinFMXButton>(form, {200, 10, 360, 60});
+        button->SetCaption(u"Install Now, a caption past any short string");
+        button->Prop().Icon().SetSkinImageList(icons);
+        button->Prop().Icon().SetImageName(u"close");
+
         testing_support::NullCanvas frame;
         const size_t cold = AllocationCount();
         form.PaintTo(frame);
@@ -63,6 +80,7 @@ TEST(SkinControlAllocationTest, WarmPaintsOfSkinnedControlsAllocateNothing) {
         EXPECT_EQ(frame.bitmaps, bitmaps * 11);
         EXPECT_EQ(frame.primitives, primitives * 11);
     }
+    SetScreenScale(1.0f);
     ui::SetGraphics(nullptr);
 }
 
