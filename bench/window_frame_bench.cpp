@@ -1,8 +1,8 @@
 // Times a full frame of the installer's window on the Direct2D drawing services, built from the layout the
-// program carries (the skinned controls) and from the layout of the stand-in controls it replaced, in one run,
-// alternating: paint + read back + present against presenting an already painted frame. Both windows are put
-// where the intro leaves them, with the folder chooser up and the progress bar half way, so every control is on
-// screen. Direct2D needs a display under Wine: bench/run-windows runs this inside a virtual one.
+// program carries: paint + read back + present against presenting an already painted frame, with the heap
+// allocations of a warm frame. The window is put where the intro leaves it, with the folder chooser up and the
+// progress bar half way, so every control is on screen. Direct2D needs a display under Wine: bench/run-windows
+// runs this inside a virtual one.
 
 #include <windows.h>
 
@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/window/stand_ins/register_stand_ins.h"
 #include "app/window/window_classes.h"
 #include "bench/counted_allocations.h"
 #include "bench/layered_present.h"
@@ -35,7 +34,6 @@ constexpr int kWidth = 656;
 constexpr int kHeight = 376;
 constexpr int kWarmUp = 5;
 constexpr int kRuns = 41;
-constexpr int kRounds = 3;
 
 // The window without its handlers: the layout names them on TMainForm, which needs the setup application.
 class BenchForm : public ui::Form {
@@ -84,13 +82,6 @@ double MedianMilliseconds(F&& run) {
     return times[kRuns / 2];
 }
 
-struct Window {
-    const char* name;
-    BenchForm form;
-    std::vector<double> frames;
-    long long allocationsPerFrame = 0;
-};
-
 }  // namespace
 
 int main() {
@@ -99,18 +90,13 @@ int main() {
         ui::SetGraphics(&graphics);
         skin::SetScreenScale(1);
 
-        ui::ClassRegistry standInClasses;
-        ui::RegisterFrameworkClasses(standInClasses);
-        skin::RegisterSkinPictureClasses(standInClasses);
-        app::stand_ins::RegisterStandIns(standInClasses);
-        ui::ClassRegistry skinClasses;
-        ui::RegisterFrameworkClasses(skinClasses);
-        app::RegisterWindowClasses(skinClasses);
-
-        Window standIns{"stand-in controls"};
-        standIns.form.LoadLayout(LayoutText(graphics, u"StandInForm"), standInClasses);
-        Window skinned{"skinned controls (the program's layout)"};
-        skinned.form.LoadLayout(LayoutText(graphics, u"MainForm"), skinClasses);
+        ui::ClassRegistry classes;
+        ui::RegisterFrameworkClasses(classes);
+        app::RegisterWindowClasses(classes);
+        BenchForm form;
+        form.LoadLayout(LayoutText(graphics, u"MainForm"), classes);
+        form.SetSize(kWidth, kHeight);
+        ShowEverything(form);
 
         const auto frame = graphics.CreateFrame(kWidth, kHeight, 1);
         bench::LayeredWindow layered(kWidth, kHeight);
@@ -118,47 +104,30 @@ int main() {
             std::printf("window_frame_bench: cannot create a layered window (error %lu)\n", GetLastError());
             return 1;
         }
-        for (Window* w : {&standIns, &skinned}) {
-            w->form.SetSize(kWidth, kHeight);
-            ShowEverything(w->form);
-        }
-        auto frameOf = [&](Window& w) {
-            w.form.PaintTo(frame->BeginPaint());
+        auto paint = [&] {
+            form.PaintTo(frame->BeginPaint());
             frame->EndPaint();
+        };
+        for (int i = 0; i < kWarmUp; ++i) {
+            paint();
             bench::Present(layered.hwnd, *frame);
-        };
-        for (Window* w : {&standIns, &skinned}) {
-            for (int i = 0; i < kWarmUp; ++i) frameOf(*w);
         }
-        for (int round = 0; round < kRounds; ++round) {
-            for (Window* w : {&standIns, &skinned}) {
-                const long long before = bench::allocations.load();
-                w->frames.push_back(MedianMilliseconds([&] { frameOf(*w); }));
-                w->allocationsPerFrame = (bench::allocations.load() - before) / kRuns;
-            }
-        }
+        const long long before = bench::allocations.load();
+        const double full = MedianMilliseconds([&] {
+            paint();
+            bench::Present(layered.hwnd, *frame);
+        });
+        const long long perFrame = (bench::allocations.load() - before) / kRuns;
         const double present = MedianMilliseconds([&] { bench::Present(layered.hwnd, *frame); });
+        const double paintOnly = MedianMilliseconds(paint);
 
-        std::printf(
-            "window_frame_bench: the installer window %dx%d at scale 1, median of %d frames, %d rounds"
-            " alternating\n",
-            kWidth, kHeight, kRuns, kRounds);
-        for (int round = 0; round < kRounds; ++round) {
-            std::printf("  round %d: stand-ins %7.3f ms  skinned %7.3f ms  ratio skinned / stand-ins %5.2f\n",
-                        round + 1, standIns.frames[round], skinned.frames[round],
-                        skinned.frames[round] / standIns.frames[round]);
-        }
-        auto median = [](std::vector<double> v) {
-            std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-            return v[v.size() / 2];
-        };
-        const double s = median(standIns.frames), k = median(skinned.frames);
-        std::printf("  present of a painted frame (ULW)        %8.3f ms\n", present);
-        std::printf("  %-40s %8.3f ms  frame / present %5.1f  allocations/frame %lld\n", standIns.name, s, s / present,
-                    standIns.allocationsPerFrame);
-        std::printf("  %-40s %8.3f ms  frame / present %5.1f  allocations/frame %lld\n", skinned.name, k, k / present,
-                    skinned.allocationsPerFrame);
-        std::printf("  ratio skinned / stand-ins (median of rounds) %5.2f\n", k / s);
+        std::printf("window_frame_bench: the installer window %dx%d at scale 1, median of %d frames\n", kWidth, kHeight,
+                    kRuns);
+        std::printf("  frame (paint + read back + present)   %8.3f ms\n", full);
+        std::printf("  present of a painted frame (ULW)      %8.3f ms\n", present);
+        std::printf("  ratio frame / present                 %8.1f\n", full / present);
+        std::printf("  paint + read back, no present         %8.3f ms\n", paintOnly);
+        std::printf("  heap allocations per frame (warm)     %8lld\n", perFrame);
         ui::SetGraphics(nullptr);
         return 0;
     } catch (const std::exception& e) {
