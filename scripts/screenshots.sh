@@ -85,8 +85,14 @@ click 432 280 # the custom installation switch
 sleep 1       # the folder chooser slides up
 still_shot custom-installation
 click 200 265 # Install Now
-sleep 0.6
-shot installing
+sleep 0.5
+# The progress bar along the bottom edge has started (a busy machine may take a moment to draw it).
+progress() { convert "$out/$1.png" -crop 200x3+9+363 +repage -strip ppm:-; }
+for _ in {1..20}; do
+  shot installing
+  cmp -s <(progress installing) <(progress custom-installation) || break
+  sleep 0.1
+done
 
 for _ in {1..1200}; do
   kill -0 "$setup" 2>/dev/null || break
