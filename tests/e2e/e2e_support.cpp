@@ -100,6 +100,15 @@ bool ClickAt(int x, int y) {
 
 bool MovePointer(int x, int y) { return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y)}).Ok(); }
 
+bool PressAt(int x, int y) {
+    return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "mousedown", "1"})
+        .Ok();
+}
+
+bool ReleaseAt(int x, int y) {
+    return RunHost({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "sleep", "0.1", "mouseup", "1"}).Ok();
+}
+
 bool PressKeys(const std::vector<std::string>& keys) {
     std::vector<std::string> arguments{"xdotool", "key", "--delay", "50"};
     arguments.insert(arguments.end(), keys.begin(), keys.end());
@@ -129,6 +138,24 @@ Rgb MeanColour(const std::string& image, int x, int y, int width, int height) {
     Rgb colour;
     if (result.Ok()) std::sscanf(result.output.c_str(), "%d,%d,%d", &colour.r, &colour.g, &colour.b);
     return colour;
+}
+
+std::vector<ColourCount> ColoursByCount(const std::string& image, int x, int y, int width, int height) {
+    const std::string geometry =
+        std::to_string(width) + "x" + std::to_string(height) + "+" + std::to_string(x) + "+" + std::to_string(y);
+    const HostResult result = RunHost({"colours", image, geometry});
+    std::vector<ColourCount> colours;
+    if (!result.Ok()) return colours;
+    std::istringstream lines(result.output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        ColourCount entry;
+        if (std::sscanf(line.c_str(), "%d %d,%d,%d", &entry.count, &entry.colour.r, &entry.colour.g, &entry.colour.b) ==
+            4) {
+            colours.push_back(entry);
+        }
+    }
+    return colours;
 }
 
 ChildProcess::ChildProcess(const std::u16string& executable, const std::u16string& arguments) {

@@ -45,6 +45,10 @@ private:
 bool ClickAt(int x, int y);
 // Moves the pointer to the screen point, through the X server.
 bool MovePointer(int x, int y);
+// Moves the pointer to the screen point and presses the left button without releasing it; ReleaseAt moves the
+// pointer (the button still held) and releases it there.
+bool PressAt(int x, int y);
+bool ReleaseAt(int x, int y);
 // Presses keys (xdotool key names) on the window that has the keyboard focus.
 bool PressKeys(const std::vector<std::string>& keys);
 // The whole screen as a PNG file in the work folder; its Unix path.
@@ -57,6 +61,12 @@ struct Rgb {
     int r = -1, g = -1, b = -1;
 };
 Rgb MeanColour(const std::string& image, int x, int y, int width, int height);
+// The colours of a region of an image with how many of its pixels have each, the most frequent first.
+struct ColourCount {
+    int count = 0;
+    Rgb colour;
+};
+std::vector<ColourCount> ColoursByCount(const std::string& image, int x, int y, int width, int height);
 
 // A process started by a test; ended by the destructor when still running.
 class ChildProcess {

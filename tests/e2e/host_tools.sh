@@ -7,6 +7,12 @@
 #        the mean absolute difference (0..1) between the region of SHOT and the same-sized region of EXPECTED
 #        at EX, EY
 #   host_tools.sh OUT mean-colour IMAGE WxH+X+Y          the region's mean colour as R,G,B (0..255)
+#   host_tools.sh OUT colours IMAGE WxH+X+Y              the region's colours, one "COUNT R,G,B" line each, the
+#        most frequent first
+#   host_tools.sh OUT picture-on BACKDROP WxH+X+Y PICTURE PWxPH+PX+PY RESULT
+#        PICTURE scaled to PW x PH pixels and laid at PX, PY over the WxH region at X, Y of the image BACKDROP (or
+#        over a WxH area of a colour such as '#2F2F2F'): what a window draws there. PW, PH, PX, PY may be halves
+#        of a pixel (16.5); the picture is composed at twice the size and the result reduced by averaging.
 #   host_tools.sh OUT expected-window SCALE BG BRAND LOGO LOGO2 RESULT
 #        the window's background after the intro (bg with brand at 50,70, logo and logo2 at 450,90) at SCALE
 #        1 from the plain pictures, or at a higher SCALE from the double-size ones (composed at twice the size,
@@ -33,6 +39,28 @@ status=0
       ;;
     mean-colour)
       convert "$2" -crop "$3" +repage -resize '1x1!' -format '%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]' info:
+      status=$?
+      ;;
+    colours)
+      convert "$2" -alpha off -crop "$3" +repage -depth 8 -format %c histogram:info:- |
+        sed -n 's/^ *\([0-9]*\): *(\([0-9]*\),\([0-9]*\),\([0-9]*\)[,)].*/\1 \2,\3,\4/p' | sort -rn
+      status=${PIPESTATUS[0]}
+      ;;
+    picture-on)
+      region=$3
+      size=${region%%+*}
+      placement=$5
+      twice() { awk -v v="$1" 'BEGIN { printf "%d", v * 2 }'; }
+      pw=$(twice "${placement%%x*}")
+      rest=${placement#*x}
+      ph=$(twice "${rest%%[+-]*}")
+      offsets=${rest#"${rest%%[+-]*}"}
+      px=${offsets%[+-]*}
+      py=${offsets#"$px"}
+      backdrop=(-size "$size" "xc:$2")
+      [[ -f $2 ]] && backdrop=("$2" -crop "$region" +repage)
+      convert "${backdrop[@]}" -alpha off -scale 200% \( "$4" -resize "${pw}x${ph}!" \) \
+        -geometry "$(printf '%+d%+d' "$(twice "$px")" "$(twice "$py")")" -composite -scale 50% "$6"
       status=$?
       ;;
     expected-window)

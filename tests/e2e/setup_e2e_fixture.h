@@ -66,6 +66,17 @@ inline std::set<std::u16string> TempArchives() {
     return names;
 }
 
+// Keeps the display scale of the Wine session at a value for the programs started in the scope.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+    ~DisplayScale() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
+};
+
 // The window of a running installer: where it is and how to press its controls.
 class SetupWindow {
 public:

@@ -374,17 +374,6 @@ TEST_F(SetupEndToEndTest, TheInstallerEndsItsProcessWithoutACrashAfterTheInstall
     }
 }
 
-// Keeps the display scale of the Wine session at a value for the programs started in the scope.
-class DisplayScale {
-public:
-    explicit DisplayScale(DWORD dpi) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
-    }
-    DisplayScale(const DisplayScale&) = delete;
-    DisplayScale& operator=(const DisplayScale&) = delete;
-    ~DisplayScale() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
-};
-
 TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDragsAndCloses) {
     const std::u16string installer = Installer(u"VelnixSetup.exe");
     const struct {
