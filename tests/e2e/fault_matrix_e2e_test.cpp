@@ -194,6 +194,7 @@ TEST_F(FaultMatrixTest, AnExtractionThatLeavesNoApplicationLeavesNoInstallationA
             }
         } undo{row.arrange(installer)};
 
+        const size_t statsBefore = StatsCount();
         ChildProcess setup;
         const SetupWindow window = StartInstallation(setup, installer, row.picked);
         ASSERT_NE(window.Handle(), nullptr);
@@ -201,6 +202,9 @@ TEST_F(FaultMatrixTest, AnExtractionThatLeavesNoApplicationLeavesNoInstallationA
                                              ": no uninstaller, shortcuts or uninstall entry are made";
         ASSERT_TRUE(WaitUntil([&] { return LogContains(WorkDirWindows(), nothingInstalled); }, 60000))
             << AllLogLines(WorkDirWindows());
+        // The usage report of the attempt still arrives: the process goes on.
+        EXPECT_TRUE(WaitUntil([&] { return RequestsTo("/stat/install/", statsBefore).size() == 1; }, 30000))
+            << "no usage report";
         // Nothing was opened and the window did not go away: it waits, as it is, to be closed.
         Sleep(1000);
         EXPECT_TRUE(setup.Running());
