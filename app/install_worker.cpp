@@ -43,14 +43,19 @@ bool PlaceUninstaller(SetupServices& services, std::unique_ptr<ITransientCopy> s
 }
 
 // Extractor and archive go, each on its own, so that a temporary file held by another program costs the
-// installation nothing; then an old Uninstall.exe makes room for the copy of the running executable. Whether an
-// Uninstall.exe is in place afterwards.
-bool CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
-                                const std::u16string& uninstaller, std::unique_ptr<ITransientCopy> staged) {
+// installation nothing.
+void RemoveTemporaryFiles(SetupServices& services, const std::u16string& extractor, const std::u16string& archive) {
     for (const std::u16string* temporary : {&extractor, &archive}) {
         bool ok = true;
         RemoveIfPresent(services, *temporary, ok);
     }
+}
+
+// The temporary files go, then an old Uninstall.exe makes room for the copy of the running executable. Whether an
+// Uninstall.exe is in place afterwards.
+bool CleanUpAndPlaceUninstaller(SetupServices& services, const std::u16string& extractor, const std::u16string& archive,
+                                const std::u16string& uninstaller, std::unique_ptr<ITransientCopy> staged) {
+    RemoveTemporaryFiles(services, extractor, archive);
     bool ok = true;
     RemoveIfPresent(services, uninstaller, ok);
     if (!ok) {
@@ -111,8 +116,9 @@ bool WriteUninstallEntry(TSetupState& state, SetupServices& services) {
     return complete;
 }
 
-// The sequence goes on after a failed extraction; the log names what went wrong.
-void LogExtractionFailure(SetupServices& services, const CommandResult& extraction, const std::u16string& installDir) {
+// The log names what went wrong with the extraction.
+void LogExtractionFailure(SetupServices& services, const CommandResult& extraction, bool hasApplication,
+                          const std::u16string& installDir) {
     if (!extraction.ExitCode) {
         services.Log.Log(u"Setup: the extractor did not start");
     } else if (*extraction.ExitCode != 0) {
@@ -130,7 +136,7 @@ void LogExtractionFailure(SetupServices& services, const CommandResult& extracti
                          ui::Utf8ToUtf16(std::to_string(*extraction.ExitCode)) +
                          (output.empty() ? u"" : u": " + output));
     }
-    if (!services.Files.FileExists(installDir + u"Velnix.exe")) {
+    if (!hasApplication) {
         services.Log.Log(u"Setup: the extraction left no Velnix.exe in " + installDir);
     }
 }
@@ -158,6 +164,10 @@ std::u16string ExtractorCommandLine(std::u16string_view extractorPath, std::u16s
 
 std::u16string UninstallCommand(std::u16string_view installDir) {
     return Quoted(std::u16string(installDir) + u"Uninstall.exe");
+}
+
+bool HasApplication(SetupServices& services, std::u16string_view installDir) {
+    return services.Files.FileExists(std::u16string(installDir) + u"Velnix.exe");
 }
 
 void StartInstallTasks(TSetupState& state, SetupServices& services, InstallHooks hooks) {
@@ -246,11 +256,20 @@ InstallReport InstallPayload(TSetupState& state, SetupServices& services) {
         services.Processes.RunCommand({.CommandLine = ExtractorCommandLine(extractor, *archive, state.InstallDir),
                                        .WorkDir = std::u16string(FolderOf(extractor)),
                                        .Encoding = OutputEncoding::Utf8});
-    LogExtractionFailure(services, extraction, state.InstallDir);
-    if (!extraction.ExitCode || *extraction.ExitCode != 0 ||
-        !services.Files.FileExists(state.InstallDir + u"Velnix.exe")) {
-        failed(u"extraction");
+    const bool hasApplication = HasApplication(services, state.InstallDir);
+    LogExtractionFailure(services, extraction, hasApplication, state.InstallDir);
+    if (!extraction.ExitCode || *extraction.ExitCode != 0 || !hasApplication) failed(u"extraction");
+
+    if (!hasApplication) {
+        // No installation: an uninstaller, shortcuts or an entry would point at a program that is not there.
+        // What this attempt put in the temporary folder goes; an Uninstall.exe found in the folder stays as it is.
+        RemoveTemporaryFiles(services, extractor, *archive);
+        staged.reset();
+        services.Log.Log(u"Setup: nothing is installed in " + state.InstallDir +
+                         u": no uninstaller, shortcuts or uninstall entry are made");
+        return report;
     }
+    report.Installed = true;
 
     const bool hasUninstaller = CleanUpAndPlaceUninstaller(services, extractor, *archive,
                                                            state.InstallDir + u"Uninstall.exe", std::move(staged));
@@ -269,6 +288,8 @@ InstallReport InstallPayload(TSetupState& state, SetupServices& services) {
 InstallOutcome RunInstallation(TSetupState& state, SetupServices& services, const std::function<void()>& hideWindow) {
     const InstallReport report = InstallPayload(state, services);
     if (!report.Started) return InstallOutcome::NoArchiveFile;
+    // Nothing to open; the window stays, with its controls disabled, until it is closed.
+    if (!report.Installed) return InstallOutcome::NothingInstalled;
     if (!services.Shell.Open(state.InstallDir + u"Velnix.exe", Visibility::Shown)) {
         services.Log.Log(u"Setup: cannot open " + state.InstallDir + u"Velnix.exe");
     }

@@ -64,10 +64,13 @@ void RunUpdatePreStep(TSetupState& state, SetupServices& services, const Install
 void ChooseInstallDir(TSetupState& state, SetupServices& services, const InstallHooks& hooks);
 
 enum class InstallOutcome {
-    // Everything ran (each step guarded on its own) and the process was ended.
+    // The application is installed (each later step guarded on its own) and the process was ended.
     Finished,
     // No temporary file for the archive could be made: nothing was installed.
     NoArchiveFile,
+    // The extraction left no Velnix.exe: there is no installation, and no uninstaller, shortcut or uninstall
+    // entry was made. The process goes on; the window stays as it is until it is closed.
+    NothingInstalled,
 };
 
 // What InstallPayload did.
@@ -75,19 +78,29 @@ struct InstallReport {
     // Whether the installation began: false when no temporary file for the archive could be made, and then
     // nothing was installed.
     bool Started = false;
+    // Whether the application is in InstallDir after the extraction (see HasApplication). Only then are
+    // Uninstall.exe, the shortcuts and the uninstall entry made.
+    bool Installed = false;
     // The steps that failed, by name ("extraction", "shortcuts", ...), in their order; each is in the log too.
     std::vector<std::u16string> FailedSteps;
-    bool Complete() const { return Started && FailedSteps.empty(); }
+    bool Complete() const { return Started && Installed && FailedSteps.empty(); }
 };
 
-// Extracts the payload into InstallDir (which ends in a backslash) and leaves Uninstall.exe, the shortcuts and
-// the uninstall entry, each step guarded on its own: a failure is logged and the next step runs. The extraction
-// counts as failed when the extractor does not end with exit code 0 or leaves no Velnix.exe.
+// The rule that tells an installation from none after the extraction: Velnix.exe is in installDir (which ends
+// in a backslash). Without it, shortcuts, an uninstall entry and an uninstaller would point at nothing.
+bool HasApplication(SetupServices& services, std::u16string_view installDir);
+
+// Extracts the payload into InstallDir (which ends in a backslash). When the application is there afterwards,
+// leaves Uninstall.exe, the shortcuts and the uninstall entry, each step guarded on its own: a failure is logged
+// and the next step runs. When it is not, none of them is made (an update's earlier installation is gone by then,
+// so nothing is left that points at a missing program); the temporary files and the staged uninstaller go either
+// way. The extraction counts as failed when the extractor does not end with exit code 0 or leaves no Velnix.exe.
 InstallReport InstallPayload(TSetupState& state, SetupServices& services);
 
-// Pool thread. InstallPayload (nothing more when it could not begin), then opens the installed application,
-// hides the window (hideWindow, when given) so that it does not stay over the application, gives a usage report
-// still in flight a few seconds to arrive and ends the process (services.Process.EndProcess(0)).
+// Pool thread. InstallPayload (nothing more when it could not begin or installed nothing: the window stays as it
+// is), then opens the installed application, hides the window (hideWindow, when given) so that it does not stay
+// over the application, gives a usage report still in flight a few seconds to arrive and ends the process
+// (services.Process.EndProcess(0)).
 InstallOutcome RunInstallation(TSetupState& state, SetupServices& services,
                                const std::function<void()>& hideWindow = {});
 

@@ -25,6 +25,15 @@ bool IsBelow(const std::u16string& path, const std::u16string& folder) {
 
 std::string U8(std::u16string_view text) { return ui::Utf16ToUtf8(text); }
 
+std::optional<std::u16string> ExtractorTarget(std::u16string_view commandLine) {
+    const size_t target = commandLine.find(u" -o\"");
+    if (commandLine.find(u"7za.exe\" x ") == std::u16string_view::npos || target == std::u16string_view::npos ||
+        !commandLine.ends_with(u'"')) {
+        return std::nullopt;
+    }
+    return std::u16string(commandLine.substr(target + 4, commandLine.size() - target - 5));
+}
+
 class FakeSystem::FakeKey final : public IRegistryKey {
 public:
     FakeKey(FakeSystem& system, std::u16string path) : system_(system), path_(std::move(path)) {}
@@ -275,6 +284,7 @@ CommandResult FakeSystem::RunCommand(const CommandRequest& request) {
           (request.Encoding == OutputEncoding::Utf8 ? "utf8" : "ansi") + " | limit " +
           std::to_string(request.TimeLimitSeconds));
     if (onRun) return onRun(request);
+    if (std::optional<std::u16string> target = ExtractorTarget(request.CommandLine)) AddFile(*target + u"Velnix.exe");
     return {.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
 }
 

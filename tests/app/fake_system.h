@@ -74,7 +74,8 @@ public:
     bool backgroundCopyFails = false;
     // Runs on every Sleep after its event is recorded: time passing for the other threads.
     std::function<void()> onSleep;
-    // Answers RunCommand after its event is recorded (default: exit code 0, no output).
+    // Answers RunCommand after its event is recorded (default: exit code 0, no output; an extractor's command line
+    // also puts Velnix.exe into the folder of its switch -o, as the payload would).
     std::function<CommandResult(const CommandRequest&)> onRun;
 
     // ---- what the test looks at ----
@@ -162,6 +163,9 @@ private:
     std::deque<std::function<void()>> tasks_;
     SetupServices services_;
 };
+
+// The folder an extractor's command line ("..." x ... -o"<folder>") extracts into; nothing for any other command.
+std::optional<std::u16string> ExtractorTarget(std::u16string_view commandLine);
 
 // UTF-8 for messages and events.
 std::string U8(std::u16string_view text);

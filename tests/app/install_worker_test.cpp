@@ -315,8 +315,9 @@ TEST_F(InstallWorkerTest, AProcessEndDuringTheExtractionLeavesOnlyTheExtractorAn
     const std::u16string temp = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
     system.AddFile(temp + u"someone else's.tmp", "not ours");
     std::map<std::u16string, std::string> left;
-    system.onRun = [&](const CommandRequest&) {
+    system.onRun = [&](const CommandRequest& request) {
         left = system.FilesLeftByAnEndNow();
+        system.AddFile(*testing::ExtractorTarget(request.CommandLine) + u"Velnix.exe");
         return CommandResult{.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
     };
     RunInstallation(state, system.Services());
@@ -330,7 +331,10 @@ TEST_F(InstallWorkerTest, AProcessEndDuringTheExtractionLeavesOnlyTheExtractorAn
     EXPECT_EQ(system.FilesLeftByAnEndNow().count(kTarget + u"Uninstall.exe"), 1u);
 }
 
-TEST_F(InstallWorkerTest, AFailedExtractionIsLoggedAndTheSequenceGoesOn) {
+// Without Velnix.exe after the extraction there is no installation: no uninstaller, shortcut or entry is made that
+// would point at it, what the attempt put into the temporary folder goes, the log says why, and the window stays
+// (nothing is opened, the process is not ended).
+TEST_F(InstallWorkerTest, AnExtractionThatLeavesNoApplicationInstallsNothingAndSaysWhy) {
     const struct {
         const char* what;
         std::optional<uint32_t> exitCode;
@@ -344,16 +348,21 @@ TEST_F(InstallWorkerTest, AFailedExtractionIsLoggedAndTheSequenceGoesOn) {
         {"the extractor does not start", std::nullopt, u"", {u"Setup: the extractor did not start"}},
         {"nothing extracted", 0u, u"", {}},
     };
+    const std::u16string temp = u"C:\\Users\\Ann\\AppData\\Local\\Temp\\";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeSystem fake;
         fake.executablePath = kSetupPath;
+        fake.AddFile(kTarget + u"notes.txt", "the user's");
+        fake.AddFile(temp + u"someone else's.tmp", "not ours");
         fake.onRun = [&](const CommandRequest&) {
             return CommandResult{.ExitCode = c.exitCode, .Output = c.output, .StoppedAtTimeLimit = false};
         };
         TSetupState installing = state;
         installing.InstallDir = kTarget;
-        EXPECT_EQ(RunInstallation(installing, fake.Services()), InstallOutcome::Finished);
+        bool hidden = false;
+        EXPECT_EQ(RunInstallation(installing, fake.Services(), [&hidden] { hidden = true; }),
+                  InstallOutcome::NothingInstalled);
         std::vector<std::string> expected;
         for (const std::u16string& line : c.lines) expected.push_back(U8(line));
         expected.push_back("Setup: the extraction left no Velnix.exe in " + U8(kTarget));
@@ -362,8 +371,72 @@ TEST_F(InstallWorkerTest, AFailedExtractionIsLoggedAndTheSequenceGoesOn) {
             if (line.starts_with(u"Setup: the extract")) found.push_back(U8(line));
         }
         EXPECT_EQ(found, expected);
-        EXPECT_EQ(fake.events.back(), "end 0");
+        EXPECT_NE(std::find(fake.logLines.begin(), fake.logLines.end(),
+                            u"Setup: nothing is installed in " + kTarget +
+                                u": no uninstaller, shortcuts or uninstall entry are made"),
+                  fake.logLines.end());
+
+        EXPECT_FALSE(fake.HasFile(kTarget + u"Uninstall.exe"));
+        EXPECT_TRUE(fake.EventsStartingWith("shortcut").empty());
+        EXPECT_TRUE(fake.EventsStartingWith("registry").empty());
+        EXPECT_TRUE(fake.EventsStartingWith("open").empty());
+        EXPECT_FALSE(fake.ended);
+        EXPECT_FALSE(hidden);
+        // The temporary folder holds what it held before; the staged uninstaller was let go.
+        std::vector<std::string> inTemp;
+        for (const auto& [path, content] : fake.files) {
+            if (path.starts_with(temp)) inTemp.push_back(U8(path.substr(temp.size())));
+        }
+        EXPECT_EQ(inTemp, std::vector<std::string>{"someone else's.tmp"});
+        EXPECT_EQ(fake.EventsStartingWith("let go " + kTemp + "tmp1A2C.tmp").size(), 1u);
+        EXPECT_TRUE(fake.transientFiles.empty());
+        EXPECT_EQ(fake.files[kTarget + u"notes.txt"], "the user's");
     }
+}
+
+// The rule is the application itself: an extractor that reports an error but leaves Velnix.exe (a file of the
+// payload it could not write, say) leaves an installation with its uninstaller, shortcuts and entry, so that it
+// can be removed; the failure is logged.
+TEST_F(InstallWorkerTest, AnExtractorErrorThatLeavesTheApplicationStillCompletesTheInstallation) {
+    state.InstallDir = kTarget;
+    system.onRun = [this](const CommandRequest& request) {
+        system.AddFile(*testing::ExtractorTarget(request.CommandLine) + u"Velnix.exe");
+        return CommandResult{.ExitCode = 2, .Output = u"ERROR: cannot open bridge.dll", .StoppedAtTimeLimit = false};
+    };
+    EXPECT_EQ(RunInstallation(state, system.Services()), InstallOutcome::Finished);
+    EXPECT_EQ(system.events, InstallationEvents(kTarget));
+    EXPECT_NE(std::find(system.logLines.begin(), system.logLines.end(),
+                        u"Setup: the extractor ended with exit code 2: ERROR: cannot open bridge.dll"),
+              system.logLines.end());
+}
+
+// An update removes the earlier installation before the extraction. When the extraction then installs nothing,
+// no entry is written again: the list of installed programs offers no removal of a program that is not there.
+TEST_F(InstallWorkerTest, AnUpdateWhoseExtractionFailsLeavesNoEntryBehind) {
+    const std::u16string folder = u"C:\\Apps\\Velnix\\";
+    state.InstallDir = folder + u"Uninstall.exe";
+    system.registry[std::u16string(kUninstallKey)][u"UninstallString"] = {u"\"" + folder + u"Uninstall.exe\"", true};
+    system.AddFile(folder + u"Velnix.exe", "earlier");
+    system.AddFile(folder + u"Uninstall.exe", "earlier");
+    system.onRun = [&](const CommandRequest& request) {
+        if (request.CommandLine.ends_with(u" update")) {
+            // The earlier uninstaller: files, entry, and (through its script) itself.
+            system.files.erase(folder + u"Velnix.exe");
+            system.files.erase(folder + u"Uninstall.exe");
+            system.registry.erase(std::u16string(kUninstallKey));
+            return CommandResult{.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
+        }
+        return CommandResult{.ExitCode = 2, .Output = u"ERROR: Wrong password", .StoppedAtTimeLimit = false};
+    };
+    StartInstallTasks(state, system.Services(), hooks);
+    system.RunQueuedTasks();
+
+    EXPECT_EQ(U8(state.InstallDir), U8(folder));
+    EXPECT_EQ(system.EventsStartingWith("run ").size(), 2u);
+    EXPECT_FALSE(system.registry.count(std::u16string(kUninstallKey)));
+    EXPECT_FALSE(system.HasFile(folder + u"Uninstall.exe"));
+    EXPECT_TRUE(system.EventsStartingWith("shortcut").empty());
+    EXPECT_FALSE(system.ended);
 }
 
 TEST_F(InstallWorkerTest, AnExistingShortcutIsLeftAloneAndFailuresAreGuardedPerFolder) {

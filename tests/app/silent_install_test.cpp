@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,9 @@ public:
         system.AddFolder(u"C:\\Users\\Ann\\Desktop");
         // The extractor puts the payload where its switch -o says, and ends with the exit code the test chose.
         system.onRun = [this](const CommandRequest& request) -> CommandResult {
-            const std::u16string& line = request.CommandLine;
-            const size_t target = line.find(u" -o\"");
-            if (line.find(u"7za.exe\" x ") == std::u16string::npos || target == std::u16string::npos) {
-                return {.ExitCode = 0};
-            }
-            if (extractorExitCode == 0 && extractorLeavesApp) {
-                system.AddFile(line.substr(target + 4, line.size() - target - 5) + u"Velnix.exe");
-            }
+            const std::optional<std::u16string> target = testing::ExtractorTarget(request.CommandLine);
+            if (!target) return {.ExitCode = 0, .Output = {}, .StoppedAtTimeLimit = false};
+            if (extractorExitCode == 0 && extractorLeavesApp) system.AddFile(*target + u"Velnix.exe");
             return {.ExitCode = extractorExitCode, .Output = u"ERROR: Wrong password"};
         };
         // Time passes for the report while the sequence waits.
@@ -118,14 +114,16 @@ TEST(SilentInstallCasesTest, AFailedStepGivesExitCodeOneAndALogLineWhileTheOther
         const char* name;
         std::function<void(SilentMachine&)> arrange;
         std::string failedStep;
+        // Whether the application is installed, with its uninstaller; without it, nothing points at it.
+        bool installed;
     } cases[] = {
-        {"extractor error", [](SilentMachine& t) { t.extractorExitCode = 2; }, "extraction"},
-        {"no Velnix.exe", [](SilentMachine& t) { t.extractorLeavesApp = false; }, "extraction"},
-        {"no payload", [](SilentMachine& t) { t.system.resources.erase(u"pak"); }, "payload archive"},
-        {"shortcut", [](SilentMachine& t) { t.system.shortcutFails = true; }, "shortcuts"},
+        {"extractor error", [](SilentMachine& t) { t.extractorExitCode = 2; }, "extraction", false},
+        {"no Velnix.exe", [](SilentMachine& t) { t.extractorLeavesApp = false; }, "extraction", false},
+        {"no payload", [](SilentMachine& t) { t.system.resources.erase(u"pak"); }, "payload archive", true},
+        {"shortcut", [](SilentMachine& t) { t.system.shortcutFails = true; }, "shortcuts", true},
         {"uninstall entry", [](SilentMachine& t) { t.system.unopenableKeys.insert(std::u16string(kUninstallKey)); },
-         "uninstall entry"},
-        {"no temporary file", [](SilentMachine& t) { t.system.tempFileFails = true; }, "temporary file"},
+         "uninstall entry", true},
+        {"no temporary file", [](SilentMachine& t) { t.system.tempFileFails = true; }, "temporary file", false},
     };
     for (const auto& c : cases) {
         SilentMachine m;
@@ -134,6 +132,11 @@ TEST(SilentInstallCasesTest, AFailedStepGivesExitCodeOneAndALogLineWhileTheOther
         EXPECT_TRUE(m.Logged("failed: ")) << c.name;
         EXPECT_TRUE(m.Logged(c.failedStep)) << c.name;
         EXPECT_TRUE(m.system.EventsStartingWith("open").empty()) << c.name;
+        EXPECT_EQ(m.system.HasFile(kDefaultTarget + u"Uninstall.exe"), c.installed) << c.name;
+        if (!c.installed) {
+            EXPECT_TRUE(m.system.EventsStartingWith("shortcut").empty()) << c.name;
+            EXPECT_FALSE(m.system.registry.count(std::u16string(kUninstallKey))) << c.name;
+        }
         // The report goes out whatever happens to the installation.
         EXPECT_EQ(m.system.EventsStartingWith("post").size(), 1u) << c.name;
     }

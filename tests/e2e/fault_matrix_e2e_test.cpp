@@ -10,10 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/path_text.h"
 #include "tests/e2e/setup_e2e_fixture.h"
 
 namespace e2e {
@@ -58,17 +62,28 @@ protected:
         return all;
     }
 
+    // Starts the installer as setup and clicks its install button, after choosing picked with the browse button
+    // when it is not empty (the picker answers with it); otherwise the default entry is used. The installer's
+    // window; its handle is nullptr when it did not come or could not be clicked.
+    SetupWindow StartInstallation(ChildProcess& setup, const std::u16string& installer, const std::u16string& picked) {
+        EnvironmentOverride pick(L"VELNIX_TEST_PICK_FOLDER", picked);
+        setup = ChildProcess(installer);
+        const SetupWindow window = WaitForWindow(L"Install Velnix");
+        if (window.Handle() == nullptr) return window;
+        if (!picked.empty()) {
+            if (!window.Click(kCustomInstallSwitch)) return SetupWindow(nullptr);
+            Sleep(1300);  // the folder chooser slides up
+            if (!window.Click(kBrowseButton)) return SetupWindow(nullptr);
+            Sleep(300);
+        }
+        if (!window.Click(kInstallButton)) return SetupWindow(nullptr);
+        return window;
+    }
+
     // Installs into the folder chosen with the browse button (the picker answers with picked).
     void InstallPicking(const std::u16string& installer, const std::u16string& picked) {
-        EnvironmentOverride pick(L"VELNIX_TEST_PICK_FOLDER", picked);
-        ChildProcess setup(installer);
-        const SetupWindow window = WaitForWindow(L"Install Velnix");
-        ASSERT_NE(window.Handle(), nullptr);
-        ASSERT_TRUE(window.Click(kCustomInstallSwitch));
-        Sleep(1300);  // the folder chooser slides up
-        ASSERT_TRUE(window.Click(kBrowseButton));
-        Sleep(300);
-        ASSERT_TRUE(window.Click(kInstallButton));
+        ChildProcess setup;
+        ASSERT_NE(StartInstallation(setup, installer, picked).Handle(), nullptr);
         ExpectInstallationEnds(setup);
     }
 
@@ -88,6 +103,8 @@ protected:
         }
         EXPECT_FALSE(services().Files.FileExists(folder + u"Uninstall.exe"));
         EXPECT_FALSE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+        EXPECT_FALSE(services().Files.FileExists(DesktopLink()));
+        EXPECT_FALSE(services().Files.FileExists(StartMenuLink()));
     }
 
     std::unique_ptr<EnvironmentOverride> writeLog_;
@@ -117,32 +134,102 @@ TEST_F(FaultMatrixTest, ABrowsedFolderWithOtherFilesGetsASubFolderOfItsOwnAndKee
     EXPECT_EQ(ReadFile(picked + u"\\bridge.dll"), "the user's own bridge.dll");
 }
 
-TEST_F(FaultMatrixTest, AReadOnlyTargetFolderLeavesNoInstallationAndSaysWhy) {
-    const std::u16string installer = Installer(u"VelnixSetup.exe");
-    const std::u16string picked = ScratchRoot() + u"Locked";
-    ASSERT_TRUE(services().Files.CreateDirectories(picked));
-    const std::string unixPicked = UnixPathOf(picked);
-    ASSERT_FALSE(unixPicked.empty());
-    // Read-only for everyone, the machine's administrator (who runs the tests) included.
-    ASSERT_TRUE(RunHost({"chattr", "+i", unixPicked}).Ok());
-    struct Unlock {
-        std::string path;
-        ~Unlock() { RunHost({"chattr", "-i", path}); }
-    } unlock{unixPicked};
+// An extraction that leaves no Velnix.exe leaves no installation: no uninstaller, shortcut or entry pointing at
+// nothing, nothing of the attempt in the temporary folder, the user's files as they were, and the log naming the
+// failure. The window stays, its controls disabled, until the user closes it.
+TEST_F(FaultMatrixTest, AnExtractionThatLeavesNoApplicationLeavesNoInstallationAndSaysWhy) {
+    const std::u16string neighbour = AppData() + u"\\velnix-e2e-neighbour.txt";
+    const std::u16string locked = ScratchRoot() + u"Locked";
+    const struct {
+        const char* what;
+        const char16_t* installerName;
+        // Sets the fault up for the installer; what it returns undoes it after the check.
+        std::function<std::function<void()>(const std::u16string& installer)> arrange;
+        // The folder picked with the browse button; empty: the default entry.
+        std::u16string picked;
+        std::u16string folder;
+        // The user's files around and inside the target folder, with their content.
+        std::vector<std::pair<std::u16string, std::string>> userFiles;
+        // The start of the line that names the extractor's failure.
+        std::string extractorLine;
+    } rows[] = {
+        {"a corrupt archive",
+         u"VelnixSetup.corrupt.exe",
+         [&](const std::u16string& installer) -> std::function<void()> {
+             EXPECT_TRUE(ReplaceResource(installer, L"pak", "7z but not really an archive"));
+             return [&] { services().Files.RemoveFile(neighbour); };
+         },
+         u"",
+         DefaultFolder(),
+         {{DefaultFolder() + u"keep.txt", "inside it"}, {neighbour, "next to it"}},
+         "Setup: the extractor ended with exit code 2"},
+        {"a read-only target folder",
+         u"VelnixSetup.exe",
+         [&](const std::u16string&) -> std::function<void()> {
+             EXPECT_TRUE(services().Files.CreateDirectories(locked));
+             // Read-only for everyone, the machine's administrator (who runs the tests) included.
+             const std::string unixLocked = UnixPathOf(locked);
+             EXPECT_FALSE(unixLocked.empty());
+             EXPECT_TRUE(RunHost({"chattr", "+i", unixLocked}).Ok());
+             return [unixLocked] { RunHost({"chattr", "-i", unixLocked}); };
+         },
+         locked,
+         locked + u"\\",
+         {},
+         "Setup: the extractor ended with exit code"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CleanMachine();
+        services().Files.DeleteTree(WorkDirWindows() + u"log\\");
+        const std::u16string installer = Installer(row.installerName);
+        for (const auto& [path, content] : row.userFiles) {
+            ASSERT_TRUE(services().Files.CreateDirectories(std::u16string(app::FolderOf(path))));
+            ASSERT_TRUE(services().Files.WriteFile(path, content));
+        }
+        struct Undo {
+            std::function<void()> undo;
+            ~Undo() {
+                if (undo) undo();
+            }
+        } undo{row.arrange(installer)};
 
-    InstallPicking(installer, picked);
-    const std::u16string folder = picked + u"\\";
-    ExpectNoInstallation(folder);
-    EXPECT_TRUE(services().Files.IsDirectoryEmpty(picked));
-    const std::string log = AllLogLines(WorkDirWindows());
-    EXPECT_NE(log.find("Setup: the extractor ended with exit code"), std::string::npos) << log;
-    EXPECT_NE(log.find("Setup: the extraction left no Velnix.exe in " + U8(folder)), std::string::npos) << log;
-    EXPECT_NE(log.find("Setup: no uninstaller in " + U8(folder) + ", so no uninstall entry is written"),
-              std::string::npos)
-        << log;
-    // Nothing of the installation stays in the temporary folder either.
-    EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
-    EXPECT_EQ(TempArchives(), tempArchivesBefore_);
+        const size_t statsBefore = StatsCount();
+        ChildProcess setup;
+        const SetupWindow window = StartInstallation(setup, installer, row.picked);
+        ASSERT_NE(window.Handle(), nullptr);
+        const std::string nothingInstalled = "Setup: nothing is installed in " + U8(row.folder) +
+                                             ": no uninstaller, shortcuts or uninstall entry are made";
+        ASSERT_TRUE(WaitUntil([&] { return LogContains(WorkDirWindows(), nothingInstalled); }, 60000))
+            << AllLogLines(WorkDirWindows());
+        // The usage report of the attempt still arrives: the process goes on.
+        EXPECT_TRUE(WaitUntil([&] { return RequestsTo("/stat/install/", statsBefore).size() == 1; }, 30000))
+            << "no usage report";
+        // Nothing was opened and the window did not go away: it waits, as it is, to be closed.
+        Sleep(1000);
+        EXPECT_TRUE(setup.Running());
+        EXPECT_TRUE(IsWindowVisible(window.Handle()));
+        EXPECT_FALSE(AppRunning());
+        ASSERT_TRUE(window.Click(kCloseButton));
+        const std::optional<uint32_t> exitCode = setup.Wait(10000);
+        ASSERT_TRUE(exitCode.has_value()) << "the installer did not end";
+        EXPECT_EQ(*exitCode, 0u);
+
+        ExpectNoInstallation(row.folder);
+        if (!row.picked.empty() && row.userFiles.empty()) {
+            EXPECT_TRUE(services().Files.IsDirectoryEmpty(row.picked));
+        }
+        for (const auto& [path, content] : row.userFiles) EXPECT_EQ(ReadFile(path), content) << U8(path);
+        const std::vector<std::string> lines = LogLines(WorkDirWindows());
+        EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                               [&](const std::string& line) { return line.starts_with(row.extractorLine); }),
+                  lines.end())
+            << AllLogLines(WorkDirWindows());
+        EXPECT_TRUE(LogContains(WorkDirWindows(), "Setup: the extraction left no Velnix.exe in " + U8(row.folder)));
+        // Nothing of the attempt stays in the temporary folder: extractor, archive, staged uninstaller.
+        EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
+        EXPECT_EQ(TempArchives(), tempArchivesBefore_);
+    }
 }
 
 TEST_F(FaultMatrixTest, AFolderWithCaretBangAndApostropheInstallsAndUninstallsCompletely) {

@@ -307,38 +307,6 @@ TEST_F(SetupEndToEndTest, TheUninstallerEndsAnApplicationThatIgnoresOrHangsOnThe
     }
 }
 
-TEST_F(SetupEndToEndTest, ACorruptArchiveLeavesEverythingButTheListedStepsAlone) {
-    const std::u16string installer = Installer(u"VelnixSetup.corrupt.exe");
-    ASSERT_TRUE(ReplaceResource(installer, L"pak", "7z but not really an archive"));
-    // The user's files around and inside the target folder.
-    const std::u16string folder = DefaultFolder();
-    ASSERT_TRUE(services().Files.CreateDirectories(folder));
-    ASSERT_TRUE(services().Files.WriteFile(AppData() + u"\\velnix-e2e-neighbour.txt", "next to it"));
-    ASSERT_TRUE(services().Files.WriteFile(folder + u"keep.txt", "inside it"));
-
-    EnvironmentOverride writeLog(L"VELNIX_TEST_WRITE_LOG", u"1");
-    services().Files.DeleteTree(WorkDirWindows() + u"log\\");
-    QuickInstall(installer);
-
-    // The extractor found nothing to extract and said so; the rest of the sequence ran as it always does.
-    const std::vector<std::string> lines = LogLines(WorkDirWindows());
-    EXPECT_NE(std::find_if(lines.begin(), lines.end(),
-                           [](const std::string& line) {
-                               return line.starts_with("Setup: the extractor ended with exit code 2");
-                           }),
-              lines.end());
-    EXPECT_TRUE(LogContains(WorkDirWindows(), "Setup: the extraction left no Velnix.exe in " + U8(folder)));
-    EXPECT_FALSE(services().Files.FileExists(folder + u"Velnix.exe"));
-    EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
-    EXPECT_EQ(TempArchives(), tempArchivesBefore_);
-    EXPECT_TRUE(ReadFile(folder + u"Uninstall.exe") == ReadFile(installer));
-    EXPECT_EQ(U8(ReadShortcut(DesktopLink()).target), U8(folder + u"Velnix.exe"));
-    EXPECT_TRUE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
-    EXPECT_EQ(ReadFile(folder + u"keep.txt"), "inside it");
-    EXPECT_EQ(ReadFile(AppData() + u"\\velnix-e2e-neighbour.txt"), "next to it");
-    services().Files.RemoveFile(AppData() + u"\\velnix-e2e-neighbour.txt");
-}
-
 TEST_F(SetupEndToEndTest, TheInstallerEndsItsProcessWithoutACrashAfterTheInstallationAndOnTheCloseButton) {
     Installer(u"VelnixSetup.exe");
     const std::string installer = WorkDirUnix() + "VelnixSetup.exe";

@@ -150,6 +150,11 @@ TEST_F(SilentEndToEndTest, AFailedExtractionOrABadFolderGivesANonZeroExitCodeAnd
         const std::u16string folder = ScratchRoot() + u"corrupt\\";
         EXPECT_EQ(RunToEnd(installer, u"/S /D=" + folder), app::kSilentInstallFailed);
         EXPECT_FALSE(services().Files.FileExists(folder + u"Velnix.exe"));
+        // No installation, so nothing that would point at one.
+        EXPECT_FALSE(services().Files.FileExists(folder + u"Uninstall.exe"));
+        EXPECT_FALSE(services().Registry.OpenKey(app::kUninstallKey, app::KeyAccess::ReadOnly));
+        EXPECT_FALSE(services().Files.FileExists(DesktopLink()));
+        EXPECT_FALSE(services().Files.FileExists(StartMenuLink()));
         EXPECT_TRUE(LogHas(WorkDirWindows(), "failed: extraction")) << "no failure line in the log";
         EXPECT_FALSE(services().Files.FileExists(services().Files.TempFolder() + u"7za.exe"));
         EXPECT_FALSE(AppRunning());
