@@ -138,7 +138,9 @@ void Form::HandleMouseMove(ShiftState shift, float x, float y) {
     if (dragCandidate_ != nullptr && dragSource_ == nullptr &&
         (std::abs(point.x - dragStartPoint_.x) >= kDragThreshold ||
          std::abs(point.y - dragStartPoint_.y) >= kDragThreshold)) {
+        // Starting moves the drag to this point already.
         StartDrag(dragCandidate_);
+        if (dragSource_ != nullptr) return;
     }
     if (dragSource_ != nullptr) {
         DragTo(point);

@@ -636,7 +636,7 @@ TEST(SkinControlFrameworkSettingsTest, ALayoutSetsEveryFrameworkSettingAndTheyWo
     // x 0..20, y 20..220 of the form (and 6 more to the left through its expansion's bottom margin).
     EXPECT_EQ(form.ObjectAtPoint({10, 200}), c);
     EXPECT_EQ(form.ObjectAtPoint({-3, 100}), c);  // inside the bottom margin, turned to the left
-    EXPECT_EQ(form.ObjectAtPoint({60, 25}), nullptr);
+    EXPECT_EQ(form.ObjectAtPoint({60, 25}), static_cast<ui::Control*>(&form));
     host.MouseMove(10, 100);
     EXPECT_EQ(host.cursor, ui::CursorShape::HandPoint);
 
