@@ -1,10 +1,12 @@
 #include "ui/class_registry.h"
 
+#include "ui/action.h"
 #include "ui/combo_box.h"
 #include "ui/component.h"
 #include "ui/float_animation.h"
 #include "ui/glow_effect.h"
 #include "ui/int_animation.h"
+#include "ui/popup_menu.h"
 #include "ui/text.h"
 
 namespace ui {
@@ -48,6 +50,9 @@ void RegisterFrameworkClasses(ClassRegistry& registry) {
     registry.Register<IntAnimation>(u"TIntAnimation");
     registry.Register<GlowEffect>(u"TGlowEffect");
     registry.Register<ComboBox>(u"TComboBox");
+    registry.Register<Action>(u"TAction");
+    registry.Register<PopupMenu>(u"TPopupMenu");
+    registry.Register<MenuItem>(u"TMenuItem");
 }
 
 }  // namespace ui

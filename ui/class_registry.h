@@ -41,7 +41,7 @@ private:
 // (RegisterFrameworkClasses); the skin library and the application add theirs at start-up.
 ClassRegistry& GlobalClassRegistry();
 
-// Registers TFloatAnimation, TIntAnimation, TGlowEffect and TComboBox.
+// Registers TFloatAnimation, TIntAnimation, TGlowEffect, TComboBox, TAction, TPopupMenu and TMenuItem.
 void RegisterFrameworkClasses(ClassRegistry& registry);
 
 }  // namespace ui

@@ -2,18 +2,24 @@
 
 #include <algorithm>
 
+#include "ui/action.h"
 #include "ui/canvas.h"
 #include "ui/canvas_state_saver.h"
 #include "ui/form.h"
 #include "ui/form_host.h"
 #include "ui/glow_effect.h"
+#include "ui/popup_menu.h"
 #include "ui/property_table.h"
 
 namespace ui {
 
-Control::Control() {
+Control::Control() : size_(std::make_unique<ControlSize>(*this)) {
     position_.OnChange = [this](Object*) { PositionChanged(); };
     margins_.OnChange = [this](Object*) { MarginsChanged(); };
+    rotationCenter_.SetPoint({0.5f, 0.5f});
+    scale_.SetPoint({1, 1});
+    rotationCenter_.OnChange = [this](Object*) { TransformChanged(); };
+    scale_.OnChange = [this](Object*) { TransformChanged(); };
 }
 
 Control::~Control() {
@@ -21,6 +27,8 @@ Control::~Control() {
     // The owned components go while this control is whole; then the children are left without a parent and
     // the control leaves its own parent (and with it the form).
     DestroyComponents();
+    SetAction(nullptr);
+    SetPopupMenu(nullptr);
     while (!controls_.empty()) controls_.back()->SetParent(nullptr);
     if (Form* form = RootForm(); form != nullptr && form != this) form->ForgetSubtree(this, false);
     SetParent(nullptr);
@@ -108,6 +116,8 @@ void Control::ApplyBounds(float x, float y, float width, float height, bool from
     const bool moved = x != X() || y != Y();
     const bool resized = width != width_ || height != height_;
     if (!moved && !resized) return;
+    const float dw = width - width_;
+    const float dh = height - height_;
     Repaint();
     inApplyBounds_ = true;
     width_ = width;
@@ -115,6 +125,7 @@ void Control::ApplyBounds(float x, float y, float width, float height, bool from
     position_.SetPoint({x, y});
     inApplyBounds_ = false;
     if (resized) {
+        AnchorChildren(dw, dh);
         Resize();
         Realign();
     }
@@ -133,6 +144,37 @@ void Control::PositionChanged() {
     }
     Repaint();
     if (align_ != AlignLayout::None) ParentRealign();
+}
+
+void Control::AnchorChildren(float dw, float dh) {
+    if (IsLoading() || IsReading()) return;
+    for (Control* child : controls_) {
+        const ui::Anchors a = child->anchors_;
+        if (a == kDefaultAnchors || child->align_ != AlignLayout::None) continue;
+        float x = child->X();
+        float y = child->Y();
+        float w = child->width_;
+        float h = child->height_;
+        const bool left = a.Contains(AnchorKind::Left);
+        const bool right = a.Contains(AnchorKind::Right);
+        const bool top = a.Contains(AnchorKind::Top);
+        const bool bottom = a.Contains(AnchorKind::Bottom);
+        if (left && right) {
+            w += dw;
+        } else if (right) {
+            x += dw;
+        } else if (!left) {
+            x += dw / 2;
+        }
+        if (top && bottom) {
+            h += dh;
+        } else if (bottom) {
+            y += dh;
+        } else if (!top) {
+            y += dh / 2;
+        }
+        child->ApplyBounds(x, y, w, h, true);
+    }
 }
 
 void Control::MarginsChanged() {
@@ -236,6 +278,95 @@ void Control::SetShowHint(bool show) {
     if (Form* form = RootForm(); form != nullptr && form->Hovered() == this) form->UpdateHint();
 }
 
+void Control::SetCursor(CursorShape cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    if (Form* form = RootForm()) form->UpdateCursor();
+}
+
+// --- transform
+
+void Control::SetRotationAngle(float degrees) {
+    if (degrees == rotationAngle_) return;
+    rotationAngle_ = degrees;
+    TransformChanged();
+}
+
+bool Control::HasTransform() const {
+    return rotationAngle_ != 0 || scale_.X() != 1 || scale_.Y() != 1;
+}
+
+Matrix Control::LocalMatrix() const {
+    if (!HasTransform()) return Matrix::Translation(X(), Y());
+    const PointF center{rotationCenter_.X() * width_, rotationCenter_.Y() * height_};
+    return Matrix::Translation(-center.x, -center.y)
+        .Then(Matrix::Scaling(scale_.X(), scale_.Y()))
+        .Then(Matrix::Rotation(rotationAngle_))
+        .Then(Matrix::Translation(center.x + X(), center.y + Y()));
+}
+
+Matrix Control::AbsoluteMatrix() const {
+    Matrix m;
+    for (const Control* c = this; c->ParentControl() != nullptr; c = c->ParentControl()) m = m.Then(c->LocalMatrix());
+    return m;
+}
+
+PointF Control::ParentToLocal(PointF point) const {
+    if (!HasTransform()) return {point.x - X(), point.y - Y()};
+    return LocalMatrix().Inverse().Apply(point);
+}
+
+void Control::TransformChanged() {
+    // Where the control was before the change is not kept: the whole window repaints (transforms change
+    // rarely).
+    if (RepaintSuppressed() || !IsVisibleInTree()) return;
+    Form* form = RootForm();
+    form->Invalidate(form->LocalRect());
+}
+
+bool Control::PointInObject(PointF point) const {
+    const RectF& e = touchTargetExpansion_.Rect();
+    return RectF{-e.left, -e.top, width_ + e.right, height_ + e.bottom}.Contains(point);
+}
+
+// --- action, popup menu, drag
+
+void Control::SetAction(ui::Action* action) {
+    if (action == action_) return;
+    if (action_ != nullptr) {
+        action_->RemoveClient(this);
+        RemoveFreeNotification(action_);
+    }
+    action_ = action;
+    if (action_ != nullptr) {
+        FreeNotification(action_);
+        action_->AddClient(this);
+        ActionChange(*action_);
+    }
+}
+
+void Control::SetPopupMenu(ui::PopupMenu* menu) {
+    if (menu == popupMenu_) return;
+    if (popupMenu_ != nullptr) {
+        if (popupMenu_->PopupComponent() == this) popupMenu_->SetPopupComponent(nullptr);
+        RemoveFreeNotification(popupMenu_);
+    }
+    popupMenu_ = menu;
+    if (popupMenu_ != nullptr) FreeNotification(popupMenu_);
+}
+
+void Control::Notification(Component* component, Operation operation) {
+    if (operation == Operation::Remove) {
+        if (component == action_) action_ = nullptr;
+        if (component == popupMenu_) popupMenu_ = nullptr;
+    }
+    Component::Notification(component, operation);
+}
+
+void Control::BeginDrag() {
+    if (Form* form = RootForm()) form->StartDrag(this);
+}
+
 // --- focus and mouse state
 
 void Control::SetCanFocus(bool canFocus) {
@@ -252,8 +383,16 @@ bool Control::SetFocus() {
     if (!canFocus_ || !IsVisibleInTree() || !AbsoluteEnabled()) return false;
     Form* form = RootForm();
     if (form == nullptr) return false;
+    if (IsFocused()) return true;
+    if (!DoCanFocus()) return false;
     form->SetFocusedControl(this);
     return IsFocused();
+}
+
+void Control::FocusParent() {
+    for (Control* c = ParentControl(); c != nullptr; c = c->ParentControl()) {
+        if (c->canFocus_ && c->SetFocus()) return;
+    }
 }
 
 void Control::ResetFocus() {
@@ -277,15 +416,15 @@ bool Control::IsCaptured() const {
 
 PointF Control::LocalToAbsolute(PointF point) const {
     for (const Control* c = this; c->ParentControl() != nullptr; c = c->ParentControl()) {
-        point.x += c->X();
-        point.y += c->Y();
+        point = c->HasTransform() ? c->LocalMatrix().Apply(point) : PointF{point.x + c->X(), point.y + c->Y()};
     }
     return point;
 }
 
 PointF Control::AbsoluteToLocal(PointF point) const {
-    const PointF origin = LocalToAbsolute({0, 0});
-    return {point.x - origin.x, point.y - origin.y};
+    const Matrix m = AbsoluteMatrix();
+    if (m.IsTranslationOnly()) return {point.x - m.dx, point.y - m.dy};
+    return m.Inverse().Apply(point);
 }
 
 PointF Control::LocalToScreen(PointF point) const {
@@ -301,13 +440,14 @@ PointF Control::ScreenToLocal(PointF point) const {
 
 Control* Control::ControlAt(PointF point) {
     if (!visible_ || !enabled_) return nullptr;
-    const bool inside = LocalRect().Contains(point);
-    if (clipChildren_ && !inside) return nullptr;
+    const bool self = hitTest_ && PointInObject(point);
+    // Clipped children show only inside the rectangle; the widened input area still belongs to the control.
+    if (clipChildren_ && !LocalRect().Contains(point)) return self ? this : nullptr;
     for (size_t i = controls_.size(); i > 0; --i) {
         Control* child = controls_[i - 1];
-        if (Control* hit = child->ControlAt({point.x - child->X(), point.y - child->Y()})) return hit;
+        if (Control* hit = child->ControlAt(child->ParentToLocal(point))) return hit;
     }
-    return inside && hitTest_ ? this : nullptr;
+    return self ? this : nullptr;
 }
 
 bool Control::IsOverSelf(float x, float y) {
@@ -334,7 +474,7 @@ RectF Control::LocalUpdateRect() const {
     if (const GlowEffect* glow = GlowEffect::Find(*this)) rect = rect.Inflate(glow->Extent());
     if (!clipChildren_) {
         for (const Control* child : controls_) {
-            if (child->visible_) rect = rect.Union(child->LocalUpdateRect().Offset(child->X(), child->Y()));
+            if (child->visible_) rect = rect.Union(child->LocalMatrix().MapRect(child->LocalUpdateRect()));
         }
     }
     return rect;
@@ -343,15 +483,11 @@ RectF Control::LocalUpdateRect() const {
 RectF Control::AbsoluteUpdateRect() const { return UpdateRectShifted(0, 0); }
 
 RectF Control::UpdateRectShifted(float dx, float dy) const {
-    const PointF origin = LocalToAbsolute({0, 0});
-    RectF rect = LocalUpdateRect().Offset(origin.x + dx, origin.y + dy);
+    RectF rect = AbsoluteMatrix().MapRect(LocalUpdateRect()).Offset(dx, dy);
     for (const Control* a = this; a != nullptr; a = a->ParentControl()) {
         const bool isRoot = a->ParentControl() == nullptr;
         if (a == this && !isRoot) continue;
-        if (a->clipChildren_ || isRoot) {
-            const PointF o = a->LocalToAbsolute({0, 0});
-            rect = rect.Intersect(a->LocalRect().Offset(o.x, o.y));
-        }
+        if (a->clipChildren_ || isRoot) rect = rect.Intersect(a->AbsoluteMatrix().MapRect(a->LocalRect()));
     }
     return rect;
 }
@@ -374,7 +510,7 @@ void Control::PaintTree(Canvas& canvas, PaintEffects effects) {
     const Matrix base = canvas.GetMatrix();
     for (Control* child : controls_) {
         if (!child->visible_ || child->opacity_ <= 0) continue;
-        canvas.SetMatrix(Matrix::Translation(child->X(), child->Y()).Then(base));
+        canvas.SetMatrix(child->LocalMatrix().Then(base));
         child->PaintTree(canvas, effects);
     }
 }
@@ -383,6 +519,7 @@ void Control::PaintTree(Canvas& canvas, PaintEffects effects) {
 
 void Control::MouseDown(MouseButton button, ShiftState shift, float x, float y) {
     if (button == MouseButton::Left) pressed_ = true;
+    if (!canFocus_ && canParentFocus_) FocusParent();
     if (autoCapture_) Capture();
     if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
@@ -397,6 +534,15 @@ void Control::MouseUp(MouseButton button, ShiftState shift, float x, float y) {
     ReleaseCapture();
     if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
     if (completesClick && IsOverSelf(x, y)) Click();
+    if (button == MouseButton::Right && popupMenu_ != nullptr && IsOverSelf(x, y)) {
+        Form* form = RootForm();
+        if (form != nullptr && form->Host() != nullptr) {
+            ui::PopupMenu& menu = *popupMenu_;
+            menu.SetPopupComponent(this);
+            if (menu.OnPopup) menu.OnPopup(&menu);
+            form->Host()->ShowPopupMenu(menu, LocalToScreen({x, y}));
+        }
+    }
 }
 
 void Control::MouseWheel(ShiftState shift, int wheelDelta, bool& handled) {
@@ -414,7 +560,46 @@ void Control::DoMouseLeave() {
 }
 
 void Control::Click() {
-    if (OnClick) OnClick(this);
+    if (action_ != nullptr && !OnClick) {
+        action_->Execute();
+    } else if (OnClick) {
+        OnClick(this);
+    }
+}
+
+void Control::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+
+bool Control::DoCanFocus() {
+    bool allow = true;
+    if (OnCanFocus) OnCanFocus(this, allow);
+    return allow;
+}
+
+void Control::ActionChange(const ui::Action& action) {
+    SetEnabled(action.Enabled());
+    SetVisible(action.Visible());
+}
+
+void Control::DragEnter(const DragObject& data, PointF point) {
+    if (OnDragEnter) OnDragEnter(this, data, point);
+}
+
+void Control::DragOver(const DragObject& data, PointF point, DragOperation& operation) {
+    if (OnDragOver) OnDragOver(this, data, point, operation);
+}
+
+void Control::DragDrop(const DragObject& data, PointF point) {
+    if (OnDragDrop) OnDragDrop(this, data, point);
+}
+
+void Control::DragLeave() {
+    if (OnDragLeave) OnDragLeave(this);
+}
+
+void Control::DragEnd() {
+    if (OnDragEnd) OnDragEnd(this);
 }
 
 void Control::DoEnter() {

@@ -1,20 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "ui/anchors.h"
 #include "ui/bounds.h"
 #include "ui/component.h"
+#include "ui/control_size.h"
+#include "ui/cursor.h"
+#include "ui/drag.h"
 #include "ui/events.h"
 #include "ui/geometry.h"
 #include "ui/position.h"
 
 namespace ui {
 
+class Action;
 class Canvas;
 class Form;
+class PopupMenu;
 
 // How a control places itself inside its parent. Bottom: along the parent's bottom edge, the parent's full
 // width less the left and right margins, its own height, the bottom margin above the edge; several
@@ -38,6 +45,17 @@ enum class PaintEffects { With, Without };
 //   pressed (it is still the control under the pointer) completes a click (Click, after OnMouseUp).
 // - The control under the pointer gets DoMouseEnter / DoMouseLeave; wheel events go to it and on to its
 //   parents until handled.
+// - A control may be turned (RotationAngle, degrees clockwise) and scaled (Scale) about its RotationCenter
+//   (relative to its size, 0.5/0.5 the middle); it paints through that transform and a point hits it when the
+//   point taken back through the transform lies inside it, or inside its TouchTargetExpansion margins.
+// - A second left press on the same control within the host's double-click time and area (or one the host
+//   reports as a double click) carries ShiftKey::Double and is followed by DblClick.
+// - A press on a control that cannot take the focus gives it to the nearest ancestor that can, when
+//   CanParentFocus; OnCanFocus may refuse the focus.
+// - A right-button release over a control with a PopupMenu opens the menu through the host.
+// - A press on a control whose DragMode is Automatic followed by a move of a few pixels starts a drag (see
+//   Form): the controls under the pointer get DragEnter / DragOver / DragLeave, the one under the release
+//   DragDrop when its last DragOver accepted, and the source DragEnd. A drag does not click.
 class Control : public Component {
 public:
     Control();
@@ -82,6 +100,28 @@ public:
     const Bounds& Padding() const { return padding_; }
     // Places the aligned children (deferred while the control is loading; Loaded realigns).
     void Realign();
+    // The edges of the parent the control follows when the parent is resized.
+    ui::Anchors Anchors() const { return anchors_; }
+    void SetAnchors(ui::Anchors anchors) { anchors_ = anchors; }
+    // The size as one object (published as Size.Width, Size.Height).
+    ControlSize& Size() { return *size_; }
+
+    // --- transform: turned by RotationAngle and scaled by Scale about RotationCenter
+    float RotationAngle() const { return rotationAngle_; }
+    void SetRotationAngle(float degrees);
+    // Relative to the size: (0, 0) the top-left corner, (0.5, 0.5) the middle (the default).
+    ui::Position& RotationCenter() { return rotationCenter_; }
+    // (1, 1) by default.
+    ui::Position& Scale() { return scale_; }
+    // From this control's coordinates to its parent's: position, rotation and scale.
+    Matrix LocalMatrix() const;
+    // From this control's coordinates to the root control's.
+    Matrix AbsoluteMatrix() const;
+    // Extra margins around the control that still take its input (negative values shrink the area).
+    Bounds& TouchTargetExpansion() { return touchTargetExpansion_; }
+    // Whether a point of the control's coordinates lies in its input area (its rectangle widened by
+    // TouchTargetExpansion).
+    bool PointInObject(PointF point) const;
 
     // --- look and state
     float Opacity() const { return opacity_; }
@@ -106,6 +146,19 @@ public:
     // Whether the hint shows as a tool tip while the pointer rests on the control.
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
+    // The pointer shape while the pointer is over the control (the host shows it).
+    CursorShape Cursor() const { return cursor_; }
+    void SetCursor(CursorShape cursor);
+    // Kept for designers: a locked control is not moved by one. Nothing at run time depends on it.
+    bool Locked() const { return locked_; }
+    void SetLocked(bool locked) { locked_ = locked; }
+    // Kept for stored layouts; the canvas has no clip that cuts a control's area out of its parent, so the
+    // parent paints under the control as usual.
+    bool ClipParent() const { return clipParent_; }
+    void SetClipParent(bool clip) { clipParent_ = clip; }
+    // The place in the keyboard order among the siblings (kept; the form has no keyboard navigation).
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int order) { tabOrder_ = order; }
 
     // --- focus and mouse state
     bool CanFocus() const { return canFocus_; }
@@ -116,6 +169,9 @@ public:
     bool SetFocus();
     // Takes the focus away when the control has it.
     void ResetFocus();
+    // A press on the control, when it cannot take the focus itself, gives it to the nearest ancestor that can.
+    bool CanParentFocus() const { return canParentFocus_; }
+    void SetCanParentFocus(bool value) { canParentFocus_ = value; }
     // A press captures the mouse (moves and the release come here wherever the pointer is).
     bool AutoCapture() const { return autoCapture_; }
     void SetAutoCapture(bool autoCapture) { autoCapture_ = autoCapture; }
@@ -126,6 +182,17 @@ public:
     bool IsMouseOver() const { return isMouseOver_; }
     // The left button was pressed on the control and not yet released.
     bool IsPressed() const { return pressed_; }
+
+    // --- action, popup menu, drag
+    // The linked action (nullptr: none): a click executes it and the control follows its Enabled and Visible.
+    ui::Action* Action() const { return action_; }
+    void SetAction(ui::Action* action);
+    ui::PopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(ui::PopupMenu* menu);
+    ui::DragMode DragMode() const { return dragMode_; }
+    void SetDragMode(ui::DragMode mode) { dragMode_ = mode; }
+    // Starts a drag of this control now, from the pointer's last position in the form (for DragMode Manual).
+    void BeginDrag();
 
     // --- coordinates: "absolute" is the root control's (the form's client) space
     virtual PointF LocalToAbsolute(PointF point) const;
@@ -150,6 +217,13 @@ public:
 
     // --- events
     NotifyEvent OnClick;
+    NotifyEvent OnDblClick;
+    CanFocusEvent OnCanFocus;
+    DragEnterEvent OnDragEnter;
+    DragOverEvent OnDragOver;
+    DragDropEvent OnDragDrop;
+    NotifyEvent OnDragLeave;
+    NotifyEvent OnDragEnd;
     MouseEvent OnMouseDown;
     MouseMoveEvent OnMouseMove;
     MouseEvent OnMouseUp;
@@ -176,8 +250,21 @@ public:
     // Set / clear IsMouseOver; raise OnMouseEnter / OnMouseLeave.
     virtual void DoMouseEnter();
     virtual void DoMouseLeave();
-    // Raises OnClick.
+    // With a linked action and no OnClick handler, executes the action; otherwise raises OnClick.
     virtual void Click();
+    // The second press of a double click: raises OnDblClick.
+    virtual void DblClick();
+    // Asked before the control takes the focus: raises OnCanFocus; false refuses.
+    virtual bool DoCanFocus();
+    // The linked action changed (or was linked): the control follows its Enabled and Visible.
+    virtual void ActionChange(const ui::Action& action);
+    // Drop target callbacks (points in the control's coordinates) and the source's end of a drag; they raise
+    // the events of the same names.
+    virtual void DragEnter(const DragObject& data, PointF point);
+    virtual void DragOver(const DragObject& data, PointF point, DragOperation& operation);
+    virtual void DragDrop(const DragObject& data, PointF point);
+    virtual void DragLeave();
+    virtual void DragEnd();
     // Focus gained / lost: raise OnEnter / OnExit.
     virtual void DoEnter();
     virtual void DoExit();
@@ -192,6 +279,8 @@ public:
 
     // Realigns (after the base class's Loaded).
     void Loaded() override;
+    // Forgets a linked action or popup menu that is going away.
+    void Notification(Component* component, Operation operation) override;
 
 protected:
     void ChildAdded(Component* child) override;
@@ -211,6 +300,15 @@ private:
     // AbsoluteUpdateRect with the control moved by (dx, dy).
     RectF UpdateRectShifted(float dx, float dy) const;
     bool IsOverSelf(float x, float y);
+    // A point of the parent's coordinates in this control's.
+    PointF ParentToLocal(PointF point) const;
+    bool HasTransform() const;
+    // The transform changed: the area the control may have covered before and covers now repaints.
+    void TransformChanged();
+    // Moves and stretches the anchored children by the change of this control's size.
+    void AnchorChildren(float dw, float dh);
+    // Gives the focus to the nearest ancestor that takes it.
+    void FocusParent();
     bool RepaintSuppressed() const;
 
     ui::Position position_;
@@ -225,6 +323,20 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool hitTest_ = true;
+    bool canParentFocus_ = false;
+    bool locked_ = false;
+    bool clipParent_ = false;
+    int tabOrder_ = -1;
+    ui::Anchors anchors_ = kDefaultAnchors;
+    std::unique_ptr<ControlSize> size_;
+    float rotationAngle_ = 0;
+    ui::Position rotationCenter_;
+    ui::Position scale_;
+    Bounds touchTargetExpansion_;
+    CursorShape cursor_ = CursorShape::Default;
+    ui::DragMode dragMode_ = ui::DragMode::Manual;
+    ui::Action* action_ = nullptr;
+    ui::PopupMenu* popupMenu_ = nullptr;
     bool clipChildren_ = false;
     bool canFocus_ = false;
     bool autoCapture_ = true;

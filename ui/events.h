@@ -25,6 +25,8 @@ using MouseWheelEvent = std::function<void(Object* sender, ShiftState shift, int
 // key is a virtual-key code and keyChar the typed character (0 when none); a handler that consumes the key
 // sets both to 0.
 using KeyEvent = std::function<void(Object* sender, uint16_t& key, char16_t& keyChar, ShiftState shift)>;
+// Asked before the sender takes the focus; a handler sets allow to false to refuse it.
+using CanFocusEvent = std::function<void(Object* sender, bool& allow)>;
 // rect is the sender's local rectangle; the canvas is in the sender's coordinates.
 using PaintEvent = std::function<void(Object* sender, Canvas& canvas, const RectF& rect)>;
 

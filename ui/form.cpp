@@ -1,10 +1,20 @@
 #include "ui/form.h"
 
+#include <cmath>
+
 #include "ui/form_host.h"
 #include "ui/layout_reader.h"
 #include "ui/property_table.h"
+#include "ui/virtual_keys.h"
 
 namespace ui {
+
+namespace {
+
+// How far the pointer moves after a press on an automatic-drag control before the drag starts.
+constexpr float kDragThreshold = 4;
+
+}  // namespace
 
 Form::Form() = default;
 
@@ -46,6 +56,7 @@ void Form::SetHost(FormHost* host) {
     if (host == host_) return;
     if (host_ != nullptr && captured_ != nullptr) host_->SetMouseCapture(false);
     host_ = host;
+    if (host_ != nullptr && cursor_ != CursorShape::Default) host_->CursorChanged(cursor_);
 }
 
 PointF Form::ClientToScreen(PointF point) const { return host_ != nullptr ? host_->ClientToScreen(point) : point; }
@@ -71,17 +82,70 @@ void Form::StartWindowDrag() {
 
 void Form::HandleMouseDown(MouseButton button, ShiftState shift, float x, float y) {
     const PointF point{x, y};
+    pointer_ = point;
+    if (dragSource_ != nullptr) return;
     if (captured_ == nullptr) UpdateHovered(point);
     // A press puts the tool tip away: what the press starts (a menu, a dialog, a drag) must not sit under it.
     DismissHint();
     Control* target = captured_ != nullptr ? captured_ : ControlAt(point);
-    if (target == nullptr) return;
+    if (target == nullptr) {
+        lastPressTarget_ = nullptr;
+        return;
+    }
     const PointF local = target->AbsoluteToLocal(point);
+    const bool isDouble = IsDoubleClick(button == MouseButton::Left ? target : nullptr, point, shift);
+    if (isDouble) shift.Include(ShiftKey::Double);
+    pressing_ = target;
     target->MouseDown(button, shift, local.x, local.y);
+    if (pressing_ != target) return;
+    pressing_ = nullptr;
+    if (isDouble) target->DblClick();
+    if (button == MouseButton::Left && target->DragMode() == DragMode::Automatic) {
+        dragCandidate_ = target;
+        dragStartPoint_ = point;
+    }
+}
+
+bool Form::IsDoubleClick(Control* target, PointF point, ShiftState shift) {
+    if (target == nullptr) {
+        lastPressTarget_ = nullptr;
+        return false;
+    }
+    const std::optional<uint32_t> now = host_ != nullptr ? host_->InputTime() : std::nullopt;
+    bool isDouble = shift.Contains(ShiftKey::Double);
+    if (!isDouble && now && lastPressTime_ && lastPressTarget_ == target) {
+        // Unsigned difference: right also when the clock wrapped around between the presses.
+        const uint32_t elapsed = *now - *lastPressTime_;
+        const SizeF area = host_->DoubleClickSize();
+        isDouble = elapsed <= host_->DoubleClickTime() && std::abs(point.x - lastPressPoint_.x) <= area.width / 2 &&
+                   std::abs(point.y - lastPressPoint_.y) <= area.height / 2;
+    }
+    if (isDouble) {
+        // A third press starts over.
+        lastPressTarget_ = nullptr;
+        lastPressTime_.reset();
+    } else {
+        lastPressTarget_ = target;
+        lastPressPoint_ = point;
+        lastPressTime_ = now;
+    }
+    return isDouble;
 }
 
 void Form::HandleMouseMove(ShiftState shift, float x, float y) {
     const PointF point{x, y};
+    pointer_ = point;
+    if (dragCandidate_ != nullptr && dragSource_ == nullptr &&
+        (std::abs(point.x - dragStartPoint_.x) >= kDragThreshold ||
+         std::abs(point.y - dragStartPoint_.y) >= kDragThreshold)) {
+        // Starting moves the drag to this point already.
+        StartDrag(dragCandidate_);
+        if (dragSource_ != nullptr) return;
+    }
+    if (dragSource_ != nullptr) {
+        DragTo(point);
+        return;
+    }
     if (captured_ == nullptr) UpdateHovered(point);
     Control* target = captured_ != nullptr ? captured_ : hovered_;
     if (target == nullptr) return;
@@ -91,6 +155,9 @@ void Form::HandleMouseMove(ShiftState shift, float x, float y) {
 
 void Form::HandleMouseUp(MouseButton button, ShiftState shift, float x, float y) {
     const PointF point{x, y};
+    pointer_ = point;
+    dragCandidate_ = nullptr;
+    if (dragSource_ != nullptr) EndDrag(point, true);
     Control* target = captured_ != nullptr ? captured_ : ControlAt(point);
     if (target != nullptr) {
         const PointF local = target->AbsoluteToLocal(point);
@@ -117,6 +184,13 @@ void Form::HandleMouseLeave() {
 void Form::HandleDeactivate() { DismissHint(); }
 
 void Form::HandleKeyDown(uint16_t& key, char16_t& keyChar, ShiftState shift) {
+    if (dragSource_ != nullptr && key == vk::kEscape) {
+        // Escape cancels a drag: nothing is dropped.
+        EndDrag(pointer_, false);
+        key = 0;
+        keyChar = 0;
+        return;
+    }
     Control* target = focused_ != nullptr ? focused_ : this;
     target->KeyDown(key, keyChar, shift);
     if (target != this && (key != 0 || keyChar != 0)) KeyDown(key, keyChar, shift);
@@ -126,6 +200,61 @@ void Form::HandleKeyUp(uint16_t& key, char16_t& keyChar, ShiftState shift) {
     Control* target = focused_ != nullptr ? focused_ : this;
     target->KeyUp(key, keyChar, shift);
     if (target != this && (key != 0 || keyChar != 0)) KeyUp(key, keyChar, shift);
+}
+
+// --- drag
+
+void Form::StartDrag(Control* source) {
+    if (dragSource_ != nullptr || source == nullptr || source->RootForm() != this) return;
+    dragCandidate_ = nullptr;
+    dragSource_ = source;
+    dragTarget_ = nullptr;
+    dragOperation_ = DragOperation::None;
+    // The press became a drag: its release clicks nothing.
+    ForgetPresses(this);
+    DismissHint();
+    DragTo(pointer_);
+}
+
+void Form::DragTo(PointF point) {
+    if (dragSource_ == nullptr) return;
+    const DragObject data{dragSource_};
+    Control* over = ControlAt(point);
+    if (over != dragTarget_) {
+        Control* old = dragTarget_;
+        dragTarget_ = nullptr;
+        dragOperation_ = DragOperation::None;
+        if (old != nullptr) old->DragLeave();
+        if (dragSource_ == nullptr) return;
+        dragTarget_ = over;
+        if (over != nullptr) over->DragEnter(data, over->AbsoluteToLocal(point));
+    }
+    if (dragSource_ == nullptr || dragTarget_ == nullptr) return;
+    DragOperation operation = DragOperation::None;
+    Control* target = dragTarget_;
+    target->DragOver(data, target->AbsoluteToLocal(point), operation);
+    if (dragTarget_ == target) dragOperation_ = operation;
+}
+
+void Form::EndDrag(PointF point, bool drop) {
+    if (dragSource_ == nullptr) return;
+    const DragObject data{dragSource_};
+    Control* target = dragTarget_;
+    const bool accepted = drop && target != nullptr && dragOperation_ != DragOperation::None;
+    dragTarget_ = nullptr;
+    dragOperation_ = DragOperation::None;
+    if (target != nullptr) {
+        if (accepted) {
+            target->DragDrop(data, target->AbsoluteToLocal(point));
+        } else {
+            target->DragLeave();
+        }
+    }
+    // The source may have gone in a handler (ForgetSubtree cleared it then).
+    if (Control* source = dragSource_) {
+        dragSource_ = nullptr;
+        source->DragEnd();
+    }
 }
 
 // --- state
@@ -156,6 +285,20 @@ void Form::SetHovered(Control* control) {
     if (old != nullptr) old->DoMouseLeave();
     if (control != nullptr && hovered_ == control) control->DoMouseEnter();
     UpdateHint();
+    UpdateCursor();
+}
+
+void Form::UpdateCursor() {
+    CursorShape shape = CursorShape::Default;
+    for (const Control* c = hovered_; c != nullptr; c = c->ParentControl()) {
+        if (c->Cursor() != CursorShape::Default) {
+            shape = c->Cursor();
+            break;
+        }
+    }
+    if (shape == cursor_) return;
+    cursor_ = shape;
+    if (host_ != nullptr) host_->CursorChanged(shape);
 }
 
 void Form::DismissHint() {
@@ -187,6 +330,21 @@ void Form::ForgetSubtree(Control* control, bool notify) {
     };
     ForgetPresses(control);
     if (captured_ != nullptr && inside(captured_)) SetCaptured(nullptr);
+    if (lastPressTarget_ != nullptr && inside(lastPressTarget_)) lastPressTarget_ = nullptr;
+    if (pressing_ != nullptr && inside(pressing_)) pressing_ = nullptr;
+    if (dragCandidate_ != nullptr && inside(dragCandidate_)) dragCandidate_ = nullptr;
+    if (dragTarget_ != nullptr && inside(dragTarget_)) {
+        dragTarget_ = nullptr;
+        dragOperation_ = DragOperation::None;
+    }
+    if (dragSource_ != nullptr && inside(dragSource_)) {
+        // The dragged control left: the drag ends without a drop.
+        if (Control* target = dragTarget_) {
+            dragTarget_ = nullptr;
+            if (notify) target->DragLeave();
+        }
+        dragSource_ = nullptr;
+    }
     if (hovered_ != nullptr && inside(hovered_)) {
         Control* old = hovered_;
         hovered_ = nullptr;
@@ -196,6 +354,7 @@ void Form::ForgetSubtree(Control* control, bool notify) {
             old->isMouseOver_ = false;
         }
         UpdateHint();
+        if (!IsDestroying()) UpdateCursor();
     }
     if (focused_ != nullptr && inside(focused_)) {
         Control* old = focused_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,10 @@ public:
     Control* Focused() const { return focused_; }
     // Moves the focus (DoExit on the old control, DoEnter on the new one); nullptr takes it away.
     void SetFocusedControl(Control* control);
+    // The pointer shape the form last asked its host for.
+    CursorShape CurrentCursor() const { return cursor_; }
+    // The control being dragged, or nullptr.
+    Control* DragSource() const { return dragSource_; }
 
     // Raises OnResize and tells the host about the new client size.
     void Resize() override;
@@ -94,6 +99,16 @@ private:
     void UpdateHint();
     // Hides the tool tip until the pointer moves onto another control.
     void DismissHint();
+    // Asks the host for the shape the control under the pointer (or its nearest ancestor naming one) wants.
+    void UpdateCursor();
+    // Whether a left press at the point on target completes a double click (and remembers it otherwise).
+    bool IsDoubleClick(Control* target, PointF point, ShiftState shift);
+    // --- drag: started by a move after a press on an automatic-drag control, or by Control::BeginDrag
+    void StartDrag(Control* source);
+    // Moves the drag to the point: DragLeave / DragEnter as the control under it changes, then DragOver.
+    void DragTo(PointF point);
+    // Ends the drag: DragDrop on an accepting target (drop) or DragLeave, then DragEnd on the source.
+    void EndDrag(PointF point, bool drop);
 
     std::u16string caption_;
     FormHost* host_ = nullptr;
@@ -103,6 +118,21 @@ private:
     // The hovered control's tool tip was put away (a press, the window deactivated); it shows again once the
     // pointer has moved onto another control.
     bool hintDismissed_ = false;
+    CursorShape cursor_ = CursorShape::Default;
+    // The last left press, for double clicks; cleared once it completed one.
+    Control* lastPressTarget_ = nullptr;
+    // The control a press is being handled by (cleared when it leaves the form meanwhile).
+    Control* pressing_ = nullptr;
+    PointF lastPressPoint_;
+    std::optional<uint32_t> lastPressTime_;
+    // The pointer's last position (client coordinates).
+    PointF pointer_;
+    // A press on an automatic-drag control that may become a drag once the pointer moves far enough.
+    Control* dragCandidate_ = nullptr;
+    PointF dragStartPoint_;
+    Control* dragSource_ = nullptr;
+    Control* dragTarget_ = nullptr;
+    DragOperation dragOperation_ = DragOperation::None;
 };
 
 }  // namespace ui

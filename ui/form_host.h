@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "ui/cursor.h"
 #include "ui/geometry.h"
 
 namespace ui {
@@ -10,6 +13,7 @@ class Canvas;
 class Control;
 class GlowEffect;
 class Popup;
+class PopupMenu;
 
 // What a form needs from the window that shows it. The Windows host (platform/win32) implements it with a
 // layered window; native tests use HeadlessHost (ui/testing/). Coordinates are the form's client coordinates in
@@ -35,6 +39,22 @@ public:
     // canvas in the control's coordinates, before the control paints. The host may paint the control's tree
     // off screen with control.PaintTree(canvas, PaintEffects::Without) to find its shape. Nothing by default.
     virtual void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) {}
+    // The pointer shape to show over the window (the control under the pointer asks for it). Nothing by
+    // default.
+    virtual void CursorChanged(CursorShape cursor) {}
+    // Shows the menu at the point (screen coordinates, logical pixels) and clicks the item the user chooses
+    // (MenuItem::Click). Nothing by default.
+    virtual void ShowPopupMenu(PopupMenu& menu, PointF screenPoint) {}
+
+    // --- double clicks: a second left press on the same control counts as a double click when it comes
+    // within DoubleClickTime milliseconds of the first and inside the DoubleClickSize rectangle (logical
+    // pixels) centred on it.
+    // The time of the input event being handled, in milliseconds of a clock that only moves forward
+    // (wrapping around is allowed); none when the host cannot tell, and then only presses the host marks
+    // with ShiftKey::Double are double clicks.
+    virtual std::optional<uint32_t> InputTime() const { return std::nullopt; }
+    virtual uint32_t DoubleClickTime() const { return 500; }
+    virtual SizeF DoubleClickSize() const { return {4, 4}; }
 
     // --- popups (ui/popup.h): forms shown in a top-level window of their own, above this one
     // Shows popup with its client area at screenRect (screen coordinates, logical pixels), without taking the

@@ -101,6 +101,31 @@ struct Matrix {
                 dx * next.m11 + dy * next.m21 + next.dx, dx * next.m12 + dy * next.m22 + next.dy};
     }
     PointF Apply(PointF p) const { return {m11 * p.x + m21 * p.y + dx, m12 * p.x + m22 * p.y + dy}; }
+    // The transform that undoes this one; a transform that squashes the plane to a line or a point (a zero
+    // scale) has none: every point then maps to a point no rectangle contains (not a number).
+    Matrix Inverse() const {
+        const double det = static_cast<double>(m11) * m22 - static_cast<double>(m12) * m21;
+        if (det == 0 || !std::isfinite(det)) {
+            const float nan = std::nanf("");
+            return {nan, nan, nan, nan, nan, nan};
+        }
+        const double i11 = m22 / det;
+        const double i12 = -m12 / det;
+        const double i21 = -m21 / det;
+        const double i22 = m11 / det;
+        return {static_cast<float>(i11), static_cast<float>(i12), static_cast<float>(i21), static_cast<float>(i22),
+                static_cast<float>(-(dx * i11 + dy * i21)), static_cast<float>(-(dx * i12 + dy * i22))};
+    }
+    // The smallest axis-aligned rectangle covering the transformed rectangle.
+    RectF MapRect(const RectF& r) const {
+        const PointF a = Apply({r.left, r.top});
+        const PointF b = Apply({r.right, r.top});
+        const PointF c = Apply({r.left, r.bottom});
+        const PointF d = Apply({r.right, r.bottom});
+        return {std::min({a.x, b.x, c.x, d.x}), std::min({a.y, b.y, c.y, d.y}), std::max({a.x, b.x, c.x, d.x}),
+                std::max({a.y, b.y, c.y, d.y})};
+    }
+    bool IsTranslationOnly() const { return m11 == 1 && m12 == 0 && m21 == 0 && m22 == 1; }
     friend bool operator==(const Matrix&, const Matrix&) = default;
 };
 

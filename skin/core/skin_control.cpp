@@ -12,8 +12,10 @@
 #include "skin/core/skin_object_change.h"
 #include "skin/draw/draw_canvas.h"
 #include "skin/draw/draw_canvas_registry.h"
+#include "ui/action.h"
 #include "ui/canvas.h"
 #include "ui/combo_box.h"
+#include "ui/popup_menu.h"
 #include "ui/property_table.h"
 #include "ui/text.h"
 
@@ -115,6 +117,28 @@ const ui::PropertyTable& TSkinControl<B>::StaticProperties() {
             .Event(u"OnCustomMouseMove", &C::OnCustomMouseMove)
             .Event(u"OnCustomMouseEnter", &C::OnCustomMouseEnter)
             .Event(u"OnCustomMouseLeave", &C::OnCustomMouseLeave)
+            // The framework's control settings the plain control does not publish itself.
+            .template ComponentRef<ui::Action>(u"Action", &C::Action, &C::SetAction)
+            .template Set<ui::AnchorKind>(u"Anchors", ui::kAnchorNames, &C::Anchors, &C::SetAnchors)
+            .Bool(u"CanParentFocus", &C::CanParentFocus, &C::SetCanParentFocus)
+            .Bool(u"ClipParent", &C::ClipParent, &C::SetClipParent)
+            .template Enumeration<ui::CursorShape>(u"Cursor", ui::kCursorShapeNames, &C::Cursor, &C::SetCursor)
+            .template Enumeration<ui::DragMode>(u"DragMode", ui::kDragModeNames, &C::DragMode, &C::SetDragMode)
+            .Bool(u"Locked", &C::Locked, &C::SetLocked)
+            .template ComponentRef<ui::PopupMenu>(u"PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+            .Single(u"RotationAngle", &C::RotationAngle, &C::SetRotationAngle)
+            .Object(u"RotationCenter", [](C& c) -> ui::Position& { return c.RotationCenter(); })
+            .Object(u"Scale", [](C& c) -> ui::Position& { return c.Scale(); })
+            .Object(u"Size", [](C& c) -> ui::ControlSize& { return c.Size(); })
+            .Integer(u"TabOrder", &C::TabOrder, &C::SetTabOrder)
+            .Object(u"TouchTargetExpansion", [](C& c) -> ui::Bounds& { return c.TouchTargetExpansion(); })
+            .Event(u"OnCanFocus", static_cast<ui::CanFocusEvent C::*>(&C::OnCanFocus))
+            .Event(u"OnDblClick", static_cast<ui::NotifyEvent C::*>(&C::OnDblClick))
+            .Event(u"OnDragDrop", static_cast<ui::DragDropEvent C::*>(&C::OnDragDrop))
+            .Event(u"OnDragEnd", static_cast<ui::NotifyEvent C::*>(&C::OnDragEnd))
+            .Event(u"OnDragEnter", static_cast<ui::DragEnterEvent C::*>(&C::OnDragEnter))
+            .Event(u"OnDragLeave", static_cast<ui::NotifyEvent C::*>(&C::OnDragLeave))
+            .Event(u"OnDragOver", static_cast<ui::DragOverEvent C::*>(&C::OnDragOver))
             .Build();
     return table;
 }
@@ -514,20 +538,32 @@ void TSkinControl<B>::ForwardToParent(double x, double y, ToSkin&& toSkin, ToFra
 }
 
 template <class B>
-void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::ShiftState shift, double x, double y,
-                                                   bool isChildMouseEvent, ui::Object* child) {
+template <class ToType, class ToHook, class ToSkin, class ToFramework>
+void TSkinControl<B>::DispatchCustomMouse(double x, double y, bool isChildMouseEvent, ToType&& toType,
+                                          ToHook&& toHook, ToSkin&& toSkin, ToFramework&& toFramework) {
     TypeCallScope scope(*this);
     if (TSkinControlType* type = GetSkinControlType()) {
         type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
-        type->CurrentMouseEventChild = child;
-        type->CustomMouseDown(button, shift, x, y);
-        if (!isChildMouseEvent && GlobalOnSkinControlMouseDown) {
-            type->MouseDownScreenPt = this->LocalToScreen(type->MouseDownPt);
-            GlobalOnSkinControlMouseDown(this, button, shift, type->MouseDownScreenPt.x, type->MouseDownScreenPt.y);
-        }
+        toType(*type);
+        if (!isChildMouseEvent) toHook(*type);
     }
-    ForwardToParent(
-        x, y,
+    ForwardToParent(x, y, toSkin, toFramework);
+}
+
+template <class B>
+void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::ShiftState shift, double x, double y,
+                                                   bool isChildMouseEvent, ui::Object* child) {
+    DispatchCustomMouse(
+        x, y, isChildMouseEvent,
+        [&](TSkinControlType& type) {
+            type.CurrentMouseEventChild = child;
+            type.CustomMouseDown(button, shift, x, y);
+        },
+        [&](TSkinControlType& type) {
+            if (!GlobalOnSkinControlMouseDown) return;
+            type.MouseDownScreenPt = this->LocalToScreen(type.MouseDownPt);
+            GlobalOnSkinControlMouseDown(this, button, shift, type.MouseDownScreenPt.x, type.MouseDownScreenPt.y);
+        },
         [&](ISkinControl& target, double px, double py) { target.CustomMouseDown(button, shift, px, py, true, child); },
         [&](ui::Control& parent, float px, float py) {
             if (parent.OnMouseDown) parent.OnMouseDown(&parent, button, shift, px, py);
@@ -537,17 +573,13 @@ void TSkinControl<B>::ISkinControl_CustomMouseDown(ui::MouseButton button, ui::S
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseUp(ui::MouseButton button, ui::ShiftState shift, double x, double y,
                                                  bool isChildMouseEvent, ui::Object* child) {
-    TypeCallScope scope(*this);
-    if (TSkinControlType* type = GetSkinControlType()) {
-        type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
-        type->CustomMouseUp(button, shift, x, y);
-        if (!isChildMouseEvent && GlobalOnSkinControlMouseUp) {
-            type->MouseUpScreenPt = this->LocalToScreen(type->MouseUpPt);
-            GlobalOnSkinControlMouseUp(this, button, shift, type->MouseUpScreenPt.x, type->MouseUpScreenPt.y);
-        }
-    }
-    ForwardToParent(
-        x, y,
+    DispatchCustomMouse(
+        x, y, isChildMouseEvent, [&](TSkinControlType& type) { type.CustomMouseUp(button, shift, x, y); },
+        [&](TSkinControlType& type) {
+            if (!GlobalOnSkinControlMouseUp) return;
+            type.MouseUpScreenPt = this->LocalToScreen(type.MouseUpPt);
+            GlobalOnSkinControlMouseUp(this, button, shift, type.MouseUpScreenPt.x, type.MouseUpScreenPt.y);
+        },
         [&](ISkinControl& target, double px, double py) { target.CustomMouseUp(button, shift, px, py, true, child); },
         [&](ui::Control& parent, float px, float py) {
             if (parent.OnMouseUp) parent.OnMouseUp(&parent, button, shift, px, py);
@@ -557,17 +589,14 @@ void TSkinControl<B>::ISkinControl_CustomMouseUp(ui::MouseButton button, ui::Shi
 template <class B>
 void TSkinControl<B>::ISkinControl_CustomMouseMove(ui::ShiftState shift, double x, double y, bool isChildMouseEvent,
                                                    ui::Object* child) {
-    TypeCallScope scope(*this);
-    if (TSkinControlType* type = GetSkinControlType()) {
-        type->CurrentMouseEventIsChildOwn = isChildMouseEvent;
-        type->CustomMouseMove(shift, x, y);
-        if (!isChildMouseEvent && GlobalOnSkinControlMouseMove) {
-            type->MouseMoveScreenPt = this->LocalToScreen(type->MouseMovePt);
-            GlobalOnSkinControlMouseMove(this, shift, type->MouseMoveScreenPt.x, type->MouseMoveScreenPt.y);
-        }
-    }
-    ForwardToParent(
-        x, y, [&](ISkinControl& target, double px, double py) { target.CustomMouseMove(shift, px, py, true, child); },
+    DispatchCustomMouse(
+        x, y, isChildMouseEvent, [&](TSkinControlType& type) { type.CustomMouseMove(shift, x, y); },
+        [&](TSkinControlType& type) {
+            if (!GlobalOnSkinControlMouseMove) return;
+            type.MouseMoveScreenPt = this->LocalToScreen(type.MouseMovePt);
+            GlobalOnSkinControlMouseMove(this, shift, type.MouseMoveScreenPt.x, type.MouseMoveScreenPt.y);
+        },
+        [&](ISkinControl& target, double px, double py) { target.CustomMouseMove(shift, px, py, true, child); },
         [&](ui::Control& parent, float px, float py) {
             if (parent.OnMouseMove) parent.OnMouseMove(&parent, shift, px, py);
         });
@@ -625,6 +654,12 @@ void TSkinControl<B>::Click() {
 template <class B>
 void TSkinControl<B>::StayClick() {
     if (OnStayClick) OnStayClick(this);
+}
+
+template <class B>
+void TSkinControl<B>::ActionChange(const ui::Action& action) {
+    B::ActionChange(action);
+    SetCaption(action.Caption());
 }
 
 // --- parents

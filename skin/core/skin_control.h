@@ -151,6 +151,8 @@ public:
     ui::NotifyEvent OnCustomMouseLeave;
     // Raises OnStayClick.
     virtual void StayClick();
+    // The framework's following of a linked action, and its caption as the control's caption.
+    void ActionChange(const ui::Action& action) override;
 
     // --- ISkinControl
     double GetLeft() const override { return FrameworkBase::X(); }
@@ -279,6 +281,11 @@ private:
     // skinned parent, else to a skinned grandparent, else to the parent's framework event.
     template <class ToSkin, class ToFramework>
     void ForwardToParent(double x, double y, ToSkin&& toSkin, ToFramework&& toFramework);
+    // The common course of the three custom mouse operations: the control type (toType) with the event's
+    // child flag, the process-wide hook for the control's own events (toHook), then the forwarding.
+    template <class ToType, class ToHook, class ToSkin, class ToFramework>
+    void DispatchCustomMouse(double x, double y, bool isChildMouseEvent, ToType&& toType, ToHook&& toHook,
+                             ToSkin&& toSkin, ToFramework&& toFramework);
     // Finds the nearest scroll box / gesture page control among at most 7 ancestors.
     void SearchParents();
     void LogLine(std::u16string_view what) const;

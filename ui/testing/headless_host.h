@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,19 @@ public:
     PointF screenOrigin;
     // Glow effects painted through PaintGlow, by control name.
     std::vector<std::u16string> glowsPainted;
+    // The pointer shape the form asked for last.
+    CursorShape cursor = CursorShape::Default;
+    // Popup menus the form asked to show, with the screen point, in order (the test chooses items itself).
+    struct ShownMenu {
+        PopupMenu* menu = nullptr;
+        PointF screenPoint;
+    };
+    std::vector<ShownMenu> menusShown;
+    // The clock input events carry (InputTime), moved by the test; none leaves double clicks to presses
+    // marked ShiftKey::Double.
+    std::optional<uint32_t> inputTime;
+    uint32_t doubleClickTime = 500;
+    SizeF doubleClickSize{4, 4};
 
     void Invalidate(const RectF& rect) override { invalidated.push_back(rect); }
     void CaptionChanged(std::u16string_view text) override { caption = text; }
@@ -71,6 +86,11 @@ public:
     PointF ClientToScreen(PointF point) const override { return {point.x + screenOrigin.x, point.y + screenOrigin.y}; }
     PointF ScreenToClient(PointF point) const override { return {point.x - screenOrigin.x, point.y - screenOrigin.y}; }
     void PaintGlow(Canvas& canvas, Control& control, const GlowEffect& glow) override;
+    void CursorChanged(CursorShape shape) override { cursor = shape; }
+    void ShowPopupMenu(PopupMenu& menu, PointF screenPoint) override { menusShown.push_back({&menu, screenPoint}); }
+    std::optional<uint32_t> InputTime() const override { return inputTime; }
+    uint32_t DoubleClickTime() const override { return doubleClickTime; }
+    SizeF DoubleClickSize() const override { return doubleClickSize; }
 
     // --- popups
     // The open popup and where it is, or nullptr.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/log.h"
 #include "platform/win32/graphics/d2d_frame.h"
@@ -15,6 +17,7 @@
 #include "platform/win32/window/window_input.h"
 #include "ui/form.h"
 #include "ui/popup.h"
+#include "ui/popup_menu.h"
 #include "ui/text.h"
 
 namespace platform::win32 {
@@ -22,6 +25,27 @@ namespace platform::win32 {
 namespace {
 
 constexpr UINT kPaintMessage = WM_APP + 1;
+
+// The system cursor for a pointer shape (the arrow for the shapes Windows has no cursor for).
+LPCWSTR SystemCursor(ui::CursorShape shape) {
+    using S = ui::CursorShape;
+    switch (shape) {
+        case S::IBeam: return IDC_IBEAM;
+        case S::HourGlass: case S::SQLWait: return IDC_WAIT;
+        case S::Cross: return IDC_CROSS;
+        case S::SizeAll: return IDC_SIZEALL;
+        case S::SizeNESW: return IDC_SIZENESW;
+        case S::SizeNS: case S::VSplit: return IDC_SIZENS;
+        case S::SizeNWSE: return IDC_SIZENWSE;
+        case S::SizeWE: case S::HSplit: return IDC_SIZEWE;
+        case S::UpArrow: return IDC_UPARROW;
+        case S::No: case S::NoDrop: return IDC_NO;
+        case S::HandPoint: return IDC_HAND;
+        case S::AppStart: return IDC_APPSTARTING;
+        case S::Help: return IDC_HELP;
+        default: return IDC_ARROW;
+    }
+}
 
 }  // namespace
 
@@ -213,6 +237,41 @@ void LayeredWindow::ClosePopup(ui::Popup& popup) {
 
 ui::RectF LayeredWindow::WorkAreaAt(ui::PointF screenPoint) const { return MonitorWorkArea(screenPoint, scale_); }
 
+void LayeredWindow::CursorChanged(ui::CursorShape cursor) {
+    cursor_ = cursor;
+    // Shown at once when the pointer is over the window; otherwise on its next WM_SETCURSOR.
+    POINT point{};
+    if (GetCursorPos(&point) && WindowFromPoint(point) == Handle()) SetCursor(LoadCursorW(nullptr, SystemCursor(cursor)));
+}
+
+void LayeredWindow::ShowPopupMenu(ui::PopupMenu& menu, ui::PointF screenPoint) {
+    const std::vector<ui::MenuItem*> items = menu.Items();
+    HMENU handle = CreatePopupMenu();
+    if (handle == nullptr) {
+        platform::Log(u"Window", u"the popup menu cannot be made: error " + ui::Utf8ToUtf16(std::to_string(GetLastError())));
+        return;
+    }
+    for (size_t i = 0; i < items.size(); ++i) {
+        const UINT flags = MF_STRING | (items[i]->Enabled() ? MF_ENABLED : MF_GRAYED);
+        AppendMenuW(handle, flags, i + 1, Wide(items[i]->Text()).c_str());
+    }
+    const int chosen = static_cast<int>(TrackPopupMenu(handle, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                       static_cast<int>(std::lround(screenPoint.x * scale_)),
+                                                       static_cast<int>(std::lround(screenPoint.y * scale_)), 0,
+                                                       Handle(), nullptr));
+    DestroyMenu(handle);
+    if (chosen > 0 && static_cast<size_t>(chosen) <= items.size()) items[chosen - 1]->Click();
+}
+
+std::optional<uint32_t> LayeredWindow::InputTime() const { return static_cast<uint32_t>(GetMessageTime()); }
+
+uint32_t LayeredWindow::DoubleClickTime() const { return GetDoubleClickTime(); }
+
+ui::SizeF LayeredWindow::DoubleClickSize() const {
+    return {static_cast<float>(GetSystemMetrics(SM_CXDOUBLECLK)) / scale_,
+            static_cast<float>(GetSystemMetrics(SM_CYDOUBLECLK)) / scale_};
+}
+
 void LayeredWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const float x = static_cast<float>(GET_X_LPARAM(lParam)) / scale_;
     const float y = static_cast<float>(GET_Y_LPARAM(lParam)) / scale_;
@@ -235,6 +294,11 @@ void LayeredWindow::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
             form_.HandleMouseDown(ui::MouseButton::Left, shift, x, y);
             return;
+        case WM_LBUTTONDBLCLK: {
+            ui::ShiftState doubled = shift;
+            form_.HandleMouseDown(ui::MouseButton::Left, doubled.Include(ui::ShiftKey::Double), x, y);
+            return;
+        }
         case WM_RBUTTONDOWN:
             form_.HandleMouseDown(ui::MouseButton::Right, shift, x, y);
             return;
@@ -267,6 +331,7 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
         case WM_LBUTTONUP:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
@@ -274,6 +339,12 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_MBUTTONUP:
             HandleMouse(message, wParam, lParam);
             return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, SystemCursor(cursor_)));
+                return TRUE;
+            }
+            return DefWindowProcW(Handle(), message, wParam, lParam);
         case WM_MOUSEWHEEL: {
             if (OpenedPopup() != nullptr) {
                 popups_->HandleWheel(wParam, lParam);

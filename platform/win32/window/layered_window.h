@@ -59,6 +59,11 @@ public:
     bool OpenPopup(ui::Popup& popup, const ui::RectF& screenRect) override;
     void ClosePopup(ui::Popup& popup) override;
     ui::RectF WorkAreaAt(ui::PointF screenPoint) const override;
+    void CursorChanged(ui::CursorShape cursor) override;
+    void ShowPopupMenu(ui::PopupMenu& menu, ui::PointF screenPoint) override;
+    std::optional<uint32_t> InputTime() const override;
+    uint32_t DoubleClickTime() const override;
+    ui::SizeF DoubleClickSize() const override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -76,6 +81,7 @@ private:
     LayeredSurface surface_;
     ui::GlowRenderer glow_;
     float scale_ = 1;
+    ui::CursorShape cursor_ = ui::CursorShape::Default;
     bool paintPosted_ = false;
     bool trackingLeave_ = false;
     // Window drag: the pointer's offset from the window's top-left corner, in device pixels.

@@ -115,6 +115,7 @@ inline void RegisterTestKinds() {
 inline const ui::ClassRegistry& TestClassRegistry() {
     static const ui::ClassRegistry registry = [] {
         ui::ClassRegistry r;
+        ui::RegisterFrameworkClasses(r);
         r.Register<TTestSkinControl>(u"TTestSkinControl");
         r.Register<TTestScrollBox>(u"TTestScrollBox");
         r.Register<TestMaterial>(u"TTestMaterial");

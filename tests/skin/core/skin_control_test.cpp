@@ -501,3 +501,180 @@ TEST_F(SkinControlTest, APressAtTheLeftEdgeIsAPress) {
 
 }  // namespace
 }  // namespace skin
+
+#include "ui/action.h"
+#include "ui/handler_table.h"
+#include "ui/popup_menu.h"
+
+namespace skin {
+namespace {
+
+// A form whose layout names handlers for the framework events skinned controls publish.
+class EventsForm : public ui::Form {
+public:
+    std::vector<std::string> journal;
+    bool allowFocus = true;
+
+    const ui::HandlerTable& PublishedHandlers() const override {
+        static const ui::HandlerTable table = ui::HandlerTableBuilder<EventsForm>()
+                                                  .Add(u"Notified", &EventsForm::Notified)
+                                                  .Add(u"AskFocus", &EventsForm::AskFocus)
+                                                  .Add(u"Entered", &EventsForm::Entered)
+                                                  .Add(u"Over", &EventsForm::Over)
+                                                  .Build();
+        return table;
+    }
+    void Notified(ui::Object* sender) { journal.push_back(Name(sender)); }
+    void AskFocus(ui::Object* sender, bool& allow) {
+        journal.push_back(Name(sender) + " ask");
+        allow = allowFocus;
+    }
+    void Entered(ui::Object* sender, const ui::DragObject& data, ui::PointF) {
+        journal.push_back(Name(sender) + " enter/drop " + Name(data.Source));
+    }
+    void Over(ui::Object* sender, const ui::DragObject&, ui::PointF, ui::DragOperation& operation) {
+        operation = ui::DragOperation::Copy;
+    }
+
+private:
+    static std::string Name(ui::Object* object) {
+        auto* component = dynamic_cast<ui::Component*>(object);
+        return component != nullptr ? ui::Utf16ToUtf8(component->Name()) : "?";
+    }
+};
+
+TEST(SkinControlFrameworkSettingsTest, ALayoutSetsEveryFrameworkSettingAndTheyWork) {
+    testing::RegisterTestKinds();
+    EventsForm form;
+    ui::HeadlessHost host(form);
+    ui::ReadLayout(
+        "object F: TForm\n"
+        "  ClientWidth = 400\n"
+        "  ClientHeight = 300\n"
+        "  object Act: TAction\n"
+        "    Caption = 'Go'\n"
+        "    OnExecute = Notified\n"
+        "  end\n"
+        "  object Menu: TPopupMenu\n"
+        "    object Item: TMenuItem\n"
+        "      Text = 'Open'\n"
+        "      OnClick = Notified\n"
+        "    end\n"
+        "  end\n"
+        "  object Box: TTestSkinControl\n"
+        "    Position.X = 200\n"
+        "    Position.Y = 100\n"
+        "    Size.Width = 150\n"
+        "    Size.Height = 150\n"
+        "    Size.PlatformDefault = False\n"
+        "    CanFocus = True\n"
+        "    Anchors = [akLeft, akTop, akRight]\n"
+        "    OnCanFocus = AskFocus\n"
+        "    OnDragEnter = Entered\n"
+        "    OnDragOver = Over\n"
+        "    OnDragDrop = Entered\n"
+        "    OnDragLeave = Notified\n"
+        "    object Inner: TTestSkinControl\n"
+        "      Position.X = 10\n"
+        "      Position.Y = 10\n"
+        "      Width = 30\n"
+        "      Height = 30\n"
+        "      CanParentFocus = True\n"
+        "      ClipParent = True\n"
+        "      Locked = True\n"
+        "      TabOrder = 3\n"
+        "    end\n"
+        "  end\n"
+        "  object C: TTestSkinControl\n"
+        "    Position.X = 20\n"
+        "    Position.Y = 20\n"
+        "    Width = 100\n"
+        "    Height = 20\n"
+        "    Action = Act\n"
+        "    Cursor = crHandPoint\n"
+        "    DragMode = dmAutomatic\n"
+        "    PopupMenu = Menu\n"
+        "    RotationAngle = 90\n"
+        "    RotationCenter.X = 0\n"
+        "    RotationCenter.Y = 0\n"
+        "    Scale.X = 2\n"
+        "    Scale.Y = 1\n"
+        "    TouchTargetExpansion.Left = 4\n"
+        "    TouchTargetExpansion.Bottom = 6\n"
+        "    OnDblClick = Notified\n"
+        "    OnDragEnd = Notified\n"
+        "  end\n"
+        "end\n",
+        form, testing::TestClassRegistry());
+    auto* c = static_cast<TTestSkinControl*>(form.FindComponent(u"C"));
+    auto* box = static_cast<TTestSkinControl*>(form.FindComponent(u"Box"));
+    auto* inner = static_cast<TTestSkinControl*>(form.FindComponent(u"Inner"));
+    auto* action = dynamic_cast<ui::Action*>(form.FindComponent(u"Act"));
+    auto* menu = dynamic_cast<ui::PopupMenu*>(form.FindComponent(u"Menu"));
+    ASSERT_TRUE(c != nullptr && box != nullptr && inner != nullptr && action != nullptr && menu != nullptr);
+
+    // Stored as written.
+    EXPECT_EQ(c->Action(), action);
+    EXPECT_EQ(c->GetCaption(), u"Go");  // a skinned control shows its action's caption
+    EXPECT_EQ(c->Cursor(), ui::CursorShape::HandPoint);
+    EXPECT_EQ(c->DragMode(), ui::DragMode::Automatic);
+    EXPECT_EQ(c->PopupMenu(), menu);
+    EXPECT_EQ(c->RotationAngle(), 90);
+    EXPECT_EQ(c->RotationCenter().Point(), (ui::PointF{0, 0}));
+    EXPECT_EQ(c->Scale().Point(), (ui::PointF{2, 1}));
+    EXPECT_EQ(c->TouchTargetExpansion().Rect(), (ui::RectF{4, 0, 0, 6}));
+    EXPECT_EQ(box->BoundsRect(), (ui::RectF{200, 100, 350, 250}));
+    EXPECT_EQ(box->Anchors(), (ui::Anchors{ui::AnchorKind::Left, ui::AnchorKind::Top, ui::AnchorKind::Right}));
+    EXPECT_TRUE(inner->CanParentFocus());
+    EXPECT_TRUE(inner->ClipParent());
+    EXPECT_TRUE(inner->Locked());
+    EXPECT_EQ(inner->TabOrder(), 3);
+    ASSERT_EQ(menu->Items().size(), 1u);
+    EXPECT_EQ(menu->Items()[0]->Text(), u"Open");
+
+    // C is turned a quarter about its top-left corner and stretched twice along its length: it covers
+    // x 0..20, y 20..220 of the form (and 6 more to the left through its expansion's bottom margin).
+    EXPECT_EQ(form.ObjectAtPoint({10, 200}), c);
+    EXPECT_EQ(form.ObjectAtPoint({-3, 100}), c);  // inside the bottom margin, turned to the left
+    EXPECT_EQ(form.ObjectAtPoint({60, 25}), static_cast<ui::Control*>(&form));
+    host.MouseMove(10, 100);
+    EXPECT_EQ(host.cursor, ui::CursorShape::HandPoint);
+
+    // A click executes the action; a second one soon after is a double click too.
+    host.inputTime = 100;
+    host.Click(10, 100);
+    host.inputTime = 200;
+    host.Click(10, 100);
+    EXPECT_EQ(form.journal, (std::vector<std::string>{"Act", "C", "Act"}));
+    form.journal.clear();
+    host.Click(10, 100, ui::MouseButton::Right);
+    ASSERT_EQ(host.menusShown.size(), 1u);
+    host.menusShown[0].menu->Items()[0]->Click();
+    EXPECT_EQ(form.journal, (std::vector<std::string>{"Item"}));
+
+    // Focus: a press on Inner hands the focus to Box, which asks first.
+    form.journal.clear();
+    form.allowFocus = false;
+    host.Click(215, 115);
+    EXPECT_EQ(form.Focused(), nullptr);
+    form.allowFocus = true;
+    host.Click(215, 115);
+    EXPECT_EQ(form.Focused(), box);
+    EXPECT_EQ(form.journal, (std::vector<std::string>{"Box ask", "Box ask"}));
+
+    // Drag C onto Box: the skinned source is no longer pressed once it is over.
+    form.journal.clear();
+    host.MouseDown(10, 100);
+    EXPECT_TRUE(c->GetIsMouseDown());
+    host.MouseMove(300, 200);
+    host.MouseUp(300, 200);
+    EXPECT_EQ(form.journal, (std::vector<std::string>{"Box enter/drop C", "Box enter/drop C", "C"}));
+    EXPECT_FALSE(c->GetIsMouseDown());
+
+    // Anchored to the right: Box widens with the form.
+    form.SetSize(450, 300);
+    EXPECT_EQ(box->BoundsRect(), (ui::RectF{200, 100, 400, 250}));
+}
+
+}  // namespace
+}  // namespace skin
