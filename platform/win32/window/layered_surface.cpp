@@ -85,7 +85,7 @@ void LayeredSurface::PresentArea(HWND window, const RECT* changed) {
     info.dwFlags = ULW_ALPHA;
     info.prcDirty = changed;
     if (!UpdateLayeredWindowIndirect(window, &info)) {
-        platform::Log(u"Window", u"UpdateLayeredWindowIndirect failed");
+        platform::Log(u"Window", u"UpdateLayeredWindow failed");
     }
 }
 
