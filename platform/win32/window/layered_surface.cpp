@@ -10,6 +10,18 @@
 
 namespace platform::win32 {
 
+namespace {
+
+double CounterSeconds() {
+    LARGE_INTEGER counter{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
 LayeredSurface::LayeredSurface(D2DGraphics& graphics) : graphics_(graphics) {}
 
 LayeredSurface::~LayeredSurface() = default;
@@ -44,18 +56,35 @@ void LayeredSurface::Paint(ui::Form& form, HWND window) {
     const ui::RectF dirty = dirty_.Intersect(FrameArea());
     if (dirty.IsEmpty()) return;
     dirty_ = {};
+    const double start = listener_ != nullptr ? CounterSeconds() : 0;
     ui::Canvas& canvas = frame_->BeginPaint(RECT{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top),
                                                  static_cast<LONG>(dirty.right), static_cast<LONG>(dirty.bottom)});
     form.PaintTo(canvas);
-    if (frame_->EndPaint()) Present(window);
+    if (!frame_->EndPaint()) return;
+    const double painted = listener_ != nullptr ? CounterSeconds() : 0;
+    // Only the painted part of the window changes on screen; the rest keeps what it shows.
+    const RECT changed{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top), static_cast<LONG>(dirty.right),
+                       static_cast<LONG>(dirty.bottom)};
+    PresentArea(window, &changed);
+    if (listener_ != nullptr) listener_->FramePresented({start, painted, CounterSeconds(), dirty});
 }
 
-void LayeredSurface::Present(HWND window) {
+void LayeredSurface::Present(HWND window) { PresentArea(window, nullptr); }
+
+void LayeredSurface::PresentArea(HWND window, const RECT* changed) {
     if (!frame_) return;
     POINT source{0, 0};
     SIZE size{frame_->Width(), frame_->Height()};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    if (!UpdateLayeredWindow(window, nullptr, nullptr, &size, frame_->Dc(), &source, 0, &blend, ULW_ALPHA)) {
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    info.psize = &size;
+    info.hdcSrc = frame_->Dc();
+    info.pptSrc = &source;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    info.prcDirty = changed;
+    if (!UpdateLayeredWindowIndirect(window, &info)) {
         platform::Log(u"Window", u"UpdateLayeredWindow failed");
     }
 }

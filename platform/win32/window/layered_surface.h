@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/win32/window/frame_listener.h"
 #include "ui/geometry.h"
 
 namespace ui {
@@ -39,8 +40,12 @@ public:
     void Paint(ui::Form& form, HWND window);
     // Puts the frame on the window as it is.
     void Present(HWND window);
+    // Told about every painted frame from now on (not owned; nullptr for none).
+    void SetFrameListener(FrameListener* listener) { listener_ = listener; }
 
 private:
+    // Puts the frame on the window; only changed (device pixels; nullptr for all) needs to reach the screen.
+    void PresentArea(HWND window, const RECT* changed);
     // All of the frame, in device pixels.
     ui::RectF FrameArea() const;
 
@@ -49,6 +54,7 @@ private:
     float scale_ = 1;
     // Device pixels of the frame that need painting (whole ones: edges are rounded outwards).
     ui::RectF dirty_;
+    FrameListener* listener_ = nullptr;
 };
 
 }  // namespace platform::win32

@@ -43,6 +43,8 @@ public:
     void PaintNow();
     // The last presented frame (for tests and screenshots).
     const D2DFrame* Frame() const { return surface_.Frame(); }
+    // Told about every frame the window presents from now on (not owned; nullptr for none).
+    void SetFrameListener(FrameListener* listener) { surface_.SetFrameListener(listener); }
     // The window popups show in, or nullptr before the first one opened.
     PopupWindow* Popups() const { return popups_.get(); }
 
