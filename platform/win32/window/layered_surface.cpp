@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/log.h"
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/form.h"
@@ -47,7 +48,9 @@ void LayeredSurface::Paint(ui::Form& form, HWND window) {
     ui::Canvas& canvas = frame_->BeginPaint(RECT{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top),
                                                  static_cast<LONG>(dirty.right), static_cast<LONG>(dirty.bottom)});
     form.PaintTo(canvas);
-    if (frame_->EndPaint()) Present(window);
+    const bool painted = frame_->EndPaint();
+    platform::MarkStartup("paint");
+    if (painted) Present(window);
 }
 
 void LayeredSurface::Present(HWND window) {
