@@ -38,7 +38,7 @@ TBaseLog::~TBaseLog() { platform::RemoveLogSink(this); }
 
 void TBaseLog::SetLogDir(std::filesystem::path dir) {
     const std::lock_guard lock(fileMutex_);
-    file_.close();
+    file_.Close();
     fileOpenDate_.clear();
     logDir_ = std::move(dir);
     logFilePath_ = logDir_ / std::filesystem::path(logFileName_);
@@ -60,20 +60,15 @@ bool TBaseLog::MakeFileReady() {
 
     std::error_code error;
     if (!std::filesystem::exists(logFilePath_, error)) {
-        file_.close();
+        file_.Close();
         std::filesystem::create_directories(logDir_, error);
-        file_.clear();
-        file_.open(logFilePath_, std::ios::binary | std::ios::trunc);
-        if (file_.is_open()) fileOpenDate_ = today;
-    } else if (!file_.is_open()) {
+        if (file_.Open(logFilePath_, platform::OutputFile::Mode::Truncate)) fileOpenDate_ = today;
+    } else if (!file_.IsOpen()) {
         std::filesystem::create_directories(logDir_, error);
-        file_.clear();
-        file_.open(logFilePath_, std::ios::binary | std::ios::app);
-        if (file_.is_open()) fileOpenDate_ = today;
+        if (file_.Open(logFilePath_, platform::OutputFile::Mode::Append)) fileOpenDate_ = today;
     }
-    if (!file_.is_open()) return false;
-    file_.seekp(0, std::ios::end);
-    return true;
+    // Every write goes to the file's end, wherever another writer left it.
+    return file_.IsOpen();
 }
 
 void TBaseLog::WriteLog(std::u16string_view text) {
@@ -82,10 +77,10 @@ void TBaseLog::WriteLog(std::u16string_view text) {
     try {
         if (!MakeFileReady()) return;
         const std::string bytes = platform::ToAnsiCodePage(text);
-        file_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file_.flush();
-        // A failed write leaves the stream in a failed state; the next write tries again.
-        file_.clear();
+        // A failed write loses this text only; the next write tries again.
+        if (!file_.Write(std::as_bytes(std::span(bytes)))) {
+            platform::OutputDebugText(u"cannot write to the log file " + logFilePath_.u16string());
+        }
     } catch (...) {
         // The log file is best effort; the debugger output still gets every line.
     }

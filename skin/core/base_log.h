@@ -2,11 +2,11 @@
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
 #include "platform/log.h"
 #include "platform/system.h"
 
@@ -35,7 +35,7 @@ public:
     const std::u16string& LogFileName() const { return logFileName_; }
     // The file currently written (the base name until the first write picks the day's file).
     const std::filesystem::path& LogFilePath() const { return logFilePath_; }
-    bool IsFileOpen() const { return file_.is_open(); }
+    bool IsFileOpen() const { return file_.IsOpen(); }
 
     // Passes the text to the debugger output; errors there are swallowed.
     virtual void OutputDebugString(std::u16string_view text);
@@ -64,7 +64,7 @@ private:
     std::filesystem::path logDir_;
     std::u16string logFileName_;
     std::filesystem::path logFilePath_;
-    std::ofstream file_;
+    platform::OutputFile file_;
     // The setup sequences log from pool threads while the window logs from the main thread: one writer at a time.
     std::mutex fileMutex_;
     // Date ("YYYY-MM-DD") of the moment the file was opened or created; empty while none was.

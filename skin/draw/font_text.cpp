@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 
@@ -30,14 +32,28 @@ std::optional<float> ParseSize(std::u16string_view text) {
     return size;
 }
 
+// The shortest text that reads back as the same value, plain rather than with an exponent when not longer ("14",
+// "9.5", "0.1"). printf and strtof do here what std::to_chars would, without its tables of about 100 KB.
+std::string ShortestText(float value) {
+    const auto search = [value](const char* format) {
+        char buffer[64];
+        for (int digits = 0; digits <= 48; ++digits) {
+            std::snprintf(buffer, sizeof buffer, format, digits, static_cast<double>(value));
+            if (std::strtof(buffer, nullptr) == value) return std::string(buffer);
+        }
+        return std::string(buffer);
+    };
+    std::string plain = search("%.*f");
+    const std::string exponent = search("%.*e");
+    return exponent.size() < plain.size() ? exponent : plain;
+}
+
 }  // namespace
 
 std::u16string FormatFontText(std::u16string_view family, float size, TFontStyles style) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, size);
     std::u16string text = u"\"";
     text.append(family).append(u"\", ");
-    for (const char* p = buffer; p != result.ptr; ++p) text.push_back(static_cast<char16_t>(*p));
+    for (const char c : ShortestText(size)) text.push_back(static_cast<char16_t>(c));
     text.append(u", [");
     bool first = true;
     for (int ordinal = 0; ordinal < kEnumCount<TFontStyle>; ++ordinal) {

@@ -1,9 +1,9 @@
 #include "skin/persist/binary_object_list.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "skin/core/base_log.h"
 #include "skin/core/skin_error.h"
 #include "skin/persist/bt_doc20.h"
@@ -105,15 +105,10 @@ void TBinaryObjectList::ReadData(ui::Stream& input) {
 }
 
 void TBinaryObjectList::LoadFromFile(const std::filesystem::path& path, bool isNeedClear) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("Cannot open file " + ui::Utf16ToUtf8(path.u16string()));
-    file.seekg(0, std::ios::end);
-    std::vector<std::byte> bytes(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)));
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw std::runtime_error("Cannot read file " + ui::Utf16ToUtf8(path.u16string()));
+    std::optional<std::vector<std::byte>> bytes = platform::ReadWholeFile(path);
+    if (!bytes) throw std::runtime_error("Cannot read file " + ui::Utf16ToUtf8(path.u16string()));
     if (isNeedClear) Clear(true, true);
-    ui::MemoryStream stream(std::move(bytes));
+    ui::MemoryStream stream(std::move(*bytes));
     LoadDocument(stream);
 }
 
@@ -121,10 +116,7 @@ void TBinaryObjectList::SaveToFile(const std::filesystem::path& path) {
     try {
         ui::MemoryStream buffer;
         WriteData(buffer);
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(buffer.Bytes().data()),
-                   static_cast<std::streamsize>(buffer.Bytes().size()));
-        if (!file) DebugLog(u"TBinaryObjectList.SaveToFile cannot write " + path.u16string());
+        if (!platform::WriteWholeFile(path, buffer.Bytes())) DebugLog(u"TBinaryObjectList.SaveToFile cannot write " + path.u16string());
     } catch (const std::exception& e) {
         HandleException(&e, u"TBinaryObjectList.SaveToFile");
     }

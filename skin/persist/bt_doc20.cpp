@@ -4,11 +4,11 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "platform/file_io.h"
 #include "skin/core/skin_error.h"
 #include "ui/stream.h"
 #include "ui/text.h"
@@ -309,25 +309,13 @@ void TBTDOC20::LoadFromStream(ui::Stream& stream) {
 
 void TBTDOC20::SaveToFile(const std::filesystem::path& path) const {
     const std::vector<std::byte> block = Save();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw std::runtime_error("Cannot create file " + PathText(path));
-    file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    file.close();
-    if (!file) throw std::runtime_error("Cannot write file " + PathText(path));
+    if (!platform::WriteWholeFile(path, block)) throw std::runtime_error("Cannot write file " + PathText(path));
 }
 
 void TBTDOC20::LoadFromFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("Cannot open file " + PathText(path));
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    if (size < 0 || !file) throw std::runtime_error("Cannot read file " + PathText(path));
-    std::vector<std::byte> block(static_cast<size_t>(size));
-    if (size > 0 && !file.read(reinterpret_cast<char*>(block.data()), size)) {
-        throw std::runtime_error("Cannot read file " + PathText(path));
-    }
-    Load(block);
+    const std::optional<std::vector<std::byte>> block = platform::ReadWholeFile(path);
+    if (!block) throw std::runtime_error("Cannot read file " + PathText(path));
+    Load(*block);
 }
 
 TBTNode20* TBTDOC20::CreateNode(uint8_t typeCode, TBTNode20* parent, std::u16string_view name,

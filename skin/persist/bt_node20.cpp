@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
 
+#include "platform/file_io.h"
 #include "skin/core/skin_error.h"
 #include "ui/stream.h"
 #include "ui/text.h"
@@ -387,28 +387,13 @@ void TBTNode20_Binary::LoadFromStream(ui::Stream& stream) {
 void TBTNode20_Binary::SaveToStream(ui::Stream& stream) const { stream.Write(bytes_); }
 
 void TBTNode20_Binary::LoadFromFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("Cannot open file " + PathText(path));
-    std::vector<std::byte> bytes;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    if (size < 0 || !file) throw std::runtime_error("Cannot read file " + PathText(path));
-    bytes.resize(static_cast<size_t>(size));
-    if (size > 0 && !file.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        throw std::runtime_error("Cannot read file " + PathText(path));
-    }
-    bytes_ = std::move(bytes);
+    std::optional<std::vector<std::byte>> bytes = platform::ReadWholeFile(path);
+    if (!bytes) throw std::runtime_error("Cannot read file " + PathText(path));
+    bytes_ = std::move(*bytes);
 }
 
 void TBTNode20_Binary::SaveToFile(const std::filesystem::path& path) const {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw std::runtime_error("Cannot create file " + PathText(path));
-    if (!bytes_.empty()) {
-        file.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
-    }
-    file.close();
-    if (!file) throw std::runtime_error("Cannot write file " + PathText(path));
+    if (!platform::WriteWholeFile(path, bytes_)) throw std::runtime_error("Cannot write file " + PathText(path));
 }
 
 }  // namespace skin

@@ -4,10 +4,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <unordered_set>
 
+#include "platform/file_io.h"
 #include "skin/core/base_log.h"
 #include "skin/core/skin_error.h"
 #include "skin/persist/bt_node20.h"
@@ -275,14 +275,9 @@ TSkinPictureEngine* TSkinPicture::SkinPictureEngine() {
 }
 
 void TSkinPicture::LoadFromFile(const std::filesystem::path& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) throw SkinError("Cannot open file " + ui::Utf16ToUtf8(fileName.u16string()));
-    std::vector<std::byte> bytes;
-    {
-        std::vector<char> chars((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        bytes.resize(chars.size());
-        std::memcpy(bytes.data(), chars.data(), chars.size());
-    }
+    std::optional<std::vector<std::byte>> read = platform::ReadWholeFile(fileName);
+    if (!read) throw SkinError("Cannot read file " + ui::Utf16ToUtf8(fileName.u16string()));
+    std::vector<std::byte> bytes = std::move(*read);
     ui::MemoryStream stream(bytes);
     DetectGIFData(stream, gifData_);
     SetEncoded(std::move(bytes));
@@ -322,12 +317,9 @@ void TSkinPicture::DirectLoadFromStream(ui::Stream& stream) {
 }
 
 void TSkinPicture::DirectLoadFromFile(const std::filesystem::path& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) throw SkinError("Cannot open file " + ui::Utf16ToUtf8(fileName.u16string()));
-    std::vector<char> chars((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::vector<std::byte> bytes(chars.size());
-    std::memcpy(bytes.data(), chars.data(), chars.size());
-    ui::MemoryStream stream(std::move(bytes));
+    std::optional<std::vector<std::byte>> bytes = platform::ReadWholeFile(fileName);
+    if (!bytes) throw SkinError("Cannot read file " + ui::Utf16ToUtf8(fileName.u16string()));
+    ui::MemoryStream stream(std::move(*bytes));
     DirectLoadFromStream(stream);
 }
 

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/hresult_log.h"
 
 namespace platform::win32 {
@@ -41,6 +42,7 @@ D2DFactories::D2DFactories() {
         ThrowIfFailed(d2d_->CreateDevice(dxgi.Get(), &device_), "ID2D1Factory1::CreateDevice");
         resourceContext_ = CreateDeviceContext();
         textContext_ = CreateDeviceContext();
+        MarkStartup("device");
         ThrowIfFailed(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
                                           reinterpret_cast<IUnknown**>(dwrite_.GetAddressOf())),
                       "DWriteCreateFactory");

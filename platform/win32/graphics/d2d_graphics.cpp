@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/file_io.h"
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/d2d_bitmap.h"
 #include "platform/win32/graphics/dwrite_text_layout.h"
 #include "platform/win32/graphics/hresult_log.h"
@@ -67,6 +68,7 @@ std::unique_ptr<ui::Bitmap> D2DGraphics::CreateBitmap(int width, int height, flo
 }
 
 std::unique_ptr<ui::Bitmap> D2DGraphics::DecodeBitmap(std::span<const std::byte> encoded) {
+    const StartupSpan span("decode");
     std::optional<DecodedImage> image = DecodeImage(factories_.Wic(), encoded);
     if (!image) return nullptr;
     return std::make_unique<D2DBitmap>(factories_, formats_, image->width, image->height, 1.0f, image->pixels.data());
@@ -115,17 +117,12 @@ std::optional<ui::ImageFrames> D2DGraphics::DecodeFrames(std::span<const std::by
 }
 
 std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        LogGraphics(u"cannot open the picture file " + path.u16string());
-        return nullptr;
-    }
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
+    const std::optional<std::vector<std::byte>> bytes = platform::ReadWholeFile(path);
+    if (!bytes) {
         LogGraphics(u"cannot read the picture file " + path.u16string());
         return nullptr;
     }
-    return DecodeBitmap(std::as_bytes(std::span(bytes)));
+    return DecodeBitmap(*bytes);
 }
 
 std::unique_ptr<ui::Bitmap> D2DGraphics::LoadBitmapFromResource(std::u16string_view name) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/hresult_log.h"
 
 namespace platform::win32 {
@@ -47,6 +48,7 @@ std::wstring FirstFamilyName(IDWriteFontCollection* collection) {
 }  // namespace
 
 DWriteFontResolver::DWriteFontResolver(IDWriteFactory* factory) {
+    const StartupSpan span("fonts");
     LogIfFailed(factory->GetSystemFontCollection(&collection_, FALSE), u"IDWriteFactory::GetSystemFontCollection");
     messageFont_ = SystemMessageFont();
     const std::wstring candidates[] = {messageFont_,   L"Segoe UI",        L"Tahoma",  L"Arial",

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
+#include "platform/startup_marks.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -20,6 +23,46 @@ std::optional<std::u16string> EnvironmentText(const wchar_t* name) {
     const DWORD written = GetEnvironmentVariableW(name, value.data(), length);
     value.resize(written);
     return FromWide(value);
+}
+
+// Milliseconds from the process's creation to now; negative when the system does not tell.
+double SinceProcessCreationMs() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return -1;
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
+}
+
+// The marks and spans of the start, kept in memory until the first frame is shown (writing each to the file would
+// slow the start it measures).
+std::mutex& StartupMarksMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+std::string& StartupMarks() {
+    static std::string marks;
+    return marks;
+}
+
+void RecordStartupMark(std::string_view name, double durationMs) noexcept {
+    try {
+        char line[128];
+        if (durationMs < 0) {
+            std::snprintf(line, sizeof line, "mark %.*s %.2f\n", static_cast<int>(name.size()), name.data(),
+                          SinceProcessCreationMs());
+        } else {
+            std::snprintf(line, sizeof line, "span %.*s %.3f\n", static_cast<int>(name.size()), name.data(),
+                          durationMs);
+        }
+        const std::lock_guard lock(StartupMarksMutex());
+        StartupMarks() += line;
+    } catch (...) {
+        // A lost mark only thins the benchmark's breakdown.
+    }
 }
 
 // The window services with the folder picker's answer taken from the environment.
@@ -43,7 +86,9 @@ TestOverrides::TestOverrides()
     : statsUrl_(EnvironmentText(L"VELNIX_TEST_STATS_URL")),
       pickFolder_(EnvironmentText(L"VELNIX_TEST_PICK_FOLDER")),
       timingLog_(EnvironmentText(L"VELNIX_TEST_TIMING_LOG")),
-      writeLog_(EnvironmentText(L"VELNIX_TEST_WRITE_LOG").has_value()) {}
+      writeLog_(EnvironmentText(L"VELNIX_TEST_WRITE_LOG").has_value()) {
+    if (timingLog_) platform::SetStartupMarkSink(RecordStartupMark);
+}
 
 app::SetupSettings TestOverrides::Settings(app::SetupSettings settings) const {
     if (statsUrl_) settings.StatsBaseUrl = *statsUrl_;
@@ -57,16 +102,16 @@ std::unique_ptr<app::IWindowServices> TestOverrides::WindowServices(app::IWindow
 
 void TestOverrides::FirstFrameShown() const {
     if (!timingLog_) return;
-    FILETIME created{}, exited{}, kernel{}, user{};
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return;
-    FILETIME now{};
-    GetSystemTimePreciseAsFileTime(&now);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    const unsigned long long elapsed100ns = ticks(now) - ticks(created);
-    const std::string line =
-        "first-frame " + std::to_string(elapsed100ns / 10000) + "." + std::to_string(elapsed100ns / 1000 % 10) + "\n";
+    const double elapsedMs = SinceProcessCreationMs();
+    if (elapsedMs < 0) return;
+    platform::SetStartupMarkSink(nullptr);
+    char firstFrame[64];
+    std::snprintf(firstFrame, sizeof firstFrame, "first-frame %.1f\n", elapsedMs);
+    std::string line;
+    {
+        const std::lock_guard lock(StartupMarksMutex());
+        line = StartupMarks() + firstFrame;
+    }
     const HANDLE file = CreateFileW(Wide(*timingLog_).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;

@@ -20,6 +20,7 @@
 #include "app/silent_install.h"
 #include "app/window/main_form.h"
 #include "app/window/window_classes.h"
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "platform/win32/graphics/program_resource.h"
 #include "platform/win32/program/test_overrides.h"
@@ -76,6 +77,7 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
     } catch (const std::exception& error) {
         services.Log.Log(u"Setup: no drawing services: " + ui::Utf8ToUtf16(error.what()));
     }
+    platform::MarkStartup("graphics");
     GraphicsScope graphicsScope(graphics.get());
     Win32AnimationClock clock;
     TimerClockScope timerClock(clock);
@@ -98,9 +100,12 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
         system.Dialogs().SetOwnerWindow(window->Handle());
         realWindowServices.SetOwnerWindow(window->Handle());
     }
+    platform::MarkStartup("window");
     // After the window took its monitor's scale; uninstall mode (no drawing services) keeps 1.0.
     app::InitWindowSkin();
+    platform::MarkStartup("skin");
     form.LoadLayout(std::string_view(reinterpret_cast<const char*>(layout.data()), layout.size()));
+    platform::MarkStartup("layout");
     if (form.Mode() == app::SetupMode::Uninstall) return 0;  // the sequence has ended the process already
     if (!window) return 1;
 
@@ -124,6 +129,7 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::EnablePerMonitorDpiAwareness();
     const TestOverrides test;  // nothing in the product
+    platform::MarkStartup("entry");
     if (test.WriteLog()) skin::GetGlobalLog().IsWriteLog = true;
     // The main thread's apartment, for the folder picker and the drawing services.
     platform::win32::ComScope com;

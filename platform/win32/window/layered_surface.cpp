@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/log.h"
+#include "platform/startup_marks.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
 #include "ui/form.h"
@@ -60,7 +61,9 @@ void LayeredSurface::Paint(ui::Form& form, HWND window) {
     ui::Canvas& canvas = frame_->BeginPaint(RECT{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top),
                                                  static_cast<LONG>(dirty.right), static_cast<LONG>(dirty.bottom)});
     form.PaintTo(canvas);
-    if (!frame_->EndPaint()) return;
+    const bool drawn = frame_->EndPaint();
+    platform::MarkStartup("paint");
+    if (!drawn) return;
     const double painted = listener_ != nullptr ? CounterSeconds() : 0;
     // Only the painted part of the window changes on screen; the rest keeps what it shows.
     const RECT changed{static_cast<LONG>(dirty.left), static_cast<LONG>(dirty.top), static_cast<LONG>(dirty.right),

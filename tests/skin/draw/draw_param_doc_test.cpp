@@ -429,6 +429,10 @@ TEST(FontTextTest, WritesFamilySizeAndStylesInTheirOrder) {
     const Case cases[] = {
         {u"F", 14, {fsItalic, fsBold}, "\"F\", 14, [Bold|Italic],"},
         {u"Liberation Sans", 9.5f, {}, "\"Liberation Sans\", 9.5, [],"},
+        // Sizes that have no short binary form still come out in their shortest decimal form.
+        {u"F", 0.1f, {}, "\"F\", 0.1, [],"},
+        {u"F", 10.35f, {}, "\"F\", 10.35, [],"},
+        {u"F", 1e-6f, {}, "\"F\", 1e-06, [],"},
         {u"微软雅黑",
          12,
          {fsStrikeOut, fsUnderline, fsItalic, fsBold},
