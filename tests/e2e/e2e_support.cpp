@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <tlhelp32.h>
 #include <wrl/client.h>
 
 #include <atomic>
@@ -173,7 +174,8 @@ ChildProcess::ChildProcess(const std::u16string& executable, const std::u16strin
 }
 
 ChildProcess::~ChildProcess() {
-    if (Running()) TerminateProcess(process_.Get(), 1);
+    // Ended, not only told to end: the next test must not meet this one's process, its window or its files.
+    if (Running() && TerminateProcess(process_.Get(), 1)) WaitForSingleObject(process_.Get(), 10000);
 }
 
 bool ChildProcess::Running() const {
@@ -191,6 +193,30 @@ std::optional<uint32_t> ChildProcess::Wait(int timeoutMs) {
     DWORD code = 0;
     GetExitCodeProcess(process_.Get(), &code);
     return code;
+}
+
+int EndProcesses(std::initializer_list<const wchar_t*> imagePrefixes) {
+    const platform::win32::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid()) return 0;
+    int ended = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
+        const std::wstring_view image(entry.szExeFile);
+        bool matches = false;
+        for (const wchar_t* prefix : imagePrefixes) {
+            const std::wstring_view start(prefix);
+            matches = matches || (image.size() >= start.size() &&
+                                  CompareStringOrdinal(image.data(), static_cast<int>(start.size()), start.data(),
+                                                       static_cast<int>(start.size()), TRUE) == CSTR_EQUAL);
+        }
+        if (!matches || entry.th32ProcessID == GetCurrentProcessId()) continue;
+        const platform::win32::UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+        if (!process.Valid() || !TerminateProcess(process.Get(), 1)) continue;
+        WaitForSingleObject(process.Get(), 10000);
+        ++ended;
+    }
+    return ended;
 }
 
 std::u16string EnvironmentText(const wchar_t* name) {
@@ -211,12 +237,58 @@ EnvironmentOverride::~EnvironmentOverride() {
     SetEnvironmentVariableW(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
 }
 
+namespace {
+
+// The first visible top-level window of that class and caption (FindWindow would stop at a hidden one, such as the
+// window of a process that is still ending).
+HWND FindVisibleWindow(const wchar_t* className, const wchar_t* caption) {
+    struct Search {
+        const wchar_t* className;
+        const wchar_t* caption;
+        HWND found;
+    } search{className, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            wchar_t name[64] = {};
+            wchar_t text[256] = {};
+            GetClassNameW(window, name, 64);
+            GetWindowTextW(window, text, 256);
+            if (IsWindowVisible(window) && lstrcmpW(name, search.className) == 0 && lstrcmpW(text, search.caption) == 0) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
 HWND WaitForSetupWindow(const wchar_t* caption, int timeoutMs) {
     HWND window = nullptr;
-    WaitUntil(
-        [&] { return (window = FindWindowW(L"VelnixLayeredWindow", caption)) != nullptr && IsWindowVisible(window); },
-        timeoutMs);
-    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    WaitUntil([&] { return (window = FindVisibleWindow(L"VelnixLayeredWindow", caption)) != nullptr; }, timeoutMs);
+    return window;
+}
+
+std::string TopLevelWindowsReport() {
+    std::string report;
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& report = *reinterpret_cast<std::string*>(parameter);
+            wchar_t name[64] = {};
+            wchar_t text[256] = {};
+            GetClassNameW(window, name, 64);
+            GetWindowTextW(window, text, 256);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            report += "  " + U8(platform::win32::FromWide(name)) + " \"" + U8(platform::win32::FromWide(text)) +
+                      "\" process " + std::to_string(owner) + (IsWindowVisible(window) ? " visible\n" : " hidden\n");
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&report));
+    return report.empty() ? "  (none)\n" : report;
 }
 
 HWND WaitForMessageBox(const wchar_t* caption, int timeoutMs) {

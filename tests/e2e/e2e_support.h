@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -106,8 +107,15 @@ private:
 
 std::u16string EnvironmentText(const wchar_t* name);
 
+// Ends every process of the session whose image name starts with one of the prefixes (case-insensitive) and waits
+// for each to be gone; how many were ended.
+int EndProcesses(std::initializer_list<const wchar_t*> imagePrefixes);
+
 // The installer's top-level window with that caption, once it exists (nullptr after the time).
 HWND WaitForSetupWindow(const wchar_t* caption, int timeoutMs);
+// Every top-level window of the session (class, caption, process, visibility), a line each: what a test that
+// waited in vain for a window reports.
+std::string TopLevelWindowsReport();
 // A message box (dialog class) with that caption, once it exists.
 HWND WaitForMessageBox(const wchar_t* caption, int timeoutMs);
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -150,6 +151,11 @@ protected:
     }
 
     static void CleanMachine() {
+        // An installer or uninstaller an earlier test left running (its window, its hold on the files) must not
+        // meet the next one.
+        if (const int ended = EndProcesses({L"VelnixSetup", L"Uninstall", L"7za"}); ended > 0) {
+            std::printf("(ended %d installer processes an earlier step left running)\n", ended);
+        }
         EndApplication();
         services().Registry.DeleteKey(app::kUninstallKey);
         services().Registry.DeleteKey(app::kProductKey);
@@ -172,7 +178,9 @@ protected:
     // The installer's window, once shown (a failed expectation when it does not come).
     SetupWindow WaitForWindow(const wchar_t* caption) {
         const HWND handle = WaitForSetupWindow(caption, 30000);
-        EXPECT_NE(handle, nullptr) << "no window \"" << U8(platform::win32::FromWide(caption)) << "\"";
+        EXPECT_NE(handle, nullptr) << "no window \"" << U8(platform::win32::FromWide(caption))
+                                   << "\"; the session's windows:\n"
+                                   << TopLevelWindowsReport();
         return SetupWindow(handle);
     }
 
