@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "skin/controls/image_material.h"
@@ -55,7 +56,7 @@ public:
     void SetRotateIncrement(int value) { rotateIncrement_ = value; }
     // The rotation timer, nullptr before the first Rotated := True.
     ui::Timer* RotateTimer() const { return rotateTimer_.get(); }
-    int AnimateTicket() const { return animateTicket_; }
+    uint32_t AnimateTicket() const { return animateTicket_; }
     // One tick of the rotation timer: the next angle, or the next image of the picture's image list.
     void RotateTimerTick();
 
@@ -80,7 +81,7 @@ private:
     double rotateSpeed_ = 5;
     int rotateIncrement_ = 20;
     std::unique_ptr<ui::Timer> rotateTimer_;
-    int animateTicket_ = 0;
+    uint32_t animateTicket_ = 0;  // counts the timer's ticks; wraps around
 };
 
 // Draws the picture (or the GIF frame) with the picture parameter, then the caption.

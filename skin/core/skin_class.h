@@ -43,7 +43,10 @@ const TSkinClass<Base, Args...>& SkinClassOf() {
     static const TSkinClass<Base, Args...> instance(
         typeid(T),
         [](Args... args) -> std::unique_ptr<Base> { return std::make_unique<T>(std::forward<Args>(args)...); },
-        [](const Base& object) { return dynamic_cast<const T*>(&object) != nullptr; });
+        [](const Base& object) {
+            const Base* pointer = &object;
+            return dynamic_cast<const T*>(pointer) != nullptr;
+        });
     return instance;
 }
 

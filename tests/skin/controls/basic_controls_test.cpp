@@ -184,7 +184,7 @@ TEST_F(BasicControlsTest, RotationRunsUpToAFullTurnAndStartsAgain) {
         angles.push_back(p.CurrentRotateAngle());
     }
     EXPECT_EQ(angles, (std::vector<int>{360, 20, 40}));
-    EXPECT_EQ(p.AnimateTicket(), 3);
+    EXPECT_EQ(p.AnimateTicket(), 3u);
 
     // The timer drives the same steps.
     p.SetRotated(true);
@@ -334,7 +334,9 @@ TEST_F(BasicControlsTest, PictureBarRevealsTheFullLengthFillUpToThePosition) {
         // to the fill's end less an end piece when squeezed.
         EXPECT_THAT(bitmaps.back(), HasSubstr(clip ? "-> 8,0,630,4 " : "-> 8,0,55.8,4 ")) << bitmaps.back();
         EXPECT_EQ(clips.empty(), !clip);
-        if (clip) EXPECT_THAT(clips[0], HasSubstr("63.8"));
+        if (clip) {
+            EXPECT_THAT(clips[0], HasSubstr("63.8"));
+        }
     }
 }
 
