@@ -184,6 +184,24 @@ protected:
         return SetupWindow(handle);
     }
 
+    // Captures the screen once the window has stopped changing: two captures a moment apart agree, so that an
+    // animation a busy machine draws slowly has come to its end. Its path; empty when the window kept changing.
+    static std::string CaptureWhenStill(const SetupWindow& window, const std::string& name) {
+        const RECT& r = window.Rect();
+        std::string previous = CaptureScreen(name + "-before");
+        for (int attempt = 0; attempt < 30; ++attempt) {
+            Sleep(200);
+            const std::string shot = CaptureScreen(attempt % 2 == 0 ? name : name + "-before");
+            if (RegionDifference(shot, r.left, r.top, r.right - r.left, r.bottom - r.top, previous, r.left, r.top) <
+                0.0002) {
+                return shot;
+            }
+            previous = shot;
+        }
+        return {};
+    }
+
+
     // Waits for the installer to end the process after the installation and for the application it opened.
     void ExpectInstallationEnds(ChildProcess& installer, int timeoutMs = 60000) {
         const std::optional<uint32_t> exitCode = installer.Wait(timeoutMs);

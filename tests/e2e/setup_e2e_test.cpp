@@ -380,8 +380,8 @@ TEST_F(SetupEndToEndTest, AtOneAndAHalfAndTwiceTheScaleTheWindowIsSharpInPlaceDr
         EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - px(656)) / 2);
         EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - px(376)) / 2);
         Sleep(kIntroMs);
-        const std::string shot = CaptureScreen("install-mode-" + std::to_string(at.dpi));
-        ASSERT_FALSE(shot.empty());
+        const std::string shot = CaptureWhenStill(window, "install-mode-" + std::to_string(at.dpi));
+        ASSERT_FALSE(shot.empty()) << "the window kept changing after the intro";
         // The pictures at their logical places, drawn from the double-size artwork: they match it closely, and
         // much more closely than the plain pictures enlarged, whose edges are soft.
         const struct {

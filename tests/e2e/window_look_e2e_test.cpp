@@ -150,23 +150,6 @@ std::string ColourName(const Rgb& colour) {
 
 class WindowLookTest : public SetupEndToEndTest {
 protected:
-    // Captures the screen once the window has stopped changing: two captures a moment apart agree, so that an
-    // animation a busy machine draws slowly has come to its end. Its path; empty when the window kept changing.
-    static std::string CaptureWhenStill(const SetupWindow& window, const std::string& name) {
-        const RECT& r = window.Rect();
-        std::string previous = CaptureScreen(name + "-before");
-        for (int attempt = 0; attempt < 30; ++attempt) {
-            Sleep(200);
-            const std::string shot = CaptureScreen(attempt % 2 == 0 ? name : name + "-before");
-            if (RegionDifference(shot, r.left, r.top, r.right - r.left, r.bottom - r.top, previous, r.left, r.top) <
-                0.0002) {
-                return shot;
-            }
-            previous = shot;
-        }
-        return {};
-    }
-
     // Checks each sample of the window in screenshots named after the state: a busy machine may take a moment to
     // draw the new state, so the screen is captured again, a few times, until every sample shows its colour.
     void ExpectLook(const SetupWindow& window, const std::string& name, std::initializer_list<Sample> samples) {
