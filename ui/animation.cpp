@@ -104,13 +104,13 @@ void Animation::ProcessTick(double elapsed) {
     if (!running_) return;
     if (delayRemaining_ > 0) {
         delayRemaining_ -= elapsed;
-        if (delayRemaining_ <= 0) {
-            delayRemaining_ = 0;
-            time_ = inverse_ ? duration_ : 0;
-            ProcessAnimation();
-            DoProcess();
-        }
-        return;
+        if (delayRemaining_ > 0) return;
+        // The delay ran out during this tick: the part of the tick past it belongs to the run, so a late tick (a
+        // busy machine, a slow first frame) shifts nothing on the timeline. Dropping it would let an animation
+        // with a shorter delay end after one that was meant to follow it and decide a shared property wrongly.
+        elapsed = -delayRemaining_;
+        delayRemaining_ = 0;
+        time_ = inverse_ ? duration_ : 0;
     }
     bool finished = false;
     if (inverse_) {

@@ -178,7 +178,7 @@ TEST_F(AnimationTest, DelayLeavesThePropertyUntilItRunsOut) {
     clock.Advance(0.5);
     EXPECT_EQ(logo->Y(), 77);
     EXPECT_TRUE(journal.empty());
-    clock.Advance(0.75);  // the delay runs out: the start value, without advancing the run time
+    clock.Advance(0.5);  // the delay runs out exactly: the start value, at run time 0
     EXPECT_EQ(logo->Y(), 100);
     EXPECT_EQ(rise->CurrentTime(), 0);
     EXPECT_EQ(journal, std::vector<std::string>{"process Rise"});
@@ -188,6 +188,36 @@ TEST_F(AnimationTest, DelayLeavesThePropertyUntilItRunsOut) {
     EXPECT_EQ(logo->Y(), 50);
     EXPECT_FALSE(rise->Running());
     EXPECT_EQ(journal, (std::vector<std::string>{"process Rise", "process Rise", "process Rise", "finish Rise"}));
+}
+
+TEST_F(AnimationTest, ATickPastTheEndOfTheDelayCarriesTheRestIntoTheRun) {
+    const struct {
+        const char* what;
+        bool inverse;
+        double tick;         // one tick after the start, the delay being 1 s
+        double runTime;      // the run time it leaves
+        bool running;
+    } cases[] = {
+        {"just past", false, 1.25, 0.25, true},
+        {"past half the run", false, 2.5, 1.5, true},
+        {"past the end", false, 5, 3, false},
+        {"inverted, just past", true, 1.25, 2.75, true},
+        {"inverted, past the end", true, 5, 0, false},
+    };
+    char16_t suffix = u'A';
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Control* logo = AddControl(std::u16string(u"Logo") + suffix++, 270, 77);
+        auto* rise = Animate<FloatAnimation>(logo, u"Position.Y", 100, 50, 3, Interpolation::Linear, AnimationType::In);
+        rise->SetInverse(c.inverse);
+        rise->SetDelay(1);
+        rise->Start();
+        clock.Advance(c.tick);
+        EXPECT_DOUBLE_EQ(rise->CurrentTime(), c.runTime);
+        EXPECT_FLOAT_EQ(logo->Y(), static_cast<float>(100 - 50 * c.runTime / 3));
+        EXPECT_EQ(rise->Running(), c.running);
+        rise->Stop();
+    }
 }
 
 TEST_F(AnimationTest, InverseRunsFromTheStopValueBackAlongTheCurve) {
@@ -504,6 +534,26 @@ TEST_F(AnimationTest, IntroTimelineFromALayoutEndsWhereTheWindowExpects) {
     EXPECT_EQ(control(u"BrandImage")->Position().Point(), (PointF{50, 70}));
     EXPECT_EQ(SharedAnimationTimer().Count(), 0u);
     main.DestroyComponents();
+}
+
+// The window's first frame can take seconds on a busy machine, and the animations wait for it: the first tick then
+// reports all that time at once. The intro still ends as its timeline says, the logo at 450, 90 (the rise, whose
+// delay ran out long before that tick, must not end after the move that follows it).
+TEST_F(AnimationTest, AFirstTickSecondsLateLeavesTheIntroWhereItsTimelineEnds) {
+    const ClassRegistry registry = testing::SampleRegistry();
+    for (double firstTick : {0.5, 2.0, 3.6, 4.4}) {
+        SCOPED_TRACE(firstTick);
+        testing::SampleForm main;
+        ReadLayout(kIntroLayout, main, registry);
+        auto control = [&](const char16_t* name) { return static_cast<Control*>(main.FindComponent(name)); };
+        clock.Advance(firstTick);
+        clock.Run(7.5 - firstTick);
+        EXPECT_EQ(control(u"IconImage")->Position().Point(), (PointF{450, 90}));
+        EXPECT_EQ(control(u"BrandImage")->Position().Point(), (PointF{50, 70}));
+        EXPECT_EQ(control(u"ControlPanel")->Position().Point(), (PointF{0, 0}));
+        EXPECT_EQ(SharedAnimationTimer().Count(), 0u);
+        main.DestroyComponents();
+    }
 }
 
 }  // namespace
