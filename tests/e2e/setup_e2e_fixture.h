@@ -32,6 +32,12 @@ inline bool LogContains(const std::u16string& folder, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// Whether a line of the diagnostic logs in the folder starts with the text.
+inline bool LogHasLineStartingWith(const std::u16string& folder, const std::string& start) {
+    const std::vector<std::string> lines = LogLines(folder);
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.starts_with(start); });
+}
+
 // Points of the window's background (BgImage coordinates) where the tests press.
 struct BgPoint {
     int x, y;
