@@ -151,6 +151,30 @@ void D2DCanvas::SetMatrix(const ui::Matrix& matrix) {
     if (sceneDepth_ > 0) ApplyTransform();
 }
 
+bool D2DCanvas::RectVisible(const ui::RectF& rect) const {
+    if (sceneDepth_ == 0 || !target_) return true;
+    return DeviceRectVisible(DeviceMatrix().MapRect(rect));
+}
+
+bool D2DCanvas::DeviceRectVisible(const ui::RectF& device) const {
+    if (sceneDepth_ == 0 || !target_) return true;
+    if (!std::isfinite(device.left) || !std::isfinite(device.top) || !std::isfinite(device.right) ||
+        !std::isfinite(device.bottom)) {
+        return true;
+    }
+    // Whole device pixels on both sides: an aliased clip keeps every pixel whose centre it holds, and a shape
+    // partly covering a pixel changes it.
+    ui::RectF area = PixelArea(target_->GetPixelSize());
+    if (!clips_.empty() && clips_.back().bounded) {
+        const ui::RectF& clip = clips_.back().rect;
+        area = area.Intersect(
+            {std::floor(clip.left), std::floor(clip.top), std::ceil(clip.right), std::ceil(clip.bottom)});
+    }
+    return !area.Intersect({std::floor(device.left), std::floor(device.top), std::ceil(device.right),
+                            std::ceil(device.bottom)})
+                .IsEmpty();
+}
+
 void D2DCanvas::SetTransparentArea(const D2D1_RECT_F& device) {
     if (sceneDepth_ != 1) {
         LogGraphics(u"SetTransparentArea outside the outermost scene; ignored");
@@ -193,7 +217,7 @@ ID2D1StrokeStyle* D2DCanvas::StrokeStyle() const {
 }
 
 void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
-    if (!Drawing(u"FillRect") || r.IsEmpty()) return;
+    if (!Drawing(u"FillRect") || r.IsEmpty() || !RectVisible(r)) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = brushes_.Fill(Fill(), rect, opacity);
     if (!brush) return;
@@ -211,6 +235,7 @@ void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
     if (!Drawing(u"DrawRect") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
+    if (!RectVisible(r.Inflate(Stroke().thickness))) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = StrokeBrush(opacity);
     if (!brush) return;
@@ -230,6 +255,7 @@ void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRectSides(const ui::RectF& r, unsigned sides, float opacity) {
     if (!Drawing(u"DrawRectSides") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
+    if (!RectVisible(r.Inflate(Stroke().thickness))) return;
     sides &= ui::kSidesAll;
     if (sides == ui::kSideNone) return;
     ID2D1Brush* brush = StrokeBrush(opacity);
@@ -274,6 +300,8 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
     if (!Drawing(u"DrawBitmap")) return;
     // Pieces of no or negative size (a stretch margin wider than the picture) draw nothing.
     if (source.IsEmpty() || dest.IsEmpty()) return;
+    // Drawing calls wholly clipped away still cost their set-up: left out.
+    if (!RectVisible(dest)) return;
     const auto* picture = dynamic_cast<const D2DBitmap*>(&bitmap);
     if (!picture) {
         LogGraphics(u"DrawBitmap of a bitmap that was not made by the Direct2D drawing services");
@@ -394,7 +422,7 @@ void D2DCanvas::DrawDeviceBitmap(ID2D1Bitmap* bitmap, const D2D1_RECT_F& dest, c
     // Direct2D need not sample a bitmap whose destination reaches past the target's edge the same way.
     // A part on the target means the destination has a size: the ratios below divide by it.
     const ui::RectF to = FromD2D(dest).Intersect(PixelArea(target_->GetPixelSize()));
-    if (to.IsEmpty()) return;
+    if (to.IsEmpty() || !DeviceRectVisible(to)) return;
     const float sx = (source.right - source.left) / (dest.right - dest.left);
     const float sy = (source.bottom - source.top) / (dest.bottom - dest.top);
     const D2D1_RECT_F from =

@@ -35,6 +35,7 @@ public:
     void IntersectClipRect(const ui::RectF& rect) override;
     ui::Matrix GetMatrix() const override { return matrix_; }
     void SetMatrix(const ui::Matrix& matrix) override;
+    bool RectVisible(const ui::RectF& rect) const override;
     float Scale() const override { return scale_; }
     // Scenes nest: only the outermost begins and ends drawing. The outermost begins with the identity transform
     // and no clip; ending it drops every clip and saved state.
@@ -93,6 +94,8 @@ private:
         bool bounded = true;
     };
 
+    // RectVisible for a rectangle in device pixels.
+    bool DeviceRectVisible(const ui::RectF& device) const;
     // Whether drawing calls may be made now (logs when not).
     bool Drawing(const char16_t* operation);
     void ApplyTransform();
