@@ -632,4 +632,66 @@ TEST(D2DCanvas, RectVisibleAnswersAgainstTheClipInWholeDevicePixels) {
     EXPECT_TRUE(canvas.RectVisible({70, 70, 80, 80})) << "outside a scene nothing is known";
 }
 
+// A shadow-like bitmap (every alpha level, premultiplied) drawn faded on every frame: from its second frame on the
+// canvas copies a faded copy of it onto the cleared pixels; each frame must show exactly the blended pixels of the
+// first, also where something was drawn below it first, after its pixels change, and at another scale.
+TEST(D2DCanvas, FadedBitmapOnClearedPixelsKeepsTheBlendedPixels) {
+    auto shadow = [](float scale) {
+        auto bitmap = Graphics().CreateBitmap(64, 40, scale);
+        const ui::BitmapPixels px = bitmap->Map(ui::MapAccess::ReadWrite);
+        for (int y = 0; y < px.height; ++y) {
+            for (int x = 0; x < px.width; ++x) {
+                const uint32_t a = static_cast<uint32_t>((x * 4 + y * 3) % 256);
+                px.At(x, y) = (a << 24) | ((a * 3 / 4) << 16) | ((a / 2) << 8) | (a / 5);
+            }
+        }
+        bitmap->Unmap();
+        return bitmap;
+    };
+    struct Case {
+        const char* name;
+        float scale;
+        float opacity;
+        bool below;    // a fill drawn first under part of the bitmap
+        bool rewrite;  // the bitmap's pixels change before the third frame
+    };
+    const Case cases[] = {
+        {"on cleared pixels", 1, 0.5f, false, false},
+        {"a fill below part of it", 1, 0.5f, true, false},
+        {"its pixels rewritten", 1, 0.37f, false, true},
+        {"scale 1.5", 1.5f, 0.6f, false, false},
+    };
+    for (const Case& c : cases) {
+        auto bitmap = shadow(c.scale);
+        auto frame = Frame(80, 60, c.scale);
+        const float w = 64 / c.scale, h = 40 / c.scale;
+        auto paint = [&] {
+            ui::Canvas& canvas = frame->BeginPaint();
+            if (c.below) {
+                Solid(canvas, 0xFF3060A0);
+                canvas.FillRect({10, 10, 30, 20}, 0, 0, 0, 1);
+            }
+            canvas.DrawBitmap(*bitmap, {0, 0, 64, 40}, {4, 6, 4 + w, 6 + h}, c.opacity, ui::BitmapSampling::Linear);
+            EXPECT_TRUE(frame->EndPaint());
+            const ui::BitmapPixels px = frame->Pixels();
+            return std::vector<uint32_t>(px.data, px.data + static_cast<size_t>(px.stride) * px.height);
+        };
+        const std::vector<uint32_t> blended = paint();
+        int painted = 0;
+        for (uint32_t p : blended) painted += A(p) != 0 ? 1 : 0;
+        EXPECT_GT(painted, 1500) << c.name;
+        EXPECT_EQ(paint(), blended) << c.name << ": the frame that makes the faded copy";
+        if (c.rewrite) {
+            const ui::BitmapPixels px = bitmap->Map(ui::MapAccess::ReadWrite);
+            px.At(5, 5) = 0xFFFFFFFF;
+            bitmap->Unmap();
+            const std::vector<uint32_t> changed = paint();
+            EXPECT_NE(changed, blended) << c.name << ": the new pixels show";
+            EXPECT_EQ(paint(), changed) << c.name << ": and stay";
+        } else {
+            EXPECT_EQ(paint(), blended) << c.name << ": a frame copying it";
+        }
+    }
+}
+
 }  // namespace

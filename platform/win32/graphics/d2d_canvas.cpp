@@ -6,7 +6,9 @@
 
 #include "platform/win32/graphics/d2d_bitmap.h"
 #include "platform/win32/graphics/d2d_factories.h"
+#include "platform/win32/graphics/d2d_pixels.h"
 #include "platform/win32/graphics/hresult_log.h"
+#include "ui/text.h"
 
 namespace platform::win32 {
 
@@ -22,6 +24,16 @@ ui::RectF FromD2D(const D2D1_RECT_F& r) { return {r.left, r.top, r.right, r.bott
 
 // Whether the value lies on a whole pixel (within what float arithmetic leaves over).
 bool Whole(float v) { return std::fabs(v - std::round(v)) < 1e-3f; }
+
+// Whether a brush of the colour at the opacity leaves every pixel as it is (blending nothing in).
+bool Clear(ui::AlphaColor color, float opacity) { return (color >> 24) == 0 || opacity <= 0; }
+
+// The same for a fill: only a solid colour is looked at (a gradient with fewer than two stops is one).
+bool ClearFill(const ui::FillBrush& fill, float opacity) {
+    const bool solid = fill.kind == ui::BrushKind::Solid ||
+                       (fill.kind == ui::BrushKind::Gradient && fill.gradient.stops.size() < 2);
+    return opacity <= 0 || (solid && Clear(fill.color, opacity));
+}
 
 // The target's pixels in device coordinates.
 ui::RectF PixelArea(D2D1_SIZE_U size) {
@@ -73,6 +85,7 @@ void D2DCanvas::PopClips(size_t depth) {
 bool D2DCanvas::BeginScene() {
     if (!target_) return false;
     if (sceneDepth_++ > 0) return true;
+    ++scenes_;
     matrix_ = {};
     saved_.clear();
     clips_.clear();
@@ -217,7 +230,8 @@ ID2D1StrokeStyle* D2DCanvas::StrokeStyle() const {
 }
 
 void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
-    if (!Drawing(u"FillRect") || r.IsEmpty() || !RectVisible(r)) return;
+    // Nothing to blend in, or nothing of it inside the clip: the call is left out (it would still cost its set-up).
+    if (!Drawing(u"FillRect") || r.IsEmpty() || ClearFill(Fill(), opacity) || !RectVisible(r)) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = brushes_.Fill(Fill(), rect, opacity);
     if (!brush) return;
@@ -235,7 +249,7 @@ void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
     if (!Drawing(u"DrawRect") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
-    if (!RectVisible(r.Inflate(Stroke().thickness))) return;
+    if (Clear(Stroke().color, opacity) || !RectVisible(r.Inflate(Stroke().thickness))) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = StrokeBrush(opacity);
     if (!brush) return;
@@ -255,7 +269,7 @@ void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRectSides(const ui::RectF& r, unsigned sides, float opacity) {
     if (!Drawing(u"DrawRectSides") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
-    if (!RectVisible(r.Inflate(Stroke().thickness))) return;
+    if (Clear(Stroke().color, opacity) || !RectVisible(r.Inflate(Stroke().thickness))) return;
     sides &= ui::kSidesAll;
     if (sides == ui::kSideNone) return;
     ID2D1Brush* brush = StrokeBrush(opacity);
@@ -299,7 +313,7 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
                            ui::BitmapSampling sampling) {
     if (!Drawing(u"DrawBitmap")) return;
     // Pieces of no or negative size (a stretch margin wider than the picture) draw nothing.
-    if (source.IsEmpty() || dest.IsEmpty()) return;
+    if (source.IsEmpty() || dest.IsEmpty() || opacity <= 0) return;
     // Drawing calls wholly clipped away still cost their set-up: left out.
     if (!RectVisible(dest)) return;
     const auto* picture = dynamic_cast<const D2DBitmap*>(&bitmap);
@@ -314,6 +328,7 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
         return;
     }
     if (opacity >= 1 && CopyBitmap(native, picture->IsOpaque(), source, dest)) return;
+    if (opacity < 1 && CopyFaded(*picture, opacity, source, dest)) return;
     Touch(&dest);
     const D2D1_RECT_F from = ToD2D(source);
     // The Direct2D 1.0 call: its two interpolation modes are the ones every runtime implements.
@@ -369,6 +384,46 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
                                          static_cast<UINT32>(sx + cutLeft + (right - left)),
                                          static_cast<UINT32>(sy + cutTop + (bottom - top)));
     return LogIfFailed(target_->CopyFromBitmap(&at, bitmap, &from), u"ID2D1Bitmap::CopyFromBitmap");
+}
+
+bool D2DCanvas::CopyFaded(const D2DBitmap& bitmap, float opacity, const ui::RectF& source, const ui::RectF& dest) {
+    // Only pixels still transparent get a copy: anywhere else the faded pixels would be rounded twice.
+    if (transparent_.IsEmpty()) return false;
+    ID2D1Bitmap1* native = bitmap.Native();
+    const uint64_t generation = bitmap.Generation();
+    if (faded_.source.Get() != native || faded_.generation != generation || faded_.opacity != opacity) {
+        // The first draw of this bitmap at this opacity: blended; a fade in progress never gets a copy.
+        faded_ = {native, generation, opacity, nullptr};
+        return false;
+    }
+    if (!faded_.pixels) {
+        // The faded copy: the bitmap blended at the opacity onto transparent pixels, one to one, as the target gets it.
+        const D2D1_SIZE_U size = native->GetPixelSize();
+        try {
+            faded_.pixels = CreateDeviceBitmap(factories_.ResourceContext(), static_cast<int>(size.width),
+                                               static_cast<int>(size.height), D2D1_BITMAP_OPTIONS_TARGET, nullptr);
+        } catch (const std::exception& e) {
+            LogGraphics(u"cannot make the faded copy of a bitmap: " + ui::Utf8ToUtf16(e.what()));
+            faded_.source.Reset();
+            return false;
+        }
+        ID2D1DeviceContext* context = factories_.TextContext();
+        context->SetTarget(faded_.pixels.Get());
+        context->BeginDraw();
+        context->SetTransform(D2D1::Matrix3x2F::Identity());
+        context->Clear(D2D1::ColorF(0, 0, 0, 0));
+        const D2D1_RECT_F all = D2D1::RectF(0, 0, static_cast<float>(size.width), static_cast<float>(size.height));
+        static_cast<ID2D1RenderTarget*>(context)->DrawBitmap(native, all, std::clamp(opacity, 0.0f, 1.0f),
+                                                              D2D1_BITMAP_INTERPOLATION_MODE_LINEAR, &all);
+        const HRESULT hr = context->EndDraw();
+        context->SetTarget(nullptr);
+        if (!LogIfFailed(hr, u"ID2D1RenderTarget::EndDraw (faded bitmap)")) {
+            faded_.source.Reset();
+            faded_.pixels.Reset();
+            return false;
+        }
+    }
+    return CopyBitmap(faded_.pixels.Get(), false, source, dest);
 }
 
 void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, ui::TextWrap wrap, float opacity,
