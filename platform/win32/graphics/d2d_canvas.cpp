@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/win32/graphics/d2d_bitmap.h"
@@ -339,21 +340,23 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
                      &from);
 }
 
-bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest) {
-    if (!opaque && transparent_.IsEmpty()) return false;
+std::optional<D2DCanvas::CopyPlace> D2DCanvas::PlaceCopy(D2D1_SIZE_U size, bool opaque, const ui::RectF& source,
+                                                         const ui::RectF& dest) const {
+    if (!opaque && transparent_.IsEmpty()) return std::nullopt;
     const ui::Matrix m = DeviceMatrix();
-    if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return false;
-    if (!clips_.empty() && !clips_.back().exact) return false;
-    const D2D1_SIZE_U size = bitmap->GetPixelSize();
+    if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return std::nullopt;
+    if (!clips_.empty() && !clips_.back().exact) return std::nullopt;
     if (!Whole(source.left) || !Whole(source.top) || !Whole(source.right) || !Whole(source.bottom) || source.left < 0 ||
         source.top < 0 || source.right > size.width || source.bottom > size.height) {
-        return false;
+        return std::nullopt;
     }
     const ui::PointF a = m.Apply(dest.TopLeft()), b = m.Apply({dest.right, dest.bottom});
-    if (!Whole(a.x) || !Whole(a.y) || !Whole(b.x) || !Whole(b.y)) return false;
+    if (!Whole(a.x) || !Whole(a.y) || !Whole(b.x) || !Whole(b.y)) return std::nullopt;
     const long sx = std::lround(source.left), sy = std::lround(source.top);
     long left = std::lround(a.x), top = std::lround(a.y), right = std::lround(b.x), bottom = std::lround(b.y);
-    if (right - left != std::lround(source.right) - sx || bottom - top != std::lround(source.bottom) - sy) return false;
+    if (right - left != std::lround(source.right) - sx || bottom - top != std::lround(source.bottom) - sy) {
+        return std::nullopt;
+    }
 
     // Cut to the target and the clip; the source moves along.
     const D2D1_SIZE_U bounds = target_->GetPixelSize();
@@ -371,25 +374,35 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     bottom = std::min(bottom, clipBottom);
     left += cutLeft;
     top += cutTop;
-    if (right <= left || bottom <= top) return true;  // wholly clipped away
+    CopyPlace place{left, top, right, bottom, sx + cutLeft, sy + cutTop};
+    if (right <= left || bottom <= top) return place;  // wholly clipped away
     const ui::RectF area{static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
                          static_cast<float>(bottom)};
-    if (!opaque && (!transparent_.Contains(area) || !touched_.Intersect(area).IsEmpty())) return false;
+    if (!opaque && (!transparent_.Contains(area) || !touched_.Intersect(area).IsEmpty())) return std::nullopt;
+    return place;
+}
+
+bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest) {
+    const std::optional<CopyPlace> place = PlaceCopy(bitmap->GetPixelSize(), opaque, source, dest);
+    if (!place) return false;
+    if (place->right <= place->left || place->bottom <= place->top) return true;  // wholly clipped away
     Touch(&dest);
 
     // What was drawn before must be in the target before the copy lands on it.
     if (!Flush()) return false;
-    const D2D1_POINT_2U at = D2D1::Point2U(static_cast<UINT32>(left), static_cast<UINT32>(top));
-    const D2D1_RECT_U from = D2D1::RectU(static_cast<UINT32>(sx + cutLeft), static_cast<UINT32>(sy + cutTop),
-                                         static_cast<UINT32>(sx + cutLeft + (right - left)),
-                                         static_cast<UINT32>(sy + cutTop + (bottom - top)));
+    const D2D1_POINT_2U at = D2D1::Point2U(static_cast<UINT32>(place->left), static_cast<UINT32>(place->top));
+    const D2D1_RECT_U from = D2D1::RectU(static_cast<UINT32>(place->sourceX), static_cast<UINT32>(place->sourceY),
+                                         static_cast<UINT32>(place->sourceX + (place->right - place->left)),
+                                         static_cast<UINT32>(place->sourceY + (place->bottom - place->top)));
     return LogIfFailed(target_->CopyFromBitmap(&at, bitmap, &from), u"ID2D1Bitmap::CopyFromBitmap");
 }
 
 bool D2DCanvas::CopyFaded(const D2DBitmap& bitmap, float opacity, const ui::RectF& source, const ui::RectF& dest) {
     // Only pixels still transparent get a copy: anywhere else the faded pixels would be rounded twice.
-    if (transparent_.IsEmpty()) return false;
     ID2D1Bitmap1* native = bitmap.Native();
+    // Only a draw that could be a copy is looked at, so that other faded draws (a picture fading in over the
+    // background) do not take the kept copy's place.
+    if (!PlaceCopy(native->GetPixelSize(), false, source, dest)) return false;
     const uint64_t generation = bitmap.Generation();
     if (faded_.source.Get() != native || faded_.generation != generation || faded_.opacity != opacity) {
         // The first draw of this bitmap at this opacity: blended; a fade in progress never gets a copy.

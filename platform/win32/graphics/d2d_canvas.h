@@ -5,6 +5,7 @@
 #include <wrl/client.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/graphics/d2d_brushes.h"
@@ -108,6 +109,14 @@ private:
     // pixels (the bitmap is opaque, or the pixels below are still transparent): far less work on a software
     // rasteriser. False when the draw is not such a copy.
     bool CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest);
+    // Where such a copy of a bitmap of the size lands (device pixels, cut to the target and the clip; empty when
+    // wholly clipped away) and where its pixels come from; nothing when the draw is not such a copy.
+    struct CopyPlace {
+        long left, top, right, bottom;
+        long sourceX, sourceY;
+    };
+    std::optional<CopyPlace> PlaceCopy(D2D1_SIZE_U size, bool opaque, const ui::RectF& source,
+                                       const ui::RectF& dest) const;
     // The same for a bitmap drawn at an opacity below 1: once the same bitmap has been drawn at the same opacity
     // twice in a row, a copy of it faded to that opacity is kept and copied onto pixels that are still
     // transparent (what blending it there gives; a window's shadow is such a bitmap). False when not copied.
