@@ -56,6 +56,9 @@ public:
     virtual void SetMatrix(const Matrix& matrix) = 0;
     // Device pixels per logical pixel.
     virtual float Scale() const = 0;
+    // Whether drawing inside the rectangle (current coordinates) can change any pixel: false when it lies wholly
+    // outside the clip or the target, so that the drawing may be left out. True when the canvas cannot tell.
+    virtual bool RectVisible(const RectF& rect) const { return true; }
     // Start and end of drawing onto an off-screen bitmap; a window's frame is framed by its host.
     virtual bool BeginScene() = 0;
     virtual void EndScene() = 0;

@@ -13,6 +13,14 @@
 
 namespace ui {
 
+namespace {
+
+// Logical pixels around a control's update rectangle that its paint may still touch (half a border's width,
+// antialiased edges).
+constexpr float kPaintMargin = 2;
+
+}  // namespace
+
 Control::Control() : size_(std::make_unique<ControlSize>(*this)) {
     position_.OnChange = [this](Object*) { PositionChanged(); };
     margins_.OnChange = [this](Object*) { MarginsChanged(); };
@@ -511,6 +519,10 @@ void Control::PaintTree(Canvas& canvas, PaintEffects effects) {
     for (Control* child : controls_) {
         if (!child->visible_ || child->opacity_ <= 0) continue;
         canvas.SetMatrix(child->LocalMatrix().Then(base));
+        // A child whose paint cannot reach the clip is left out: wholly clipped drawing calls still cost their
+        // set-up on every frame. Controls paint within their update rectangle (a repaint redraws no more); the
+        // margin holds strokes centred on their edges.
+        if (!canvas.RectVisible(child->LocalUpdateRect().Inflate(kPaintMargin))) continue;
         child->PaintTree(canvas, effects);
     }
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "graphics_test_support.h"
@@ -522,6 +524,174 @@ TEST(D2DFrame, DibSectionHoldsThePixels) {
     ASSERT_TRUE(frame->EndPaint());
     // Top-down rows: the first pixel of the memory is the top-left one.
     EXPECT_EQ(static_cast<const uint32_t*>(dib.dsBm.bmBits)[0], 0xFF102030u);
+}
+
+// A drawing call that can be placed around a point (logical pixels, the frame's top-left).
+struct Primitive {
+    const char* name;
+    std::function<void(ui::Canvas&, const ui::Bitmap&, ui::PointF)> draw;
+};
+
+// Drawing calls wholly outside the clip are left out; anything that reaches into it, if only by an antialiased
+// edge, a stroke's outer half or a sampled bitmap's border, must still be drawn: the clipped paint shows inside
+// the clip exactly what the unclipped paint shows there.
+TEST(D2DCanvas, ClippedPaintKeepsEveryPixelThatReachesTheClip) {
+    const Primitive primitives[] = {
+        {"fill",
+         [](ui::Canvas& c, const ui::Bitmap&, ui::PointF p) {
+             Solid(c, 0xFFFF8000);
+             c.FillRect({p.x, p.y, p.x + 7.3f, p.y + 5.6f}, 0, 0, 0, 1);
+         }},
+        {"rounded fill",
+         [](ui::Canvas& c, const ui::Bitmap&, ui::PointF p) {
+             Solid(c, 0xC040FF40);
+             c.FillRect({p.x, p.y, p.x + 9.4f, p.y + 8.2f}, 3, 3, ui::kCornersAll, 0.8f);
+         }},
+        {"outline",
+         [](ui::Canvas& c, const ui::Bitmap&, ui::PointF p) {
+             c.Stroke().color = 0xFF2040FF;
+             c.Stroke().thickness = 3;
+             c.DrawRect({p.x, p.y, p.x + 6.5f, p.y + 6.5f}, 0, 0, 0, 1);
+         }},
+        {"side outline",
+         [](ui::Canvas& c, const ui::Bitmap&, ui::PointF p) {
+             c.Stroke().color = 0xFFFFFFFF;
+             c.Stroke().thickness = 2.5f;
+             c.DrawRectSides({p.x, p.y, p.x + 6, p.y + 6}, ui::kSideLeft | ui::kSideBottom, 1);
+         }},
+        {"stretched bitmap",
+         [](ui::Canvas& c, const ui::Bitmap& b, ui::PointF p) {
+             c.DrawBitmap(b, {0, 0, 2, 1}, {p.x, p.y, p.x + 8.5f, p.y + 4.25f}, 0.9f, ui::BitmapSampling::Linear);
+         }},
+    };
+    // Places around the clip (20,20)-(40,40): just outside each edge, across it, and at parts of a pixel.
+    const ui::PointF places[] = {{12.6f, 25},  {12.8f, 25},   {13.2f, 25},   {40, 25},   {39.6f, 25},  {40.4f, 25},
+                                 {25, 14.5f},  {25, 14.45f},  {25, 40.02f},  {25, 39.9f}, {11.5f, 11.5f}, {40.9f, 40.9f},
+                                 {-30, -30},   {70, 70},      {25, 25}};
+    auto picture = RedBlue();
+    for (const float scale : {1.0f, 1.5f}) {
+        for (const Primitive& primitive : primitives) {
+            auto paint = [&](bool clipped) {
+                auto frame = Frame(60, 60, scale);
+                ui::Canvas& canvas = frame->BeginPaint();
+                if (clipped) canvas.IntersectClipRect({20, 20, 40, 40});
+                for (const ui::PointF& at : places) primitive.draw(canvas, *picture, at);
+                EXPECT_TRUE(frame->EndPaint());
+                return frame;
+            };
+            const auto whole = paint(false);
+            const auto clipped = paint(true);
+            int differing = 0;
+            int painted = 0;
+            std::string first;
+            const int from = static_cast<int>(20 * scale), to = static_cast<int>(40 * scale);
+            for (int y = from; y < to; ++y) {
+                for (int x = from; x < to; ++x) {
+                    if (At(*whole, x, y) != 0) ++painted;
+                    if (At(*clipped, x, y) == At(*whole, x, y)) continue;
+                    if (differing++ == 0) {
+                        first = "(" + std::to_string(x) + "," + std::to_string(y) + ") " + Hex(At(*clipped, x, y)) +
+                                " instead of " + Hex(At(*whole, x, y));
+                    }
+                }
+            }
+            EXPECT_GT(painted, 0) << primitive.name << " at " << scale;
+            EXPECT_EQ(differing, 0) << primitive.name << " at " << scale << ": first at " << first;
+        }
+    }
+}
+
+// What a canvas tells of a rectangle against its clip, in the current coordinates.
+TEST(D2DCanvas, RectVisibleAnswersAgainstTheClipInWholeDevicePixels) {
+    struct Case {
+        const char* name;
+        ui::Matrix matrix;
+        ui::RectF rect;
+        bool visible;
+    };
+    const Case cases[] = {
+        {"inside", {}, {25, 25, 30, 30}, true},
+        {"across an edge", {}, {10, 25, 21, 30}, true},
+        {"ending on the clip's edge", {}, {10, 25, 20, 30}, false},
+        {"ending in the pixel before the clip", {}, {10, 25, 19.9f, 30}, false},
+        {"ending a little into a partly clipped pixel", {}, {10, 25, 20.1f, 30}, true},
+        {"beyond the frame", {}, {70, 25, 80, 30}, false},
+        {"moved into the clip", ui::Matrix::Translation(20, 20), {0, 0, 5, 5}, true},
+        {"moved out of it", ui::Matrix::Translation(-20, 0), {25, 25, 30, 30}, false},
+        {"turned into it", ui::Matrix::Rotation(45), {30, -5, 40, 5}, true},
+    };
+    auto frame = Frame(60, 60);
+    ui::Canvas& canvas = frame->BeginPaint();
+    canvas.IntersectClipRect({20, 20, 40, 40});
+    for (const Case& c : cases) {
+        canvas.SetMatrix(c.matrix);
+        EXPECT_EQ(canvas.RectVisible(c.rect), c.visible) << c.name;
+    }
+    canvas.SetMatrix({});
+    EXPECT_TRUE(frame->EndPaint());
+    EXPECT_TRUE(canvas.RectVisible({70, 70, 80, 80})) << "outside a scene nothing is known";
+}
+
+// A shadow-like bitmap (every alpha level, premultiplied) drawn faded on every frame: from its second frame on the
+// canvas copies a faded copy of it onto the cleared pixels; each frame must show exactly the blended pixels of the
+// first, also where something was drawn below it first, after its pixels change, and at another scale.
+TEST(D2DCanvas, FadedBitmapOnClearedPixelsKeepsTheBlendedPixels) {
+    auto shadow = [](float scale) {
+        auto bitmap = Graphics().CreateBitmap(64, 40, scale);
+        const ui::BitmapPixels px = bitmap->Map(ui::MapAccess::ReadWrite);
+        for (int y = 0; y < px.height; ++y) {
+            for (int x = 0; x < px.width; ++x) {
+                const uint32_t a = static_cast<uint32_t>((x * 4 + y * 3) % 256);
+                px.At(x, y) = (a << 24) | ((a * 3 / 4) << 16) | ((a / 2) << 8) | (a / 5);
+            }
+        }
+        bitmap->Unmap();
+        return bitmap;
+    };
+    struct Case {
+        const char* name;
+        float scale;
+        float opacity;
+        bool below;    // a fill drawn first under part of the bitmap
+        bool rewrite;  // the bitmap's pixels change before the third frame
+    };
+    const Case cases[] = {
+        {"on cleared pixels", 1, 0.5f, false, false},
+        {"a fill below part of it", 1, 0.5f, true, false},
+        {"its pixels rewritten", 1, 0.37f, false, true},
+        {"scale 1.5", 1.5f, 0.6f, false, false},
+    };
+    for (const Case& c : cases) {
+        auto bitmap = shadow(c.scale);
+        auto frame = Frame(80, 60, c.scale);
+        const float w = 64 / c.scale, h = 40 / c.scale;
+        auto paint = [&] {
+            ui::Canvas& canvas = frame->BeginPaint();
+            if (c.below) {
+                Solid(canvas, 0xFF3060A0);
+                canvas.FillRect({10, 10, 30, 20}, 0, 0, 0, 1);
+            }
+            canvas.DrawBitmap(*bitmap, {0, 0, 64, 40}, {4, 6, 4 + w, 6 + h}, c.opacity, ui::BitmapSampling::Linear);
+            EXPECT_TRUE(frame->EndPaint());
+            const ui::BitmapPixels px = frame->Pixels();
+            return std::vector<uint32_t>(px.data, px.data + static_cast<size_t>(px.stride) * px.height);
+        };
+        const std::vector<uint32_t> blended = paint();
+        int painted = 0;
+        for (uint32_t p : blended) painted += A(p) != 0 ? 1 : 0;
+        EXPECT_GT(painted, 1500) << c.name;
+        EXPECT_EQ(paint(), blended) << c.name << ": the frame that makes the faded copy";
+        if (c.rewrite) {
+            const ui::BitmapPixels px = bitmap->Map(ui::MapAccess::ReadWrite);
+            px.At(5, 5) = 0xFFFFFFFF;
+            bitmap->Unmap();
+            const std::vector<uint32_t> changed = paint();
+            EXPECT_NE(changed, blended) << c.name << ": the new pixels show";
+            EXPECT_EQ(paint(), changed) << c.name << ": and stay";
+        } else {
+            EXPECT_EQ(paint(), blended) << c.name << ": a frame copying it";
+        }
+    }
 }
 
 }  // namespace

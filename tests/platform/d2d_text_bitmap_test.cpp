@@ -229,6 +229,56 @@ TEST(TextBitmaps, EverySettingChangeShowsAfterAKeptDraw) {
     }
 }
 
+// A text moving by parts of a pixel (a label on a sliding panel) is rendered again on every move; only the first
+// render reads its pixels back to find the ink, and every position shows the pixels of directly drawn text.
+TEST(TextBitmaps, TextMovingByPartsOfAPixelMatchesDirectText) {
+    struct Case {
+        const char* name;
+        std::function<void(TextSetup&)> set;
+        std::vector<ui::PointF> positions;
+    };
+    const Case cases[] = {
+        {"down by parts of a pixel", [](TextSetup&) {},
+         {{20, 10}, {20, 10.3f}, {20, 10.61f}, {20, 10.97f}, {20, 11.2f}, {20, 12.5f}}},
+        {"up and left", [](TextSetup&) {}, {{40.9f, 30.9f}, {40.4f, 30.1f}, {39.75f, 29.02f}, {38.5f, 28.5f}}},
+        {"translucent, italic, scale 1.5",
+         [](TextSetup& t) {
+             t.color = 0xC0FF8040;
+             t.opacity = 0.7f;
+             t.style = ui::fsItalic;
+             t.scale = 1.5f;
+         },
+         {{20.2f, 10}, {20.5f, 10.4f}, {21.1f, 10.9f}}},
+        {"wrapped onto lines", [](TextSetup& t) {
+             t.text = u"one two three four five";
+             t.wrap = ui::TextWrap::Word;
+             t.maxSize = {90, 70};
+             t.vertical = ui::TextAlign::Leading;
+         },
+         {{20, 2}, {20.25f, 2.8f}, {19.6f, 3.35f}}},
+    };
+    for (const Case& c : cases) {
+        auto owned = Graphics().CreateTextLayout();
+        auto* layout = dynamic_cast<DWriteTextLayout*>(owned.get());
+        ASSERT_NE(layout, nullptr);
+        TextSetup t;
+        c.set(t);
+        int step = 0;
+        for (const ui::PointF& at : c.positions) {
+            t.topLeft = at;
+            const std::vector<uint32_t> kept = PaintLayout(*layout, t, true);
+            auto fresh = Graphics().CreateTextLayout();
+            const std::vector<uint32_t> direct = PaintLayout(*fresh, t, false);
+            const Comparison cmp = Compare(kept, direct, static_cast<int>(kWidth * t.scale), kTolerance);
+            EXPECT_GT(cmp.painted, 500) << c.name << ", step " << step;
+            EXPECT_EQ(cmp.different, 0) << c.name << ", step " << step << ": first at " << cmp.first;
+            ++step;
+        }
+        EXPECT_EQ(layout->RenderCount(), step) << c.name;
+        EXPECT_EQ(layout->InkSearchCount(), 1) << c.name << ": the ink is found once";
+    }
+}
+
 TEST(TextBitmaps, OneLayoutDrawnInTurnOnCanvasesOfDifferentScales) {
     // A text parameter's layout painted on the window's frame and on an off-screen bitmap (a glow's shape) of
     // another scale, in turn: each canvas gets the text at its own scale every time.

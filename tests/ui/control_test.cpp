@@ -381,11 +381,74 @@ TEST_F(ControlTest, PaintsChildrenInOrderTranslatedAndClipped) {
                          "FillRect 0,0,300,78",
                          "SetMatrix 1,0,0,1,607,16",
                          "FillRect 0,0,33,33",
-                         "SetMatrix 1,0,0,1,8,376",
-                         "FillRect 0,0,640,65",  // Panel, below the clip
-                         "SetMatrix 1,0,0,1,585,392",
-                         "FillRect 0,0,34,34",
+                         "SetMatrix 1,0,0,1,8,376",  // Panel, wholly below the clip: left out with its children
                      }));
+}
+
+// Children whose paint cannot reach the canvas's clip (the part of the window being painted, or a clipping
+// parent) are left out with their subtrees; anything that may reach it is painted, as before.
+TEST(ControlPaint, ChildrenOutsideTheClipAreLeftOut) {
+    // The installer window's background with some of its children (each case starts from a new one).
+    struct Scene {
+        std::vector<std::string> journal;
+        Form form;
+        HeadlessHost host{form};
+        std::vector<std::string> painted;
+        Control* bg = Add(&form, u"Bg", 8, 8, 640, 360);
+        Control* brand = Add(bg, u"Brand", 170, 223, 300, 78);
+        Control* close = Add(bg, u"Close", 599, 8, 33, 33);
+        Control* icon = Add(bg, u"Icon", 270, 100, 100, 158);
+        Control* icon2 = Add(icon, u"Icon2", 0, 0, 100, 158);
+        Control* panel = Add(bg, u"Panel", 0, 368, 640, 65);
+        Control* browse = Add(panel, u"Browse", 577, 16, 34, 34);
+        Scene() {
+            form.SetBounds(0, 0, 656, 376);
+            bg->SetClipChildren(true);
+        }
+        Control* Add(Control* parent, std::u16string_view name, float x, float y, float w, float h) {
+            auto* control = form.CreateComponent<Probe>(&journal);
+            control->SetName(name);
+            control->SetBounds(x, y, w, h);
+            control->SetParent(parent);
+            control->OnPainting = [this](Object* sender, Canvas&, const RectF&) {
+                painted.push_back(Utf16ToUtf8(static_cast<Control*>(sender)->Name()));
+            };
+            return control;
+        }
+    };
+    struct Case {
+        const char* name;
+        std::function<void(Scene&)> set;
+        RectF clip;  // the painted part of the window
+        std::vector<std::string> painted;
+    };
+    const Case cases[] = {
+        {"whole window", [](Scene&) {}, {0, 0, 656, 376}, {"Bg", "Brand", "Close", "Icon", "Icon2"}},
+        {"only the close button's corner", [](Scene&) {}, {610, 20, 620, 30}, {"Bg", "Close"}},
+        {"a strip between the brand and the close button", [](Scene&) {}, {500, 100, 560, 120}, {"Bg"}},
+        {"next to an edge: a stroke on it may reach over", [](Scene&) {}, {641, 50, 645, 60}, {"Bg", "Close"}},
+        {"the panel moved half into the clip", [](Scene& s) { s.panel->Position().SetY(330); }, {0, 0, 656, 376},
+         {"Bg", "Brand", "Close", "Icon", "Icon2", "Panel", "Browse"}},
+        {"a glow reaches into the clip from a control outside it",
+         [](Scene& s) {
+             auto* glow = s.form.CreateComponent<GlowEffect>();
+             glow->SetParent(s.close);
+         },
+         {596, 52, 600, 56}, {"Bg", "Close"}},
+        {"an unclipped child reaches out of its parent into the clip",
+         [](Scene& s) { s.Add(s.brand, u"Badge", 300, 70, 40, 40); }, {500, 320, 510, 330},
+         {"Bg", "Brand", "Badge"}},
+        {"a turned control is tested by its turned box", [](Scene& s) { s.brand->SetRotationAngle(90); },
+         {320, 330, 330, 340}, {"Bg", "Brand"}},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        c.set(scene);
+        RecordingCanvas canvas;
+        canvas.IntersectClipRect(c.clip);
+        scene.host.Paint(canvas);
+        EXPECT_EQ(scene.painted, c.painted) << c.name;
+    }
 }
 
 TEST_F(ControlTest, PaintEventsSurroundTheControlsOwnPaintAndGlowGoesToTheHost) {

@@ -125,6 +125,10 @@ void RecordingCanvas::IntersectClipRect(const RectF& rect) {
     calls.push_back("Clip " + Rect(rect));
 }
 
+bool RecordingCanvas::RectVisible(const RectF& rect) const {
+    return !clip.Intersect(matrix_.MapRect(rect)).IsEmpty();
+}
+
 void RecordingCanvas::SetMatrix(const Matrix& matrix) {
     matrix_ = matrix;
     calls.push_back("SetMatrix " + Num(matrix.m11) + "," + Num(matrix.m12) + "," + Num(matrix.m21) + "," +

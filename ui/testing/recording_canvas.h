@@ -27,6 +27,8 @@ public:
     Matrix GetMatrix() const override { return matrix_; }
     void SetMatrix(const Matrix& matrix) override;
     float Scale() const override { return scale_; }
+    // Against the tracked clip (translation and scaling honoured, as for the clip).
+    bool RectVisible(const RectF& rect) const override;
     bool BeginScene() override;
     void EndScene() override;
 

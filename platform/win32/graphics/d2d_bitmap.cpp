@@ -46,6 +46,8 @@ ui::Canvas& D2DBitmap::GetCanvas() {
     return *canvas_;
 }
 
+uint64_t D2DBitmap::Generation() const { return writes_ + (canvas_ ? canvas_->SceneCount() : 0); }
+
 ui::BitmapPixels D2DBitmap::Map(ui::MapAccess access) {
     const bool write = access == ui::MapAccess::ReadWrite;
     if (!bitmap_) return {};
@@ -78,6 +80,7 @@ void D2DBitmap::Unmap() {
         LogIfFailed(bitmap_->CopyFromMemory(nullptr, pixels_.data(), static_cast<UINT32>(width_) * 4),
                     u"ID2D1Bitmap::CopyFromMemory");
         opaque_ = AllOpaque(pixels_.data(), pixels_.size());
+        ++writes_;
     }
     mappedForWrite_ = false;
     // Pixels are read rarely (a picture rounding its corners, PNG encoding): the copies are not kept.

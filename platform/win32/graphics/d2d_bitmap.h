@@ -41,6 +41,8 @@ public:
     // Whether every pixel is known to be opaque: checked when pixels are given or written through Map. Drawing on
     // the bitmap's canvas only blends, which keeps an opaque bitmap opaque.
     bool IsOpaque() const { return opaque_; }
+    // Changes whenever the pixels may have changed (written through Map, or a scene drawn on the canvas).
+    uint64_t Generation() const;
 
 private:
     D2DFactories& factories_;
@@ -55,6 +57,7 @@ private:
     bool opaque_ = false;
     bool mapped_ = false;
     bool mappedForWrite_ = false;
+    uint64_t writes_ = 0;
     std::unique_ptr<D2DCanvas> canvas_;
 };
 

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/win32/graphics/d2d_bitmap.h"
 #include "platform/win32/graphics/d2d_factories.h"
+#include "platform/win32/graphics/d2d_pixels.h"
 #include "platform/win32/graphics/hresult_log.h"
+#include "ui/text.h"
 
 namespace platform::win32 {
 
@@ -22,6 +25,16 @@ ui::RectF FromD2D(const D2D1_RECT_F& r) { return {r.left, r.top, r.right, r.bott
 
 // Whether the value lies on a whole pixel (within what float arithmetic leaves over).
 bool Whole(float v) { return std::fabs(v - std::round(v)) < 1e-3f; }
+
+// Whether a brush of the colour at the opacity leaves every pixel as it is (blending nothing in).
+bool Clear(ui::AlphaColor color, float opacity) { return (color >> 24) == 0 || opacity <= 0; }
+
+// The same for a fill: only a solid colour is looked at (a gradient with fewer than two stops is one).
+bool ClearFill(const ui::FillBrush& fill, float opacity) {
+    const bool solid = fill.kind == ui::BrushKind::Solid ||
+                       (fill.kind == ui::BrushKind::Gradient && fill.gradient.stops.size() < 2);
+    return opacity <= 0 || (solid && Clear(fill.color, opacity));
+}
 
 // The target's pixels in device coordinates.
 ui::RectF PixelArea(D2D1_SIZE_U size) {
@@ -73,6 +86,7 @@ void D2DCanvas::PopClips(size_t depth) {
 bool D2DCanvas::BeginScene() {
     if (!target_) return false;
     if (sceneDepth_++ > 0) return true;
+    ++scenes_;
     matrix_ = {};
     saved_.clear();
     clips_.clear();
@@ -151,6 +165,30 @@ void D2DCanvas::SetMatrix(const ui::Matrix& matrix) {
     if (sceneDepth_ > 0) ApplyTransform();
 }
 
+bool D2DCanvas::RectVisible(const ui::RectF& rect) const {
+    if (sceneDepth_ == 0 || !target_) return true;
+    return DeviceRectVisible(DeviceMatrix().MapRect(rect));
+}
+
+bool D2DCanvas::DeviceRectVisible(const ui::RectF& device) const {
+    if (sceneDepth_ == 0 || !target_) return true;
+    if (!std::isfinite(device.left) || !std::isfinite(device.top) || !std::isfinite(device.right) ||
+        !std::isfinite(device.bottom)) {
+        return true;
+    }
+    // Whole device pixels on both sides: an aliased clip keeps every pixel whose centre it holds, and a shape
+    // partly covering a pixel changes it.
+    ui::RectF area = PixelArea(target_->GetPixelSize());
+    if (!clips_.empty() && clips_.back().bounded) {
+        const ui::RectF& clip = clips_.back().rect;
+        area = area.Intersect(
+            {std::floor(clip.left), std::floor(clip.top), std::ceil(clip.right), std::ceil(clip.bottom)});
+    }
+    return !area.Intersect({std::floor(device.left), std::floor(device.top), std::ceil(device.right),
+                            std::ceil(device.bottom)})
+                .IsEmpty();
+}
+
 void D2DCanvas::SetTransparentArea(const D2D1_RECT_F& device) {
     if (sceneDepth_ != 1) {
         LogGraphics(u"SetTransparentArea outside the outermost scene; ignored");
@@ -193,7 +231,8 @@ ID2D1StrokeStyle* D2DCanvas::StrokeStyle() const {
 }
 
 void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
-    if (!Drawing(u"FillRect") || r.IsEmpty()) return;
+    // Nothing to blend in, or nothing of it inside the clip: the call is left out (it would still cost its set-up).
+    if (!Drawing(u"FillRect") || r.IsEmpty() || ClearFill(Fill(), opacity) || !RectVisible(r)) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = brushes_.Fill(Fill(), rect, opacity);
     if (!brush) return;
@@ -211,6 +250,7 @@ void D2DCanvas::FillRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corners, float opacity) {
     if (!Drawing(u"DrawRect") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
+    if (Clear(Stroke().color, opacity) || !RectVisible(r.Inflate(Stroke().thickness))) return;
     const D2D1_RECT_F rect = ToD2D(r);
     ID2D1Brush* brush = StrokeBrush(opacity);
     if (!brush) return;
@@ -230,6 +270,7 @@ void D2DCanvas::DrawRect(const ui::RectF& r, float rx, float ry, unsigned corner
 
 void D2DCanvas::DrawRectSides(const ui::RectF& r, unsigned sides, float opacity) {
     if (!Drawing(u"DrawRectSides") || r.Width() < 0 || r.Height() < 0 || Stroke().thickness <= 0) return;
+    if (Clear(Stroke().color, opacity) || !RectVisible(r.Inflate(Stroke().thickness))) return;
     sides &= ui::kSidesAll;
     if (sides == ui::kSideNone) return;
     ID2D1Brush* brush = StrokeBrush(opacity);
@@ -273,7 +314,9 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
                            ui::BitmapSampling sampling) {
     if (!Drawing(u"DrawBitmap")) return;
     // Pieces of no or negative size (a stretch margin wider than the picture) draw nothing.
-    if (source.IsEmpty() || dest.IsEmpty()) return;
+    if (source.IsEmpty() || dest.IsEmpty() || opacity <= 0) return;
+    // Drawing calls wholly clipped away still cost their set-up: left out.
+    if (!RectVisible(dest)) return;
     const auto* picture = dynamic_cast<const D2DBitmap*>(&bitmap);
     if (!picture) {
         LogGraphics(u"DrawBitmap of a bitmap that was not made by the Direct2D drawing services");
@@ -286,6 +329,7 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
         return;
     }
     if (opacity >= 1 && CopyBitmap(native, picture->IsOpaque(), source, dest)) return;
+    if (opacity < 1 && CopyFaded(*picture, opacity, source, dest)) return;
     Touch(&dest);
     const D2D1_RECT_F from = ToD2D(source);
     // The Direct2D 1.0 call: its two interpolation modes are the ones every runtime implements.
@@ -296,21 +340,23 @@ void D2DCanvas::DrawBitmap(const ui::Bitmap& bitmap, const ui::RectF& source, co
                      &from);
 }
 
-bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest) {
-    if (!opaque && transparent_.IsEmpty()) return false;
+std::optional<D2DCanvas::CopyPlace> D2DCanvas::PlaceCopy(D2D1_SIZE_U size, bool opaque, const ui::RectF& source,
+                                                         const ui::RectF& dest) const {
+    if (!opaque && transparent_.IsEmpty()) return std::nullopt;
     const ui::Matrix m = DeviceMatrix();
-    if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return false;
-    if (!clips_.empty() && !clips_.back().exact) return false;
-    const D2D1_SIZE_U size = bitmap->GetPixelSize();
+    if (m.m12 != 0 || m.m21 != 0 || m.m11 <= 0 || m.m22 <= 0) return std::nullopt;
+    if (!clips_.empty() && !clips_.back().exact) return std::nullopt;
     if (!Whole(source.left) || !Whole(source.top) || !Whole(source.right) || !Whole(source.bottom) || source.left < 0 ||
         source.top < 0 || source.right > size.width || source.bottom > size.height) {
-        return false;
+        return std::nullopt;
     }
     const ui::PointF a = m.Apply(dest.TopLeft()), b = m.Apply({dest.right, dest.bottom});
-    if (!Whole(a.x) || !Whole(a.y) || !Whole(b.x) || !Whole(b.y)) return false;
+    if (!Whole(a.x) || !Whole(a.y) || !Whole(b.x) || !Whole(b.y)) return std::nullopt;
     const long sx = std::lround(source.left), sy = std::lround(source.top);
     long left = std::lround(a.x), top = std::lround(a.y), right = std::lround(b.x), bottom = std::lround(b.y);
-    if (right - left != std::lround(source.right) - sx || bottom - top != std::lround(source.bottom) - sy) return false;
+    if (right - left != std::lround(source.right) - sx || bottom - top != std::lround(source.bottom) - sy) {
+        return std::nullopt;
+    }
 
     // Cut to the target and the clip; the source moves along.
     const D2D1_SIZE_U bounds = target_->GetPixelSize();
@@ -328,19 +374,69 @@ bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& s
     bottom = std::min(bottom, clipBottom);
     left += cutLeft;
     top += cutTop;
-    if (right <= left || bottom <= top) return true;  // wholly clipped away
+    CopyPlace place{left, top, right, bottom, sx + cutLeft, sy + cutTop};
+    if (right <= left || bottom <= top) return place;  // wholly clipped away
     const ui::RectF area{static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
                          static_cast<float>(bottom)};
-    if (!opaque && (!transparent_.Contains(area) || !touched_.Intersect(area).IsEmpty())) return false;
+    if (!opaque && (!transparent_.Contains(area) || !touched_.Intersect(area).IsEmpty())) return std::nullopt;
+    return place;
+}
+
+bool D2DCanvas::CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest) {
+    const std::optional<CopyPlace> place = PlaceCopy(bitmap->GetPixelSize(), opaque, source, dest);
+    if (!place) return false;
+    if (place->right <= place->left || place->bottom <= place->top) return true;  // wholly clipped away
     Touch(&dest);
 
     // What was drawn before must be in the target before the copy lands on it.
     if (!Flush()) return false;
-    const D2D1_POINT_2U at = D2D1::Point2U(static_cast<UINT32>(left), static_cast<UINT32>(top));
-    const D2D1_RECT_U from = D2D1::RectU(static_cast<UINT32>(sx + cutLeft), static_cast<UINT32>(sy + cutTop),
-                                         static_cast<UINT32>(sx + cutLeft + (right - left)),
-                                         static_cast<UINT32>(sy + cutTop + (bottom - top)));
+    const D2D1_POINT_2U at = D2D1::Point2U(static_cast<UINT32>(place->left), static_cast<UINT32>(place->top));
+    const D2D1_RECT_U from = D2D1::RectU(static_cast<UINT32>(place->sourceX), static_cast<UINT32>(place->sourceY),
+                                         static_cast<UINT32>(place->sourceX + (place->right - place->left)),
+                                         static_cast<UINT32>(place->sourceY + (place->bottom - place->top)));
     return LogIfFailed(target_->CopyFromBitmap(&at, bitmap, &from), u"ID2D1Bitmap::CopyFromBitmap");
+}
+
+bool D2DCanvas::CopyFaded(const D2DBitmap& bitmap, float opacity, const ui::RectF& source, const ui::RectF& dest) {
+    // Only pixels still transparent get a copy: anywhere else the faded pixels would be rounded twice.
+    ID2D1Bitmap1* native = bitmap.Native();
+    // Only a draw that could be a copy is looked at, so that other faded draws (a picture fading in over the
+    // background) do not take the kept copy's place.
+    if (!PlaceCopy(native->GetPixelSize(), false, source, dest)) return false;
+    const uint64_t generation = bitmap.Generation();
+    if (faded_.source.Get() != native || faded_.generation != generation || faded_.opacity != opacity) {
+        // The first draw of this bitmap at this opacity: blended; a fade in progress never gets a copy.
+        faded_ = {native, generation, opacity, nullptr};
+        return false;
+    }
+    if (!faded_.pixels) {
+        // The faded copy: the bitmap blended at the opacity onto transparent pixels, one to one, as the target gets it.
+        const D2D1_SIZE_U size = native->GetPixelSize();
+        try {
+            faded_.pixels = CreateDeviceBitmap(factories_.ResourceContext(), static_cast<int>(size.width),
+                                               static_cast<int>(size.height), D2D1_BITMAP_OPTIONS_TARGET, nullptr);
+        } catch (const std::exception& e) {
+            LogGraphics(u"cannot make the faded copy of a bitmap: " + ui::Utf8ToUtf16(e.what()));
+            faded_.source.Reset();
+            return false;
+        }
+        ID2D1DeviceContext* context = factories_.TextContext();
+        context->SetTarget(faded_.pixels.Get());
+        context->BeginDraw();
+        context->SetTransform(D2D1::Matrix3x2F::Identity());
+        context->Clear(D2D1::ColorF(0, 0, 0, 0));
+        const D2D1_RECT_F all = D2D1::RectF(0, 0, static_cast<float>(size.width), static_cast<float>(size.height));
+        static_cast<ID2D1RenderTarget*>(context)->DrawBitmap(native, all, std::clamp(opacity, 0.0f, 1.0f),
+                                                              D2D1_BITMAP_INTERPOLATION_MODE_LINEAR, &all);
+        const HRESULT hr = context->EndDraw();
+        context->SetTarget(nullptr);
+        if (!LogIfFailed(hr, u"ID2D1RenderTarget::EndDraw (faded bitmap)")) {
+            faded_.source.Reset();
+            faded_.pixels.Reset();
+            return false;
+        }
+    }
+    return CopyBitmap(faded_.pixels.Get(), false, source, dest);
 }
 
 void D2DCanvas::FillText(const ui::RectF& rect, std::u16string_view text, ui::TextWrap wrap, float opacity,
@@ -394,7 +490,7 @@ void D2DCanvas::DrawDeviceBitmap(ID2D1Bitmap* bitmap, const D2D1_RECT_F& dest, c
     // Direct2D need not sample a bitmap whose destination reaches past the target's edge the same way.
     // A part on the target means the destination has a size: the ratios below divide by it.
     const ui::RectF to = FromD2D(dest).Intersect(PixelArea(target_->GetPixelSize()));
-    if (to.IsEmpty()) return;
+    if (to.IsEmpty() || !DeviceRectVisible(to)) return;
     const float sx = (source.right - source.left) / (dest.right - dest.left);
     const float sy = (source.bottom - source.top) / (dest.bottom - dest.top);
     const D2D1_RECT_F from =

@@ -4,6 +4,8 @@
 #include <dwrite.h>
 #include <wrl/client.h>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/graphics/d2d_brushes.h"
@@ -14,6 +16,7 @@
 
 namespace platform::win32 {
 
+class D2DBitmap;
 class D2DFactories;
 class DWriteTextFormats;
 
@@ -35,6 +38,7 @@ public:
     void IntersectClipRect(const ui::RectF& rect) override;
     ui::Matrix GetMatrix() const override { return matrix_; }
     void SetMatrix(const ui::Matrix& matrix) override;
+    bool RectVisible(const ui::RectF& rect) const override;
     float Scale() const override { return scale_; }
     // Scenes nest: only the outermost begins and ends drawing. The outermost begins with the identity transform
     // and no clip; ending it drops every clip and saved state.
@@ -69,6 +73,8 @@ public:
     ui::Matrix DeviceMatrix() const;
     D2DFactories& Factories() const { return factories_; }
     bool InScene() const { return sceneDepth_ > 0; }
+    // How many scenes were begun on the canvas (a bitmap's pixels may have changed with each).
+    uint64_t SceneCount() const { return scenes_; }
     // Tells the canvas, in its outermost scene, that the target's pixels in the device rectangle are transparent
     // (its owner has just cleared them). Until something is drawn over them, a bitmap drawn one to one onto
     // whole pixels there is copied instead of blended: blending onto transparent pixels gives the bitmap's own.
@@ -93,6 +99,8 @@ private:
         bool bounded = true;
     };
 
+    // RectVisible for a rectangle in device pixels.
+    bool DeviceRectVisible(const ui::RectF& device) const;
     // Whether drawing calls may be made now (logs when not).
     bool Drawing(const char16_t* operation);
     void ApplyTransform();
@@ -101,6 +109,18 @@ private:
     // pixels (the bitmap is opaque, or the pixels below are still transparent): far less work on a software
     // rasteriser. False when the draw is not such a copy.
     bool CopyBitmap(ID2D1Bitmap1* bitmap, bool opaque, const ui::RectF& source, const ui::RectF& dest);
+    // Where such a copy of a bitmap of the size lands (device pixels, cut to the target and the clip; empty when
+    // wholly clipped away) and where its pixels come from; nothing when the draw is not such a copy.
+    struct CopyPlace {
+        long left, top, right, bottom;
+        long sourceX, sourceY;
+    };
+    std::optional<CopyPlace> PlaceCopy(D2D1_SIZE_U size, bool opaque, const ui::RectF& source,
+                                       const ui::RectF& dest) const;
+    // The same for a bitmap drawn at an opacity below 1: once the same bitmap has been drawn at the same opacity
+    // twice in a row, a copy of it faded to that opacity is kept and copied onto pixels that are still
+    // transparent (what blending it there gives; a window's shadow is such a bitmap). False when not copied.
+    bool CopyFaded(const D2DBitmap& bitmap, float opacity, const ui::RectF& source, const ui::RectF& dest);
     // Notes that a primitive is drawn: within the clip and, when given, the logical bounds widened by the margin
     // (logical pixels). Only kept while a transparent area is known.
     void Touch(const ui::RectF* bounds = nullptr, float margin = 0);
@@ -116,6 +136,7 @@ private:
     float scale_;
     ui::Matrix matrix_;
     int sceneDepth_ = 0;
+    uint64_t scenes_ = 0;
     std::vector<Saved> saved_;
     std::vector<DeviceClip> clips_;
     bool flushLogged_ = false;
@@ -123,6 +144,15 @@ private:
     // The device pixels known to be transparent in this scene and the bounds of what was drawn since then.
     ui::RectF transparent_;
     ui::RectF touched_;
+    // The bitmap last drawn faded (held, so that its address is not reused), its pixels' generation, the opacity
+    // and, from its second draw on, the faded copy.
+    struct Faded {
+        Microsoft::WRL::ComPtr<ID2D1Bitmap1> source;
+        uint64_t generation = 0;
+        float opacity = 0;
+        Microsoft::WRL::ComPtr<ID2D1Bitmap1> pixels;
+    };
+    Faded faded_;
     D2DBrushes brushes_;
     D2DGeometryCache geometries_;
     DWriteLayoutCache layouts_;

@@ -50,7 +50,10 @@ bool D2DTextBitmap::Draw(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::Point
 
 bool D2DTextBitmap::Render(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::AlphaColor color, float scale,
                            float fractionX, float fractionY) {
+    // Only the fraction of a pixel changed since the ink was found (a text moving by parts of a pixel).
+    bool moved = inkKnown_ && device_.Get() == canvas.Factories().Device() && color_ == color && scale_ == scale;
     valid_ = false;
+    if (!moved) inkKnown_ = false;
     DWRITE_TEXT_METRICS metrics{};
     if (!LogIfFailed(layout->GetMetrics(&metrics), u"IDWriteTextLayout::GetMetrics")) return false;
     // The metrics give the box of the lines; glyphs can reach out of it (italic slant, accents, overhanging
@@ -60,6 +63,7 @@ bool D2DTextBitmap::Render(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::Alp
     const float right = metrics.left + std::max(metrics.width, metrics.widthIncludingTrailingWhitespace);
     const float bottom = metrics.top + metrics.height;
     for (const float widen : {1.0f, 4.0f}) {
+        if (moved && widen != knownWiden_) continue;
         const float marginX = std::ceil(em * 0.5f * widen * scale) + 2;
         const float marginY = std::ceil(em * 0.25f * widen * scale) + 2;
         const float x0 = std::floor(fractionX + metrics.left * scale - marginX);
@@ -72,13 +76,34 @@ bool D2DTextBitmap::Render(D2DCanvas& canvas, IDWriteTextLayout* layout, ui::Alp
         }
         const int width = static_cast<int>(x1 - x0), height = static_cast<int>(y1 - y0);
         if (!Prepare(canvas, width, height)) return false;
-        if (!Rasterise(canvas, layout, color, D2D1::Matrix3x2F(scale, 0, 0, scale, fractionX - x0, fractionY - y0))) {
-            return false;
-        }
+        const float shiftX = fractionX - x0, shiftY = fractionY - y0;
+        if (!Rasterise(canvas, layout, color, D2D1::Matrix3x2F(scale, 0, 0, scale, shiftX, shiftY))) return false;
         // Only the ink is drawn on every paint: transparent rows and columns around it cost as much to blend.
-        const std::optional<PixelRect> ink = FindInk(width, height);
-        if (!ink) return false;
-        if (ink->left == 0 || ink->top == 0 || ink->right == width || ink->bottom == height) continue;
+        // A moved text draws the known ink's box moved along, a pixel wider on every side for grid fitting;
+        // the transparent pixels that adds change nothing where they are drawn.
+        std::optional<PixelRect> ink;
+        if (moved) {
+            const int dx = static_cast<int>(shiftX - knownShiftX_ >= 0 ? std::ceil(shiftX - knownShiftX_)
+                                                                       : std::floor(shiftX - knownShiftX_));
+            const int dy = static_cast<int>(shiftY - knownShiftY_ >= 0 ? std::ceil(shiftY - knownShiftY_)
+                                                                       : std::floor(shiftY - knownShiftY_));
+            const PixelRect around{knownInk_.left + std::min(dx, 0) - 1, knownInk_.top + std::min(dy, 0) - 1,
+                                   knownInk_.right + std::max(dx, 0) + 1, knownInk_.bottom + std::max(dy, 0) + 1};
+            // Ink that could reach the bitmap's edge may have been cut: then the pixels are read after all.
+            if (around.left > 0 && around.top > 0 && around.right < width && around.bottom < height) ink = around;
+            moved = ink.has_value();
+        }
+        if (!ink) {
+            ++inkSearches_;
+            ink = FindInk(width, height);
+            if (!ink) return false;
+            if (ink->left == 0 || ink->top == 0 || ink->right == width || ink->bottom == height) continue;
+            inkKnown_ = ink->right > ink->left;
+            knownInk_ = *ink;
+            knownWiden_ = widen;
+            knownShiftX_ = shiftX;
+            knownShiftY_ = shiftY;
+        }
         ++renders_;
         lastCanvas_ = &canvas;
         sourceX_ = ink->left;

@@ -23,7 +23,10 @@ class D2DCanvas;
 class D2DTextBitmap {
 public:
     // Forgets the rendered pixels; the bitmap itself is kept for the next render when it is large enough.
-    void Invalidate() { valid_ = false; }
+    void Invalidate() {
+        valid_ = false;
+        inkKnown_ = false;
+    }
 
     // Draws the layout with its top-left corner at origin (the canvas's logical coordinates) in the colour and
     // opacity, rendering it first when the kept pixels do not match. False when the text cannot be drawn this
@@ -33,6 +36,8 @@ public:
 
     // How many times the text was rendered into the bitmap, for tests.
     int RenderCount() const { return renders_; }
+    // How many renders read the pixels back to find the ink, for tests.
+    int InkSearchCount() const { return inkSearches_; }
 
 private:
     // Renders the layout in the colour at the scale, starting at (fractionX, fractionY) of a device pixel, and
@@ -69,6 +74,16 @@ private:
     float fractionY_ = 0;
     bool valid_ = false;
     int renders_ = 0;
+    int inkSearches_ = 0;
+    // The ink last found by reading the pixels back (bitmap pixels), the margin step it was rendered with and
+    // the offset of the text within the bitmap then. A render of the same layout, colour and scale at another
+    // fraction of a pixel moves the text by less than a pixel, so its ink lies within that box moved by the
+    // whole pixels around the difference: no read-back is needed for it.
+    bool inkKnown_ = false;
+    PixelRect knownInk_{};
+    float knownWiden_ = 1;
+    float knownShiftX_ = 0;
+    float knownShiftY_ = 0;
 };
 
 }  // namespace platform::win32

@@ -29,6 +29,8 @@ public:
     int BuildCount() const { return builds_; }
     // How many times the text was rendered into its bitmap, for tests.
     int RenderCount() const { return bitmap_.RenderCount(); }
+    // How many of those renders read the pixels back, for tests.
+    int InkSearchCount() const { return bitmap_.InkSearchCount(); }
 
 protected:
     void Changed() override;
