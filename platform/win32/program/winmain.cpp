@@ -128,6 +128,7 @@ int RunWindow(Win32SetupServices& system, MainThreadInvoker& invoker, const Test
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    platform::win32::EnablePerMonitorDpiAwareness();
     const TestOverrides test;  // nothing in the product
     platform::MarkStartup("entry");
     if (test.WriteLog()) skin::GetGlobalLog().IsWriteLog = true;
@@ -136,9 +137,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The setup services live until the process ends: pool tasks started by a click keep using them.
     Win32SetupServices system(test.Settings(app::BuildSettings()));
     // The main thread's hand-over lives as long as the process too; a pool task that ends the process has the
-    // main thread do it through it. The silent installation makes no window of any kind (not even this
-    // message-only one): it runs on the main thread, ends the process itself and so spares the start of the
-    // windowing system.
+    // main thread do it through it. The silent installation runs on the main thread and ends the process
+    // itself: it makes no window, not even this message-only one.
     std::optional<MainThreadInvoker> invoker;
     int exitCode = 1;
     try {
@@ -147,7 +147,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (app::IsSilentInstall(switches, services)) {
             exitCode = static_cast<int>(app::RunSilentInstall(app::SetupState, services, switches));
         } else {
-            platform::win32::EnablePerMonitorDpiAwareness();
             invoker.emplace(services.Log);
             system.Process().EndThrough(*invoker);
             exitCode = RunWindow(system, *invoker, test);
