@@ -4,22 +4,38 @@
 
 #include "platform/startup_marks.h"
 #include "platform/win32/graphics/hresult_log.h"
+#include "platform/win32/system_library.h"
 
 namespace platform::win32 {
 
 namespace {
+
+using D3D11CreateDeviceFunction = HRESULT WINAPI(IDXGIAdapter*, D3D_DRIVER_TYPE, HMODULE, UINT,
+                                                 const D3D_FEATURE_LEVEL*, UINT, UINT, ID3D11Device**,
+                                                 D3D_FEATURE_LEVEL*, ID3D11DeviceContext**);
+using D2D1CreateFactoryFunction = HRESULT WINAPI(D2D1_FACTORY_TYPE, REFIID, const D2D1_FACTORY_OPTIONS*, void**);
+using DWriteCreateFactoryFunction = HRESULT WINAPI(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
+
+// The function from the system DLL; throws, as a failed call would, when it is missing.
+template <typename Function>
+Function* RequiredFunction(const wchar_t* library, const char* name) {
+    Function* function = SystemFunction<Function>(library, name);
+    if (function == nullptr) ThrowIfFailed(HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND), name);
+    return function;
+}
 
 // The software rasteriser first: a small window that is read back after every frame is drawn fastest on the
 // CPU, and a software device is never lost. The hardware device serves when there is no software one.
 ComPtr<ID3D11Device> CreateD3DDevice() {
     ComPtr<ID3D11Device> device;
     const UINT flags = D3D11_CREATE_DEVICE_BGRA_SUPPORT;
-    HRESULT hr = D3D11CreateDevice(nullptr, D3D_DRIVER_TYPE_WARP, nullptr, flags, nullptr, 0, D3D11_SDK_VERSION,
-                                   &device, nullptr, nullptr);
+    auto* const createDevice = RequiredFunction<D3D11CreateDeviceFunction>(L"d3d11.dll", "D3D11CreateDevice");
+    HRESULT hr = createDevice(nullptr, D3D_DRIVER_TYPE_WARP, nullptr, flags, nullptr, 0, D3D11_SDK_VERSION, &device,
+                              nullptr, nullptr);
     if (FAILED(hr)) {
         LogIfFailed(hr, u"D3D11CreateDevice (WARP)");
-        hr = D3D11CreateDevice(nullptr, D3D_DRIVER_TYPE_HARDWARE, nullptr, flags, nullptr, 0, D3D11_SDK_VERSION,
-                               &device, nullptr, nullptr);
+        hr = createDevice(nullptr, D3D_DRIVER_TYPE_HARDWARE, nullptr, flags, nullptr, 0, D3D11_SDK_VERSION, &device,
+                          nullptr, nullptr);
     }
     ThrowIfFailed(hr, "D3D11CreateDevice");
     return device;
@@ -33,8 +49,9 @@ D2DFactories::D2DFactories() {
     comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     try {
         D2D1_FACTORY_OPTIONS options{};
-        ThrowIfFailed(D2D1CreateFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory1), &options,
-                                        reinterpret_cast<void**>(d2d_.GetAddressOf())),
+        auto* const createFactory = RequiredFunction<D2D1CreateFactoryFunction>(L"d2d1.dll", "D2D1CreateFactory");
+        ThrowIfFailed(createFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory1), &options,
+                                    reinterpret_cast<void**>(d2d_.GetAddressOf())),
                       "D2D1CreateFactory");
         d3d_ = CreateD3DDevice();
         ComPtr<IDXGIDevice> dxgi;
@@ -43,8 +60,10 @@ D2DFactories::D2DFactories() {
         resourceContext_ = CreateDeviceContext();
         textContext_ = CreateDeviceContext();
         MarkStartup("device");
-        ThrowIfFailed(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
-                                          reinterpret_cast<IUnknown**>(dwrite_.GetAddressOf())),
+        auto* const createWriteFactory =
+            RequiredFunction<DWriteCreateFactoryFunction>(L"dwrite.dll", "DWriteCreateFactory");
+        ThrowIfFailed(createWriteFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
+                                         reinterpret_cast<IUnknown**>(dwrite_.GetAddressOf())),
                       "DWriteCreateFactory");
         ThrowIfFailed(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_)),
                       "WIC imaging factory");

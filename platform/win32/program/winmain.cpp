@@ -11,6 +11,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -131,14 +132,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const TestOverrides test;  // nothing in the product
     platform::MarkStartup("entry");
     if (test.WriteLog()) skin::GetGlobalLog().IsWriteLog = true;
-    // The main thread's apartment, for the folder picker and the drawing services.
+    // The main thread's apartment, for the folder picker, the drawing services and the shell links.
     platform::win32::ComScope com;
     // The setup services live until the process ends: pool tasks started by a click keep using them.
     Win32SetupServices system(test.Settings(app::BuildSettings()));
     // The main thread's hand-over lives as long as the process too; a pool task that ends the process has the
-    // main thread do it through it.
-    MainThreadInvoker invoker(system.Services().Log);
-    system.Process().EndThrough(invoker);
+    // main thread do it through it. The silent installation runs on the main thread and ends the process
+    // itself: it makes no window, not even this message-only one.
+    std::optional<MainThreadInvoker> invoker;
     int exitCode = 1;
     try {
         app::SetupServices& services = system.Services();
@@ -146,7 +147,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (app::IsSilentInstall(switches, services)) {
             exitCode = static_cast<int>(app::RunSilentInstall(app::SetupState, services, switches));
         } else {
-            exitCode = RunWindow(system, invoker, test);
+            invoker.emplace(services.Log);
+            system.Process().EndThrough(*invoker);
+            exitCode = RunWindow(system, *invoker, test);
         }
     } catch (const std::exception& error) {
         system.Services().Log.Log(u"Setup: " + ui::Utf8ToUtf16(error.what()));

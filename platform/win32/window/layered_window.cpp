@@ -12,6 +12,7 @@
 #include "platform/log.h"
 #include "platform/win32/graphics/d2d_frame.h"
 #include "platform/win32/graphics/d2d_graphics.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window/popup_window.h"
 #include "platform/win32/window/window_input.h"
@@ -75,7 +76,12 @@ LayeredWindow::LayeredWindow(ui::Form& form, D2DGraphics& graphics)
            "Cannot create the window");
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    using InitControls = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
+    if (auto* const initControls = SystemFunction<InitControls>(L"comctl32.dll", "InitCommonControlsEx")) {
+        initControls(&controls);
+    } else {
+        platform::Log(u"Window", u"the common controls are missing; the window has no tooltips");
+    }
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);

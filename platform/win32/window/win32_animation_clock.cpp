@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/log.h"
+#include "platform/win32/system_library.h"
 
 namespace platform::win32 {
 
@@ -12,6 +13,19 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kIntervalMs = 10;
+
+// Asks for (or gives back) the 1 ms timer resolution of the multimedia timer, whose DLL comes in with the first
+// request. Without it the clock ticks at the system's coarser resolution.
+void SetFineTimerResolution(bool fine) {
+    using Period = MMRESULT WINAPI(UINT);
+    static Period* const begin = SystemFunction<Period>(L"winmm.dll", "timeBeginPeriod");
+    static Period* const end = SystemFunction<Period>(L"winmm.dll", "timeEndPeriod");
+    if (begin == nullptr || end == nullptr) {
+        if (fine) platform::Log(u"Animation", u"no multimedia timer; the clock ticks at the system's resolution");
+        return;
+    }
+    (fine ? begin : end)(1);
+}
 
 }  // namespace
 
@@ -46,9 +60,9 @@ void Win32AnimationClock::SetTickHandler(std::function<void()> tick) {
 
 void Win32AnimationClock::Start() {
     if (running_) return;
-    timeBeginPeriod(1);
+    SetFineTimerResolution(true);
     if (SetTimer(Handle(), kTimerId, kIntervalMs, nullptr) == 0) {
-        timeEndPeriod(1);
+        SetFineTimerResolution(false);
         platform::Log(u"Animation", u"SetTimer failed; the animation clock does not tick");
         return;
     }
@@ -58,7 +72,7 @@ void Win32AnimationClock::Start() {
 void Win32AnimationClock::Stop() {
     if (!running_) return;
     KillTimer(Handle(), kTimerId);
-    timeEndPeriod(1);
+    SetFineTimerResolution(false);
     running_ = false;
 }
 
