@@ -3,8 +3,6 @@
 #include <exception>
 #include <memory>
 
-#include <nlohmann/json.hpp>
-
 #include "ui/text.h"
 
 namespace app {
@@ -69,7 +67,7 @@ JsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, SetupServic
     return request;
 }
 
-int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json& answer,
+int PostJson(std::u16string_view url, const JsonObject& request, ui::JsonValue& answer,
              SetupServices& services) noexcept {
     try {
         HttpRequest http;
@@ -84,13 +82,13 @@ int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json&
             services.Log.Log(u"Setup: no answer from " + http.Url);
             return 0;
         }
-        nlohmann::json parsed = nlohmann::json::parse(response->Body, nullptr, /*allow_exceptions=*/false);
-        if (parsed.is_discarded() || !parsed.is_object()) {
+        std::optional<ui::JsonValue> parsed = ui::ParseJson(response->Body);
+        if (!parsed || !parsed->IsObject()) {
             services.Log.Log(u"Setup: the answer of " + http.Url + u" with status " +
                              AsciiToUtf16(std::to_string(response->Status)) + u" is not a JSON object");
             return 0;
         }
-        answer = std::move(parsed);
+        answer = std::move(*parsed);
         return response->Status;
     } catch (const std::exception& error) {
         services.Log.Log(u"Setup: PostJson failed: " + ui::Utf8ToUtf16(error.what()));
@@ -104,7 +102,7 @@ void SendUsageReport(ReportKind kind, const TSetupState& identity, SetupServices
     try {
         const int64_t ts = services.Process.LocalUnixSeconds();
         const JsonObject request = BuildUsageReport(identity, ts, services);
-        nlohmann::json answer = nlohmann::json::object();
+        ui::JsonValue answer = ui::JsonValue::MakeObject();
         const std::u16string url = services.Settings.StatsBaseUrl + std::u16string(ReportPath(kind));
         const int status = PostJson(url, request, answer, services);
         services.Log.Log(u"Setup: usage report " + url + u" status " + AsciiToUtf16(std::to_string(status)));

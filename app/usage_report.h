@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include <nlohmann/json_fwd.hpp>
 
 #include "app/json_text.h"
 #include "app/setup_state.h"
 #include "app/system_services.h"
+#include "ui/json_value.h"
 
 // The usage reports posted to the statistics server.
 namespace app {
@@ -30,7 +30,7 @@ JsonObject BuildUsageReport(const TSetupState& identity, int64_t ts, SetupServic
 
 // Sends the request as JSON text (UTF-8) by POST with the report's headers and time-outs and parses the answer
 // into answer. The HTTP status when the answer is a JSON object, 0 otherwise or on any failure. Never throws.
-int PostJson(std::u16string_view url, const JsonObject& request, nlohmann::json& answer,
+int PostJson(std::u16string_view url, const JsonObject& request, ui::JsonValue& answer,
              SetupServices& services) noexcept;
 
 // Builds the report from the identity values at this moment and posts it; the answer is ignored. Never throws.

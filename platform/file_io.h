@@ -16,6 +16,12 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path&
 // Creates or replaces the file with the bytes; false when it cannot be written completely.
 bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
 
+// Whether a file or folder of that path exists.
+bool PathExists(const std::filesystem::path& path);
+
+// Creates the folder and every missing folder above it; true when the folder exists afterwards.
+bool CreateFolders(const std::filesystem::path& path);
+
 // A file written at its end, open until Close or destruction. Others may read it while it is open.
 class OutputFile {
 public:

@@ -99,8 +99,9 @@ Token LayoutTokenizer::ReadNumber() {
     const std::string_view digits = text_.substr(start, pos_ - start);
     if (isFloat) {
         token.kind = TokenKind::Float;
-        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), token.number);
-        if (result.ec != std::errc()) throw LayoutError(line_, "Invalid number " + std::string(digits));
+        const std::optional<double> number = ParseDecimal(digits);
+        if (!number) throw LayoutError(line_, "Invalid number " + std::string(digits));
+        token.number = *number;
     } else {
         token.kind = TokenKind::Integer;
         const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), token.integer);

@@ -99,11 +99,15 @@ void Property::SetBool(Persistent& instance, bool value) const {
 }
 
 int64_t Property::GetInteger(const Persistent& instance) const {
-    return AccessAs<Accessor<int64_t>>(PropertyKind::Integer).get(instance);
+    return AccessAs<IntegerAccessor>(PropertyKind::Integer).get(instance);
 }
 
 void Property::SetInteger(Persistent& instance, int64_t value) const {
-    Writable(AccessAs<Accessor<int64_t>>(PropertyKind::Integer)).set(instance, value);
+    const auto& access = Writable(AccessAs<IntegerAccessor>(PropertyKind::Integer));
+    if (value < access.min || value > access.max) {
+        throw PropertyError("The value is out of range for the property " + Quoted(name_));
+    }
+    access.set(instance, value);
 }
 
 double Property::GetFloat(const Persistent& instance) const {
@@ -193,11 +197,13 @@ void Property::AssignObject(Persistent& instance, const Persistent& value) const
 }
 
 Component* Property::GetComponent(const Persistent& instance) const {
-    return AccessAs<Accessor<Component*>>(PropertyKind::Component).get(instance);
+    return AccessAs<ComponentAccessor>(PropertyKind::Component).get(instance);
 }
 
 void Property::SetComponent(Persistent& instance, Component* value) const {
-    Writable(AccessAs<Accessor<Component*>>(PropertyKind::Component)).set(instance, value);
+    if (!Writable(AccessAs<ComponentAccessor>(PropertyKind::Component)).set(instance, value)) {
+        throw PropertyError("The component is of the wrong class for the property " + Quoted(name_));
+    }
 }
 
 void Property::LoadBinary(Persistent& instance, Stream& stream) const {

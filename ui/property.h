@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "ui/access_function.h"
 #include "ui/geometry.h"
 
 namespace ui {
@@ -52,27 +52,39 @@ class Property {
 public:
     template <class V>
     struct Accessor {
-        std::function<V(const Persistent&)> get;
-        std::function<void(Persistent&, V)> set;  // empty for a read-only property
+        AccessFunction<V(const Persistent&)> get;
+        AccessFunction<void(Persistent&, V)> set;  // empty for a read-only property
+    };
+    // An integer property refuses values outside [min, max], the range of its type.
+    struct IntegerAccessor {
+        AccessFunction<int64_t(const Persistent&)> get;
+        AccessFunction<void(Persistent&, int64_t)> set;
+        int64_t min;
+        int64_t max;
+    };
+    // A component reference's setter answers false (and stores nothing) for a component of another class.
+    struct ComponentAccessor {
+        AccessFunction<Component*(const Persistent&)> get;
+        AccessFunction<bool(Persistent&, Component*)> set;
     };
     struct ObjectAccessor {
-        std::function<Persistent*(Persistent&)> get;
+        AccessFunction<Persistent*(Persistent&)> get;
     };
     struct BinaryAccessor {
-        std::function<void(Persistent&, Stream&)> load;
-        std::function<void(const Persistent&, Stream&)> save;
+        AccessFunction<void(Persistent&, Stream&)> load;
+        AccessFunction<void(const Persistent&, Stream&)> save;
     };
     struct EventAccessor {
         // typeid of the std::function the event member is.
         std::type_index type;
         // The address of the event member of an instance.
-        std::function<void*(Persistent&)> slot;
-        std::function<bool(const Persistent&)> assigned;
-        std::function<void(Persistent&)> clear;
+        AccessFunction<void*(Persistent&)> slot;
+        AccessFunction<bool(const Persistent&)> assigned;
+        AccessFunction<void(Persistent&)> clear;
     };
-    using Access =
-        std::variant<Accessor<bool>, Accessor<int64_t>, Accessor<uint64_t>, Accessor<double>, Accessor<std::u16string>,
-                     Accessor<Component*>, ObjectAccessor, BinaryAccessor, EventAccessor>;
+    using Access = std::variant<Accessor<bool>, IntegerAccessor, Accessor<int64_t>, Accessor<uint64_t>,
+                                Accessor<double>, Accessor<std::u16string>, ComponentAccessor, ObjectAccessor,
+                                BinaryAccessor, EventAccessor>;
 
     Property(std::u16string name, PropertyKind kind, Access access, std::vector<std::u16string> valueNames = {});
 

@@ -80,19 +80,13 @@ public:
     template <class V = int, class G, class S>
     PropertyTableBuilder& Integer(std::u16string_view name, G get, S set) {
         static_assert(std::is_integral_v<V> && sizeof(V) <= sizeof(int64_t));
-        auto typed = Setter<int64_t, V>(set);
-        std::function<void(Persistent&, int64_t)> checked;
-        if (typed) {
-            checked = [typed, n = std::u16string(name)](Persistent& p, int64_t value) {
-                if constexpr (std::is_unsigned_v<V>) {
-                    if (value < 0 || static_cast<uint64_t>(value) > std::numeric_limits<V>::max()) OutOfRange(n);
-                } else {
-                    if (value < std::numeric_limits<V>::min() || value > std::numeric_limits<V>::max()) OutOfRange(n);
-                }
-                typed(p, value);
-            };
-        }
-        return Add(name, PropertyKind::Integer, Property::Accessor<int64_t>{Getter<int64_t>(get), checked});
+        constexpr int64_t min = static_cast<int64_t>(std::numeric_limits<V>::min());
+        constexpr int64_t max = static_cast<uint64_t>(std::numeric_limits<V>::max()) >
+                                        static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
+                                    ? std::numeric_limits<int64_t>::max()
+                                    : static_cast<int64_t>(std::numeric_limits<V>::max());
+        return Add(name, PropertyKind::Integer,
+                   Property::IntegerAccessor{Getter<int64_t>(get), Setter<int64_t, V>(set), min, max});
     }
 
     template <class G>
@@ -135,7 +129,7 @@ public:
     template <class E, class G, class S>
     PropertyTableBuilder& Enumeration(std::u16string_view name, std::initializer_list<std::u16string_view> names, G get,
                                       S set) {
-        std::function<int64_t(const Persistent&)> getter = [get](const Persistent& p) {
+        AccessFunction<int64_t(const Persistent&)> getter = [get](const Persistent& p) {
             return static_cast<int64_t>(static_cast<E>(std::invoke(get, static_cast<const T&>(p))));
         };
         return Add(name, PropertyKind::Enumeration, Property::Accessor<int64_t>{getter, Setter<int64_t, E>(set)},
@@ -150,10 +144,10 @@ public:
     template <class E, class G, class S>
     PropertyTableBuilder& Set(std::u16string_view name, std::initializer_list<std::u16string_view> names, G get,
                               S set) {
-        std::function<uint64_t(const Persistent&)> getter = [get](const Persistent& p) {
+        AccessFunction<uint64_t(const Persistent&)> getter = [get](const Persistent& p) {
             return EnumSet<E>(std::invoke(get, static_cast<const T&>(p))).Bits();
         };
-        std::function<void(Persistent&, uint64_t)> setter;
+        AccessFunction<void(Persistent&, uint64_t)> setter;
         if constexpr (!std::is_same_v<S, std::nullptr_t>) {
             setter = [set](Persistent& p, uint64_t bits) { Assign(set, p, EnumSet<E>::FromBits(bits)); };
         }
@@ -192,21 +186,22 @@ public:
     }
     template <class C, class G, class S>
     PropertyTableBuilder& ComponentRef(std::u16string_view name, G get, S set) {
-        std::function<Component*(const Persistent&)> getter = [get](const Persistent& p) -> Component* {
+        AccessFunction<Component*(const Persistent&)> getter = [get](const Persistent& p) -> Component* {
             return std::invoke(get, static_cast<const T&>(p));
         };
-        std::function<void(Persistent&, Component*)> setter;
+        AccessFunction<bool(Persistent&, Component*)> setter;
         if constexpr (!std::is_same_v<S, std::nullptr_t>) {
-            setter = [set, n = std::u16string(name)](Persistent& p, Component* value) {
+            setter = [set](Persistent& p, Component* value) {
                 C* typed = nullptr;
                 if (value != nullptr) {
                     typed = dynamic_cast<C*>(value);
-                    if (typed == nullptr) WrongClass(n);
+                    if (typed == nullptr) return false;
                 }
                 Assign(set, p, typed);
+                return true;
             };
         }
-        return Add(name, PropertyKind::Component, Property::Accessor<Component*>{getter, setter});
+        return Add(name, PropertyKind::Component, Property::ComponentAccessor{getter, setter});
     }
 
     // Data read and written through a stream: load is called as (T&, Stream&), save as (const T&, Stream&).
@@ -245,9 +240,6 @@ private:
         return std::vector<std::u16string>(names.begin(), names.end());
     }
 
-    [[noreturn]] static void OutOfRange(const std::u16string& name);
-    [[noreturn]] static void WrongClass(const std::u16string& name);
-
     // A data member given alone is its own setter; anything else given alone has none.
     template <class G>
     static auto DefaultSetter(G get) {
@@ -259,7 +251,7 @@ private:
     }
 
     template <class R, class G>
-    static std::function<R(const Persistent&)> Getter(G get) {
+    static AccessFunction<R(const Persistent&)> Getter(G get) {
         return [get](const Persistent& p) -> R { return static_cast<R>(std::invoke(get, static_cast<const T&>(p))); };
     }
 
@@ -275,7 +267,7 @@ private:
 
     // A setter taking the stored form Stored and passing it on as V; empty when there is no setter.
     template <class Stored, class V, class S>
-    static std::function<void(Persistent&, Stored)> Setter(S set) {
+    static AccessFunction<void(Persistent&, Stored)> Setter(S set) {
         if constexpr (std::is_same_v<S, std::nullptr_t>) {
             return {};
         } else {
@@ -286,15 +278,5 @@ private:
     const PropertyTable* base_;
     std::vector<Property> properties_;
 };
-
-template <class T>
-void PropertyTableBuilder<T>::OutOfRange(const std::u16string& name) {
-    throw PropertyError("The value is out of range for the property \"" + Utf16ToUtf8(name) + "\"");
-}
-
-template <class T>
-void PropertyTableBuilder<T>::WrongClass(const std::u16string& name) {
-    throw PropertyError("The component is of the wrong class for the property \"" + Utf16ToUtf8(name) + "\"");
-}
 
 }  // namespace ui

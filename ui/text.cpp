@@ -1,5 +1,8 @@
 #include "ui/text.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace ui {
 
 namespace {
@@ -114,6 +117,51 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
         if (x != y) return false;
     }
     return true;
+}
+
+namespace {
+
+// Whether the whole text is a decimal number as ParseDecimal takes it.
+bool IsDecimalText(std::string_view text) {
+    size_t at = 0;
+    const auto digits = [&] {
+        const size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at - start;
+    };
+    if (at < text.size() && text[at] == '-') ++at;
+    size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+        if (digits() == 0) return false;
+    }
+    return at == text.size();
+}
+
+}  // namespace
+
+// The C library's conversions (the program keeps the "C" locale, whose decimal point is '.') read what
+// IsDecimalText lets through; they need a terminated copy of the text.
+std::optional<double> ParseDecimal(std::string_view text) {
+    if (!IsDecimalText(text)) return std::nullopt;
+    const std::string terminated(text);
+    const double value = std::strtod(terminated.c_str(), nullptr);
+    if (std::isinf(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<float> ParseDecimalFloat(std::string_view text) {
+    if (!IsDecimalText(text)) return std::nullopt;
+    const std::string terminated(text);
+    const float value = std::strtof(terminated.c_str(), nullptr);
+    if (std::isinf(value)) return std::nullopt;
+    return value;
 }
 
 }  // namespace ui

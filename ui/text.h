@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,11 @@ std::u16string_view CutText(std::u16string_view text, size_t maxLength);
 // Whether the texts are equal when ASCII letters are compared without regard to case (names of classes,
 // components and properties compare this way).
 bool SameText(std::u16string_view a, std::u16string_view b);
+
+// The value of a whole decimal number text: an optional '-', digits with an optional '.' among or after them
+// ("12", "-0.5", "3.", ".25") and an optional exponent ("1e-3", "2E+8"), correctly rounded. nullopt for any other
+// text (blanks, '+', hexadecimal, "inf", "nan") and for a value too large for the type.
+std::optional<double> ParseDecimal(std::string_view text);
+std::optional<float> ParseDecimalFloat(std::string_view text);
 
 }  // namespace ui

@@ -25,6 +25,17 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path&
     return bytes;
 }
 
+bool PathExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool CreateFolders(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
 bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::byte> bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return false;

@@ -53,6 +53,24 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path&
     return result;
 }
 
+bool PathExists(const std::filesystem::path& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CreateFolders(const std::filesystem::path& path) {
+    // Each folder of the chain from the top down; one that exists already (or a drive or share, which cannot be
+    // made) fails to be created and is passed over. Whether the whole chain is there shows at the end.
+    const std::wstring& text = path.native();
+    for (size_t end = 1; end <= text.size(); ++end) {
+        if (end < text.size() && text[end] != L'\\' && text[end] != L'/') continue;
+        const wchar_t last = text[end - 1];
+        if (last == L'\\' || last == L'/' || last == L':') continue;
+        CreateDirectoryW(text.substr(0, end).c_str(), nullptr);
+    }
+    const DWORD attributes = GetFileAttributesW(text.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::byte> bytes) {
     const HANDLE file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
     if (file == INVALID_HANDLE_VALUE) return false;

@@ -58,13 +58,12 @@ bool TBaseLog::MakeFileReady() {
         logFilePath_ = logDir_ / std::filesystem::path(name);
     }
 
-    std::error_code error;
-    if (!std::filesystem::exists(logFilePath_, error)) {
+    if (!platform::PathExists(logFilePath_)) {
         file_.Close();
-        std::filesystem::create_directories(logDir_, error);
+        platform::CreateFolders(logDir_);
         if (file_.Open(logFilePath_, platform::OutputFile::Mode::Truncate)) fileOpenDate_ = today;
     } else if (!file_.IsOpen()) {
-        std::filesystem::create_directories(logDir_, error);
+        platform::CreateFolders(logDir_);
         if (file_.Open(logFilePath_, platform::OutputFile::Mode::Append)) fileOpenDate_ = today;
     }
     // Every write goes to the file's end, wherever another writer left it.

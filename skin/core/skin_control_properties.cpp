@@ -1,6 +1,5 @@
 #include "skin/core/skin_control_properties.h"
 
-#include <nlohmann/json.hpp>
 
 #include "skin/core/paint_lock.h"
 #include "skin/core/skin_control_intf.h"
@@ -68,22 +67,22 @@ void TSkinControlProperties::PropertiesChanged(ui::Object*) {
     if (TSkinControlType* type = skinControlIntf_.GetSkinControlType()) type->Invalidate();
 }
 
-void TSkinControlProperties::GetPropJsonObject(nlohmann::json&) const {}
+void TSkinControlProperties::GetPropJsonObject(ui::JsonValue&) const {}
 
-void TSkinControlProperties::SetPropJsonObject(const nlohmann::json&) {}
+void TSkinControlProperties::SetPropJsonObject(const ui::JsonValue&) {}
 
 std::u16string TSkinControlProperties::GetPropJsonStr() const {
-    nlohmann::json json = nlohmann::json::object();
+    ui::JsonValue json = ui::JsonValue::MakeObject();
     GetPropJsonObject(json);
-    const std::string text = json.dump();
+    const std::string text = ui::WriteJson(json);
     if (text == "{}") return {};
     return ui::Utf8ToUtf16(text);
 }
 
 void TSkinControlProperties::SetPropJsonStr(std::u16string_view json) {
-    nlohmann::json parsed = nlohmann::json::parse(ui::Utf16ToUtf8(json), nullptr, false);
-    if (parsed.is_discarded()) throw SkinError("Invalid JSON text");
-    SetPropJsonObject(parsed);
+    const std::optional<ui::JsonValue> parsed = ui::ParseJson(ui::Utf16ToUtf8(json));
+    if (!parsed) throw SkinError("Invalid JSON text");
+    SetPropJsonObject(*parsed);
 }
 
 bool TSkinControlProperties::AssignFrom(const ui::Persistent& source) {

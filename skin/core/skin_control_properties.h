@@ -5,9 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "skin/core/skin_class.h"
+#include "ui/json_value.h"
 #include "ui/persistent.h"
 
 namespace ui {
@@ -56,8 +55,8 @@ public:
     // is held.
     virtual void PropertiesChanged(ui::Object* sender);
     // The settings as a JSON object, for data binding (nothing here).
-    virtual void GetPropJsonObject(nlohmann::json& json) const;
-    virtual void SetPropJsonObject(const nlohmann::json& json);
+    virtual void GetPropJsonObject(ui::JsonValue& json) const;
+    virtual void SetPropJsonObject(const ui::JsonValue& json);
     // GetPropJsonObject's object as text; '' when it is empty.
     std::u16string GetPropJsonStr() const;
     // Parses the text and hands the object to SetPropJsonObject (SkinError for text that is not JSON).

@@ -25,10 +25,8 @@ std::optional<float> ParseSize(std::u16string_view text) {
         if (c > 0x7F) return std::nullopt;
         ascii.push_back(static_cast<char>(c));
     }
-    float size = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), size);
-    if (error != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
-    if (!std::isfinite(size) || size <= 0) return std::nullopt;
+    const std::optional<float> size = ui::ParseDecimalFloat(ascii);
+    if (!size || !std::isfinite(*size) || *size <= 0) return std::nullopt;
     return size;
 }
 

@@ -2,8 +2,6 @@
 // loopback address or not, and the request never reaches the server.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include "app/usage_report.h"
 #include "platform/win32/https/win_http_client.h"
 #include "tests/app/stats_log.h"
@@ -22,7 +20,7 @@ TEST(HttpsCertificateTest, TheProductRefusesTheSelfSignedCertificate) {
     identity.InstallId = u"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
     SendUsageReport(ReportKind::Install, identity, sandbox.Services());
     JsonObject request;
-    nlohmann::json answer = nlohmann::json::object();
+    ui::JsonValue answer = ui::JsonValue::MakeObject();
     EXPECT_EQ(PostJson(serverUrl + u"/stat/install/", request, answer, sandbox.Services()), 0);
     EXPECT_TRUE(wine_testing::LoggedRequests().empty());
     sandbox.Services().Files.DeleteTree(sandbox.Root());

@@ -44,7 +44,7 @@ protected:
     // Posts a report to the server at baseUrl, expects 0 (no answer) and gives the milliseconds it took.
     ULONGLONG MillisecondsToAFailedReport(const std::u16string& baseUrl) {
         JsonObject request;
-        nlohmann::json answer = nlohmann::json::object();
+        ui::JsonValue answer = ui::JsonValue::MakeObject();
         const ULONGLONG start = GetTickCount64();
         EXPECT_EQ(PostJson(baseUrl + u"/stat/install/", request, answer, sandbox->Services()), 0);
         return GetTickCount64() - start;
@@ -84,11 +84,12 @@ TEST_F(UsageReportHttpsTest, ANonAsciiChannelIsEscapedInTheBodyAndHashedAsUtf8) 
 TEST_F(UsageReportHttpsTest, PostJsonGivesTheStatusOfAJsonAnswerAndZeroOtherwise) {
     JsonObject request;
     request.Add(u"lang", u"");
-    nlohmann::json answer = nlohmann::json::object();
+    ui::JsonValue answer = ui::JsonValue::MakeObject();
     EXPECT_EQ(PostJson(serverUrl + u"/stat/updateinstall/", request, answer, sandbox->Services()), 200);
-    EXPECT_EQ(answer.value("code", -1), 0);
+    ASSERT_NE(answer.Find("code"), nullptr);
+    EXPECT_EQ(*answer.Find("code"), ui::JsonValue(0));
 
-    nlohmann::json html = nlohmann::json::object();
+    ui::JsonValue html = ui::JsonValue::MakeObject();
     EXPECT_EQ(PostJson(serverUrl + u"/html502/", request, html, sandbox->Services()), 0);
     EXPECT_EQ(RequestsTo("/html502/").size(), 1u);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 
 #include "app/json_text.h"
@@ -118,15 +116,15 @@ TEST_F(UsageReportTest, PostJsonGivesTheStatusOnlyForAJsonObjectAnswer) {
     };
     for (const auto& c : cases) {
         system.httpAnswer = c.answer;
-        nlohmann::json answer = nlohmann::json::object();
+        ui::JsonValue answer = ui::JsonValue::MakeObject();
         JsonObject request;
         request.Add(u"x", u"y");
         EXPECT_EQ(PostJson(u"https://stats.example/stat/install/", request, answer, system.Services()), c.status)
             << c.name;
         if (c.status != 0) {
-            EXPECT_TRUE(answer.is_object()) << c.name;
+            EXPECT_TRUE(answer.IsObject()) << c.name;
         } else {
-            EXPECT_TRUE(answer.empty()) << c.name;
+            EXPECT_EQ(answer, ui::JsonValue::MakeObject()) << c.name;
         }
     }
 }

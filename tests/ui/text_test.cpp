@@ -42,3 +42,47 @@ TEST(TextTest, TrimAndCut) {
 
 }  // namespace
 }  // namespace ui
+
+namespace ui {
+namespace {
+
+TEST(TextTest, DecimalNumbersAreReadWholeAndCorrectlyRounded) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"12", 12.0},
+        {"-0.5", -0.5},
+        {"3.", 3.0},
+        {".25", 0.25},
+        {"1e-3", 0.001},
+        {"2E+8", 2e8},
+        {"0.1", 0.1},
+        {"9007199254740993", 9007199254740992.0},  // halfway between two doubles: to the even one
+        {"1e999", std::nullopt},                   // too large
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {".", std::nullopt},
+        {"+1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"1e", std::nullopt},
+        {"1e+", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"1,5", std::nullopt},
+        {"1.2.3", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << c.text;
+
+    EXPECT_EQ(ParseDecimalFloat("0.1"), 0.1f);
+    EXPECT_EQ(ParseDecimalFloat("10.5"), 10.5f);
+    // Read straight to single precision, not through a double: this one rounds differently the two ways.
+    EXPECT_EQ(ParseDecimalFloat("1.00000005960464477539062500001"), 1.00000011920928955078125f);
+    EXPECT_EQ(ParseDecimalFloat("1e39"), std::nullopt);
+    EXPECT_EQ(ParseDecimalFloat("x"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace ui
