@@ -207,7 +207,6 @@ protected:
         return {};
     }
 
-
     // Waits for the installer to end the process after the installation and for the application it opened.
     void ExpectInstallationEnds(ChildProcess& installer, int timeoutMs = 60000) {
         const std::optional<uint32_t> exitCode = installer.Wait(timeoutMs);
