@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "ui/text.h"
+
 namespace ui {
 
 const JsonValue* JsonValue::Find(std::string_view key) const {
@@ -199,24 +201,6 @@ private:
         return true;
     }
 
-    static void AppendUtf8(std::string& out, uint32_t code) {
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-
     // Four hexadecimal digits after "\u".
     bool Hex4(uint32_t& code) {
         if (text_.size() - at_ < 4) return false;
@@ -274,7 +258,7 @@ private:
             if (!Literal("\\u") || !Hex4(low) || low < 0xDC00 || low > 0xDFFF) return false;
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
         }
-        AppendUtf8(out, code);
+        AppendUtf8(out, static_cast<char32_t>(code));
         return true;
     }
 

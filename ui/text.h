@@ -12,6 +12,8 @@ namespace ui {
 std::u16string Utf8ToUtf16(std::string_view text);
 // Converts UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// Appends the code point (below 0x110000) to the text in UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 // The text without leading and trailing blanks (every code unit up to and including U+0020).
 std::u16string_view TrimBlanks(std::u16string_view text);
 // The first at most maxLength code units of text.
